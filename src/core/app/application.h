@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/desktop.h"
+#include "app/module1.h"
+#include "app/window_registry.h"
+
+#include <memory>
+#include <string>
+
+namespace korvex {
+
+// The program's title: the caption of untitled message boxes and the settings' application name.
+inline constexpr const char* kProgramTitle = "KORVEX";
+
+// One run of the program: the shared state, the desktop it talks to and its windows.
+class Application {
+public:
+    explicit Application(Desktop& desktop);
+    ~Application();
+
+    Module1& state() { return *state_; }
+    Desktop& desktop() { return desktop_; }
+    WindowRegistry& windows() { return windows_; }
+
+    // Runs a handler as the program's event loop would: an error inside it ends the handler and
+    // is shown to the user with its text; it never ends the program.
+    template <typename F> void runHandler(F&& handler) noexcept {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            reportError(error.what());
+        } catch (...) {
+            reportError("Unexpected error");
+        }
+    }
+
+    void reportError(const std::string& text) noexcept;
+
+private:
+    Desktop& desktop_;
+    std::unique_ptr<Module1> state_;
+    WindowRegistry windows_;
+};
+
+} // namespace korvex

@@ -1,0 +1,70 @@
+#pragma once
+
+// The one place where numbers become text and text becomes numbers. Every conversion here is
+// independent of the process locale: a German desktop must never turn 0.5 into "0,5" in a report
+// or read "0,5" as 0.5 from a box.
+
+#include "app/vb_types.h"
+
+#include <string>
+#include <string_view>
+
+namespace korvex::num {
+
+// The number at the start of a box or cell: optional blanks, sign, digits with a point, and an
+// exponent (E or D). A text without a leading number reads as 0; a number too large for a double
+// reads as an infinity of its sign, which every validation refuses.
+double leadingNumber(std::string_view text);
+
+// True when the text starts with a number as leadingNumber reads it. An empty or blank text has
+// none; callers that accept an empty field as 0 test for emptiness first.
+bool hasLeadingNumber(std::string_view text);
+
+// True when the text holds nothing but blanks.
+bool isBlank(std::string_view text);
+
+// A count typed as text: the leading number rounded to the nearest integer, halves to even.
+double countFromText(std::string_view text);
+
+// Banker's rounding of a double to an integral value (halves to even).
+double roundHalfEven(double x);
+
+// Int(x * 10^k + 0.5) / 10^k, with Int the next lower whole number.
+double roundDecimals(double x, int k);
+
+// The stored Single of a computed double.
+inline Single toSingle(double x) {
+    return static_cast<Single>(x);
+}
+
+// Plain text of a box, cell or graph label: at most 7 significant digits for a Single (15 for a
+// double), no leading blank, "0.5" below 1, exponent form from 1E+07 (1E+15) and below 0.0001.
+std::string boxText(Single value);
+std::string boxText(double value);
+std::string boxText(long long value);
+inline std::string boxText(int value) {
+    return boxText(static_cast<long long>(value));
+}
+inline std::string boxText(Integer value) {
+    return boxText(static_cast<long long>(value));
+}
+
+// Signed text of reports and titles: a leading blank for a value that is not negative, no zero
+// before the point below 1 (" .5", "-.25", " 1.5E-05"); -0 gives " 0".
+std::string signedText(Single value);
+std::string signedText(double value);
+std::string signedText(long long value);
+inline std::string signedText(int value) {
+    return signedText(static_cast<long long>(value));
+}
+inline std::string signedText(Integer value) {
+    return signedText(static_cast<long long>(value));
+}
+std::string signedText(const Variant& value);
+
+// Pattern text ("#0.0000", "##0.00#", "#####0.0", "scientific"): the value's 7 (Single) or 15
+// (double) significant decimal digits rounded half away from zero to the pattern's decimals.
+std::string patternText(Single value, std::string_view pattern);
+std::string patternText(double value, std::string_view pattern);
+
+} // namespace korvex::num

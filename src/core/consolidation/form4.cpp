@@ -1,0 +1,64 @@
+#include "consolidation/form4.h"
+
+#include "app/application.h"
+#include "app/number_text.h"
+
+#include <algorithm>
+
+namespace korvex {
+
+Form4::Form4(Application& app) : WindowModel(app), Fg4(kLayerRows + 1, 2) {
+    Caption = "Input Consolidation and Vertical drains";
+}
+
+void Form4::Form_Load() {
+    Module1& st = state();
+    prepareEditableTable(Fg4);
+    TxtEdit.clear();
+
+    Text1 = num::boxText(st.DegreeCons);
+    Text2 = num::boxText(st.ConsolidationPeriod);
+    Text3 = num::boxText(st.DrainDiameter);
+    Text4 = num::boxText(st.RestSettlement);
+    Text5 = num::boxText(st.S10Cons);
+    Text6 = num::boxText(st.S10000Cons);
+    Text7 = num::boxText(st.ConstructionTime);
+    Text8 = num::boxText(st.KhKr);
+    Text9 = num::boxText(st.DrainArea);
+    Text10 = num::boxText(st.SoilThickness);
+    Text11 = num::boxText(st.ChAvg);
+    Text12 = num::boxText(st.CvAvg);
+    Text13 = num::boxText(st.TimeFactor);
+    Text15 = num::boxText(st.FillThickness);
+    Text16 = num::boxText(st.FillSettlement);
+    Text17 = num::boxText(st.SettlementTime);
+    if (st.NLayers == 0) {
+        Text5 = "1";
+        Text6 = "1";
+        Text10 = "1";
+        Text15.clear();
+        Text16.clear();
+        Text17.clear();
+    }
+
+    const int layers = std::clamp<int>(st.NLayers, 0, kLayerRows);
+    Fg4.setTextMatrix(0, 0, "Lno");
+    Fg4.setTextMatrix(0, 1, "Cv(i)");
+    for (int i = 1; i <= layers; ++i) {
+        Fg4.setTextMatrix(i, 0, std::to_string(i));
+        // A layer's own Cv, saved in a project or calculated before, survives a reload; only a
+        // layer without one takes the average.
+        if (!(st.Cv(i) > 0)) {
+            st.Cv(i) = st.CvAvg;
+        }
+        Fg4.setTextMatrix(i, 1, num::boxText(st.Cv(i)));
+    }
+    Fg4.setRow(layers > 0 ? layers : 1);
+    Fg4.setCol(1);
+}
+
+void Form4::Command3_Click() {
+    windows().unload(*this);
+}
+
+} // namespace korvex

@@ -1,0 +1,79 @@
+#include "settlement/form1.h"
+
+#include "app/application.h"
+#include "app/number_text.h"
+
+namespace korvex {
+
+Form1::Form1(Application& app) : WindowModel(app), Fg1(kLayerRows + 1, 9) {
+    Caption = "Input Settlement Calculation";
+}
+
+void Form1::Form_Load() {
+    Module1& st = state();
+    prepareEditableTable(Fg1);
+    TxtEdit.clear();
+
+    Fg1.setTextMatrix(0, 0, "Lno");
+    Fg1.setTextMatrix(0, 1, "LDepth(i)");
+    Fg1.setTextMatrix(0, 2, "Soilwet(i)");
+    if (st.Method == 1) {
+        const char* headings[] = {"Cr(i)", "e0(i)", "Cc(i)", "ec(i)", "Sigmac(i)", "Calpha (i)"};
+        for (int c = 3; c <= 8; ++c) {
+            Fg1.setTextMatrix(0, c, headings[c - 3]);
+        }
+        Text3 = "Terzaghi-Bjerrum";
+    }
+
+    Text1 = st.ProjectName;
+    Text2 = st.BoreHole;
+    Text4 = num::boxText(st.SurfaceLevel);
+    Text5 = num::boxText(st.Watertable);
+    Text7 = num::boxText(st.NLayers);
+    Text6 = num::boxText(st.SoilmassFill);
+    Text8 = num::boxText(st.SoilmassFillSat);
+    Text9 = num::boxText(st.SoilmassAvg);
+    Text10 = num::boxText(st.SoilmassAvgSat);
+    Text11 = num::boxText(st.SurfaceLevelRequired);
+    Text12 = num::boxText(st.SettlementTime);
+    Text13 = num::boxText(st.FillIncrement);
+    Text14 = num::boxText(st.NFillLayers);
+    Text15 = num::boxText(st.NewWatertable);
+    if (st.NLayers == 0) {
+        Text4.clear();
+        Text5.clear();
+        Text15.clear();
+        Text11.clear();
+        Text7.clear();
+    }
+
+    auto fillColumns = [&](const SingleArray<21>* columns[8]) {
+        const int layers = std::min<int>(st.NLayers, kLayerRows);
+        for (int c = 1; c <= 8; ++c) {
+            for (int i = 1; i <= layers; ++i) {
+                Fg1.setTextMatrix(i, c, num::boxText((*columns[c - 1])(i)));
+            }
+        }
+    };
+    if (st.Method == 1) {
+        const SingleArray<21>* columns[8] = {&st.LDepth, &st.Soilwet, &st.Cr,     &st.e0,
+                                             &st.Cc,     &st.ec,      &st.Sigmac, &st.Calpha};
+        fillColumns(columns);
+    } else if (st.Method == 2) {
+        const char* headings[] = {"1/Cp(i)",  "1/Cs(i)",   "1/Cp'(i)",
+                                  "1/Cs'(i)", "Sigmac(i)", "C(i)"};
+        for (int c = 3; c <= 8; ++c) {
+            Fg1.setTextMatrix(0, c, headings[c - 3]);
+        }
+        Text3 = "Terzaghi-Koppejan";
+        const SingleArray<21>* columns[8] = {&st.LDepth, &st.Soilwet, &st.InvCp,  &st.InvCs,
+                                             &st.InvCp2, &st.InvCs2,  &st.Sigmac, &st.CKoppejan};
+        fillColumns(columns);
+    }
+}
+
+void Form1::Command2_Click() {
+    windows().unload(*this);
+}
+
+} // namespace korvex

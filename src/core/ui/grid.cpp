@@ -1,0 +1,111 @@
+#include "ui/grid.h"
+
+#include <stdexcept>
+
+namespace korvex {
+
+Grid::Grid(int rows, int cols, int designColWidthTwips)
+    : rows_(rows), cols_(cols), cells_(static_cast<std::size_t>(rows * cols)),
+      colWidths_(static_cast<std::size_t>(cols), designColWidthTwips),
+      colAlignments_(static_cast<std::size_t>(cols), 0) {
+    if (rows < 2 || cols < 2) {
+        throw std::invalid_argument("a grid needs a heading row and a row-number column");
+    }
+}
+
+void Grid::setSize(int rows, int cols) {
+    if (rows < 2 || cols < 2) {
+        throw std::invalid_argument("a grid needs a heading row and a row-number column");
+    }
+    std::vector<std::string> cells(static_cast<std::size_t>(rows * cols));
+    for (int r = 0; r < std::min(rows, rows_); ++r) {
+        for (int c = 0; c < std::min(cols, cols_); ++c) {
+            cells[static_cast<std::size_t>(r * cols + c)] =
+                std::move(cells_[static_cast<std::size_t>(r * cols_ + c)]);
+        }
+    }
+    cells_ = std::move(cells);
+    colWidths_.resize(static_cast<std::size_t>(cols),
+                      colWidths_.empty() ? 1000 : colWidths_.back());
+    colAlignments_.resize(static_cast<std::size_t>(cols), 0);
+    rows_ = rows;
+    cols_ = cols;
+    row_ = std::min(row_, rows_ - 1);
+    col_ = std::min(col_, cols_ - 1);
+    ++revision_;
+}
+
+void Grid::setRow(int row) {
+    check(row, col_);
+    row_ = row;
+    ++revision_;
+}
+
+void Grid::setCol(int col) {
+    check(row_, col);
+    col_ = col;
+    ++revision_;
+}
+
+int Grid::ColWidth(int col) const {
+    check(0, col);
+    return colWidths_[static_cast<std::size_t>(col)];
+}
+
+void Grid::setColWidth(int col, int twips) {
+    check(0, col);
+    colWidths_[static_cast<std::size_t>(col)] = twips;
+    ++revision_;
+}
+
+int Grid::ColAlignment(int col) const {
+    check(0, col);
+    return colAlignments_[static_cast<std::size_t>(col)];
+}
+
+void Grid::setColAlignment(int col, int alignment) {
+    check(0, col);
+    colAlignments_[static_cast<std::size_t>(col)] = alignment;
+    ++revision_;
+}
+
+void Grid::clearBody() {
+    for (int r = 1; r < rows_; ++r) {
+        for (int c = 1; c < cols_; ++c) {
+            cells_[static_cast<std::size_t>(r * cols_ + c)].clear();
+        }
+    }
+    ++revision_;
+}
+
+const std::string& Grid::cell(int row, int col) const {
+    check(row, col);
+    return cells_[static_cast<std::size_t>(row * cols_ + col)];
+}
+
+void Grid::setCell(int row, int col, const std::string& text) {
+    check(row, col);
+    cells_[static_cast<std::size_t>(row * cols_ + col)] = text;
+    ++revision_;
+}
+
+void Grid::check(int row, int col) const {
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) {
+        throw std::out_of_range("Subscript out of range (grid cell " + std::to_string(row) + ", " +
+                                std::to_string(col) + ")");
+    }
+}
+
+} // namespace korvex
+
+namespace korvex {
+
+void prepareEditableTable(Grid& grid) {
+    grid.setColWidth(0, static_cast<int>(grid.ColWidth(0) / 2.0 + 0.5));
+    grid.setColAlignment(0, 1);
+    for (int row = grid.FixedRows(); row < grid.Rows(); ++row) {
+        grid.setTextMatrix(row, 0, std::to_string(row));
+    }
+}
+
+} // namespace korvex

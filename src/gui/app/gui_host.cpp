@@ -1,0 +1,122 @@
+#include "app/gui_host.h"
+
+#include "app/window_view.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+namespace korvex::gui {
+
+GuiHost::GuiHost(Application& app) : app_(app) {
+    app_.windows().setViewHost(this);
+}
+
+GuiHost::~GuiHost() {
+    app_.windows().setViewHost(nullptr);
+    for (auto& [model, view] : views_) {
+        if (view) {
+            view->markReleased();
+            delete view.data();
+        }
+    }
+}
+
+void GuiHost::registerView(const std::string& windowName, Factory factory) {
+    factories_[windowName] = std::move(factory);
+}
+
+bool GuiHost::hasView(std::string_view windowName) const {
+    return factories_.find(windowName) != factories_.end();
+}
+
+void GuiHost::showView(WindowModel& model) {
+    auto existing = views_.find(&model);
+    if (existing != views_.end() && existing->second) {
+        WindowView* view = existing->second;
+        view->refreshFromModel();
+        view->show();
+        view->raise();
+        view->activateWindow();
+        return;
+    }
+    auto factory = factories_.find(model.windowName());
+    if (factory == factories_.end()) {
+        return;
+    }
+    WindowView* view = factory->second(model, *this);
+    views_[&model] = view;
+    view->setAttribute(Qt::WA_DeleteOnClose, false);
+    view->refreshFromModel();
+    view->show();
+    view->raise();
+    view->activateWindow();
+}
+
+void GuiHost::closeView(WindowModel& model) {
+    auto it = views_.find(&model);
+    if (it == views_.end()) {
+        return;
+    }
+    QPointer<WindowView> view = it->second;
+    views_.erase(it);
+    if (view) {
+        view->markReleased();
+        view->hide();
+        view->deleteLater();
+    }
+    // The model may be running the handler that unloaded it: release it once the event is done.
+    QTimer::singleShot(0, [this] { app_.windows().releaseUnloaded(); });
+}
+
+void GuiHost::refreshAll() {
+    for (auto& [model, view] : views_) {
+        if (view && !view->released()) {
+            view->refreshFromModel();
+        }
+    }
+}
+
+WindowView* GuiHost::viewOf(const WindowModel& model) const {
+    auto it = views_.find(&model);
+    return it == views_.end() ? nullptr : it->second.data();
+}
+
+WindowView* GuiHost::viewOf(std::string_view windowName) const {
+    WindowModel* model = app_.windows().findByName(windowName);
+    return model ? viewOf(*model) : nullptr;
+}
+
+void registerAllViews(GuiHost& host) {
+    registerAppViews(host);
+    registerUiViews(host);
+    registerSettlementViews(host);
+    registerConsolidationViews(host);
+}
+
+WindowView::WindowView(WindowModel& model, GuiHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model), host_(host) {
+    setWindowTitle(QString::fromStdString(model.Caption));
+}
+
+WindowView::~WindowView() = default;
+
+void WindowView::closeEvent(QCloseEvent* event) {
+    if (!released_) {
+        // The close box unloads the window like its "Exit" button.
+        WindowModel& model = model_;
+        commitEdits();
+        host_.app().runHandler([&] { host_.app().windows().unload(model); });
+        if (!released_) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void WindowView::afterHandler() {
+    // This view may have been released by its own handler; refresh the others regardless.
+    host_.refreshAll();
+}
+
+} // namespace korvex::gui

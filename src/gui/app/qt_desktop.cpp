@@ -1,0 +1,197 @@
+#include "app/qt_desktop.h"
+
+#include "app/application.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <cstdlib>
+
+namespace korvex::gui {
+
+QtDesktop::QtDesktop() = default;
+QtDesktop::~QtDesktop() = default;
+
+QPrinter& QtDesktop::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    if (!printToFile_.isEmpty()) {
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(printToFile_);
+    }
+    return *printer_;
+}
+
+void QtDesktop::msgBox(const std::string& text, int style, const std::string& caption) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(caption.empty() ? QString(kProgramTitle) : qs(caption));
+    box.setText(qs(text));
+    box.setStandardButtons(QMessageBox::Ok);
+    switch (style) {
+    case vbExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case vbInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    box.exec();
+}
+
+namespace {
+
+// "Text files(*.txt)|*.txt|All files(*.*)|*.*|" becomes Qt's "Text files(*.txt) (*.txt);;...".
+QStringList qtFilters(const std::string& filter) {
+    QStringList parts = qs(filter).split('|');
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty()) {
+            continue;
+        }
+        result << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    }
+    return result;
+}
+
+} // namespace
+
+std::optional<std::string> QtDesktop::showOpen(const FileDialogRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow(), qs(request.title), qs(request.fileName));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList filters = qtFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(std::max(0, request.filterIndex - 1)));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return ss(dialog.selectedFiles().first());
+}
+
+std::optional<std::string> QtDesktop::showSave(const FileDialogRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow(), qs(request.title), qs(request.fileName));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList filters = qtFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(std::max(0, request.filterIndex - 1)));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return ss(dialog.selectedFiles().first());
+}
+
+bool QtDesktop::showPrinter(const std::string& title) {
+    if (!printToFile_.isEmpty()) {
+        return true;
+    }
+    QPrintDialog dialog(&printer(), QApplication::activeWindow());
+    dialog.setWindowTitle(qs(title));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDesktop::printText(const TextPrintJob& job) {
+    QPrinter& p = printer();
+    p.setPageOrientation(QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&p)) {
+        return false;
+    }
+    QFont font(qs(job.fontName));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(job.fontSizePoints);
+    painter.setFont(font);
+    const QRect page = p.pageLayout().paintRectPixels(p.resolution());
+    const double pixelsPerMm = p.resolution() / 25.4;
+    const int left = static_cast<int>(job.marginMillimetres * pixelsPerMm) - page.left();
+    const int lineHeight = painter.fontMetrics().lineSpacing();
+    const int tabWidth = painter.fontMetrics().horizontalAdvance(QString(8, ' '));
+    int y = lineHeight;
+    for (const std::string& line : job.lines) {
+        if (y > page.height() - lineHeight) {
+            p.newPage();
+            y = lineHeight;
+        }
+        // Columns are made by tabs only: expand each to the next tab stop.
+        int x = std::max(0, left);
+        const QStringList pieces = qs(line).split('\t');
+        for (int i = 0; i < pieces.size(); ++i) {
+            painter.drawText(x, y, pieces[i]);
+            x += painter.fontMetrics().horizontalAdvance(pieces[i]);
+            if (i + 1 < pieces.size()) {
+                x = ((x - left) / tabWidth + 1) * tabWidth + left;
+            }
+        }
+        y += lineHeight;
+    }
+    return painter.end();
+}
+
+std::optional<std::string> QtDesktop::getSetting(const std::string& section,
+                                                 const std::string& key) {
+    QSettings settings(kProgramTitle, kProgramTitle);
+    const QString path = qs(section) + "/" + qs(key);
+    if (!settings.contains(path)) {
+        return std::nullopt;
+    }
+    return ss(settings.value(path).toString());
+}
+
+void QtDesktop::saveSetting(const std::string& section, const std::string& key,
+                            const std::string& value) {
+    QSettings settings(kProgramTitle, kProgramTitle);
+    settings.setValue(qs(section) + "/" + qs(key), qs(value));
+}
+
+void QtDesktop::beep() {
+    QApplication::beep();
+}
+
+bool QtDesktop::showHelp(const std::string& /*helpFile*/, int /*command*/) {
+    // There is no help viewer on this platform.
+    return false;
+}
+
+std::optional<std::string> QtDesktop::findSystemInfoProgram() {
+    // Looked up read-only on the search path, in order of preference.
+    for (const char* name :
+         {"hardinfo", "gnome-system-monitor", "kinfocenter", "xfce4-taskmanager"}) {
+        const QString path = QStandardPaths::findExecutable(name);
+        if (!path.isEmpty()) {
+            return ss(path);
+        }
+    }
+    return std::nullopt;
+}
+
+bool QtDesktop::startProgram(const std::string& path) {
+    return QProcess::startDetached(qs(path), {});
+}
+
+std::string QtDesktop::regionalTextOfOneTenth() {
+    return ss(QLocale::system().toString(0.1));
+}
+
+void QtDesktop::endProgram() {
+    std::exit(0);
+}
+
+} // namespace korvex::gui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/desktop.h"
+
+#include <QString>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace korvex::gui {
+
+// The desktop of a Qt session: message boxes, dialogs, the printer, the clipboard and the
+// per-user settings.
+class QtDesktop : public Desktop {
+public:
+    QtDesktop();
+    ~QtDesktop() override;
+
+    void msgBox(const std::string& text, int style, const std::string& caption) override;
+    std::optional<std::string> showOpen(const FileDialogRequest& request) override;
+    std::optional<std::string> showSave(const FileDialogRequest& request) override;
+    bool showPrinter(const std::string& title) override;
+    bool printText(const TextPrintJob& job) override;
+    bool printGraph(const GraphModel& graph, double widthTwips, double heightTwips,
+                    PageOrientation orientation) override;
+    bool copyGraphImage(const GraphModel& graph, double widthTwips, double heightTwips) override;
+    std::optional<std::string> getSetting(const std::string& section,
+                                          const std::string& key) override;
+    void saveSetting(const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    void beep() override;
+    bool showHelp(const std::string& helpFile, int command) override;
+    std::optional<std::string> findSystemInfoProgram() override;
+    bool startProgram(const std::string& path) override;
+    std::string regionalTextOfOneTenth() override;
+    void endProgram() override;
+
+    // Send every print job to this PDF file instead of the system printer (tests, and machines
+    // without a printer).
+    void setPrintToFile(const QString& pdfPath) { printToFile_ = pdfPath; }
+    QPrinter& printer();
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    QString printToFile_;
+};
+
+// Converts between the program's UTF-8 text and Qt's.
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string ss(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace korvex::gui

@@ -1,0 +1,186 @@
+#include "app/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+namespace korvex::num {
+namespace {
+
+struct ReadCase {
+    const char* text;
+    double expected;
+};
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStartOfABox) {
+    const ReadCase cases[] = {
+        {"", 0.0},         {"   ", 0.0},     {"abc", 0.0},       {"Fault!", 0.0}, {"1.5", 1.5},
+        {"  2.25m", 2.25}, {"-0.5", -0.5},   {"+3", 3.0},        {".5", 0.5},     {"-.25", -0.25},
+        {"5.", 5.0},       {"1E-07", 1e-7},  {"1.5e3", 1500.0},  {"2D2", 200.0},  {"1e", 1.0},
+        {"1e+", 1.0},      {"-", 0.0},       {".", 0.0},         {"1,5", 1.0},    {"12 34", 12.0},
+        {"\t7", 7.0},      {"0.065", 0.065}, {"-1e-3x", -0.001},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.expected) << "text: '" << c.text << "'";
+    }
+}
+
+TEST(LeadingNumber, OverflowReadsAsAnInfinityThatValidationRefuses) {
+    EXPECT_EQ(leadingNumber("1e999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(leadingNumber("-1e999"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(leadingNumber("1e-999"), 0.0);
+}
+
+TEST(LeadingNumber, TellsATextWithANumberFromOneWithout) {
+    EXPECT_TRUE(hasLeadingNumber(" 3"));
+    EXPECT_TRUE(hasLeadingNumber("-.5"));
+    EXPECT_FALSE(hasLeadingNumber("Fault!"));
+    EXPECT_FALSE(hasLeadingNumber(""));
+    EXPECT_FALSE(hasLeadingNumber("-"));
+    EXPECT_TRUE(isBlank("  "));
+    EXPECT_FALSE(isBlank(" 1"));
+}
+
+TEST(CountFromText, RoundsHalvesToEven) {
+    EXPECT_EQ(countFromText("2.5"), 2.0);
+    EXPECT_EQ(countFromText("3.5"), 4.0);
+    EXPECT_EQ(countFromText("2.4999"), 2.0);
+    EXPECT_EQ(countFromText("2.51"), 3.0);
+    EXPECT_EQ(countFromText("-2.5"), -2.0);
+    EXPECT_EQ(countFromText("0.5"), 0.0);
+    EXPECT_EQ(countFromText("Fault!"), 0.0);
+}
+
+TEST(RoundDecimals, IsIntOfXTimesScalePlusHalf) {
+    EXPECT_DOUBLE_EQ(roundDecimals(2.02449, 2), 2.02);
+    EXPECT_DOUBLE_EQ(roundDecimals(2.025, 1), 2.0);
+    EXPECT_DOUBLE_EQ(roundDecimals(-0.12345, 4), -0.1234); // Int(-1234.5 + 0.5) = -1234
+    EXPECT_DOUBLE_EQ(roundDecimals(-0.12346, 4), -0.1235);
+    EXPECT_DOUBLE_EQ(roundDecimals(1234.56, 0), 1235.0);
+}
+
+struct SingleTextCase {
+    float value;
+    const char* box;
+    const char* signedForm;
+};
+
+TEST(SingleText, BoxAndSignedTextOfASingle) {
+    const SingleTextCase cases[] = {
+        {0.5f, "0.5", " .5"},
+        {-0.25f, "-0.25", "-.25"},
+        {1.6f, "1.6", " 1.6"},
+        {1000.0f, "1000", " 1000"},
+        {1e-7f, "1E-07", " 1E-07"},
+        {0.0f, "0", " 0"},
+        {-0.0f, "0", " 0"},
+        {2.5f, "2.5", " 2.5"},
+        {3.0f, "3", " 3"},
+        {1.5e-5f, "1.5E-05", " 1.5E-05"},
+        {12345678.0f, "1.234568E+07", " 1.234568E+07"},
+        {1e7f, "1E+07", " 1E+07"},
+        {9999999.0f, "9999999", " 9999999"},
+        {0.0001f, "0.0001", " .0001"},
+        {9.9999e-5f, "9.9999E-05", " 9.9999E-05"},
+        {-9.9999e-5f, "-9.9999E-05", "-9.9999E-05"},
+        {0.065f, "0.065", " .065"},
+        {9.80665f, "9.80665", " 9.80665"},
+        {3.14159f, "3.14159", " 3.14159"},
+        {5e-8f, "5E-08", " 5E-08"},
+        {0.1f, "0.1", " .1"},
+        {1.0f / 3.0f, "0.3333333", " .3333333"},
+        {-123.456f, "-123.456", "-123.456"},
+        {1e38f, "1E+38", " 1E+38"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(boxText(c.value), c.box) << "value " << c.value;
+        EXPECT_EQ(signedText(c.value), c.signedForm) << "value " << c.value;
+    }
+}
+
+TEST(SingleText, ASingleIsWrittenAsASingleNotWidened) {
+    // 0.1f widened to double is 0.100000001490116; as a Single it prints as 0.1.
+    EXPECT_EQ(signedText(0.1f), " .1");
+    EXPECT_EQ(signedText(static_cast<double>(0.1f)), " .100000001490116");
+}
+
+TEST(DoubleAndIntegerText, FollowTheirOwnDigitsAndSigns) {
+    EXPECT_EQ(signedText(0.5), " .5");
+    EXPECT_EQ(signedText(1e15), " 1E+15");
+    EXPECT_EQ(signedText(999999999999999.0), " 999999999999999");
+    EXPECT_EQ(signedText(5LL), " 5");
+    EXPECT_EQ(signedText(-12LL), "-12");
+    EXPECT_EQ(signedText(0LL), " 0");
+    EXPECT_EQ(boxText(static_cast<Integer>(15)), "15");
+    EXPECT_EQ(signedText(Variant::integer(0)), " 0");
+    EXPECT_EQ(signedText(Variant::single(-9.80665f)), "-9.80665");
+    EXPECT_EQ(signedText(Variant{}), " 0");
+}
+
+struct PatternCase {
+    float value;
+    const char* pattern;
+    const char* expected;
+};
+
+TEST(PatternText, RoundsTheSevenDigitDecimalHalfAwayFromZero) {
+    const PatternCase cases[] = {
+        {0.5f, "#0.00", "0.50"},
+        {-3.14159f, "##0.00", "-3.14"},
+        {12345.678f, "###0.00", "12345.68"},
+        {2.675f, "##0.00", "2.68"}, // the Single is 2.67499995; its 7 digits are 2.675000
+        {-2.675f, "##0.00", "-2.68"},
+        {-0.0004f, "##0.00", "-0.00"},
+        {0.0f, "##0.00", "0.00"},
+        {-0.0f, "##0.00", "0.00"},
+        {1.5f, "##0.00#", "1.50"},
+        {1.2346f, "##0.00#", "1.235"},
+        {0.1004f, "##0.00#", "0.10"},
+        {0.1005f, "##0.00#", "0.101"},
+        {2.0f, "#0.000", "2.000"},
+        {0.03f, "#0.0000", "0.0300"},
+        {1234.56f, "#####0.0", "1234.6"},
+        {0.04f, "#####0.0", "0.0"},
+        {0.05f, "#####0.0", "0.1"},
+        {9.9996f, "#0.000", "10.000"},
+        {999.995f, "##0.00", "1000.00"},
+        {1.2345e-5f, "scientific", "1.23E-05"},
+        {2.0f, "scientific", "2.00E+00"},
+        {-0.5f, "scientific", "-5.00E-01"},
+        {9.995f, "scientific", "1.00E+01"},
+        {0.0f, "scientific", "0.00E+00"},
+        {1e-7f, "scientific", "1.00E-07"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(patternText(c.value, c.pattern), c.expected)
+            << "value " << c.value << " pattern " << c.pattern;
+    }
+}
+
+TEST(PatternText, ADoubleUsesFifteenDigits) {
+    // 2.675 as a double is 2.67499999999999982236431605997495353221893310546875.
+    EXPECT_EQ(patternText(2.675, "##0.00"), "2.68");
+    EXPECT_EQ(patternText(0.125, "#0.00"), "0.13");
+}
+
+TEST(NumberText, DoesNotFollowTheProcessLocale) {
+    // A desktop under German settings switches the C library to a comma; the program's own texts
+    // must stay with a point.
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    std::string saved = previous ? previous : "C";
+    bool switched = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr ||
+                    std::setlocale(LC_ALL, "de_DE") != nullptr;
+    EXPECT_EQ(signedText(0.5f), " .5");
+    EXPECT_EQ(boxText(1.6f), "1.6");
+    EXPECT_EQ(patternText(1.5f, "##0.00"), "1.50");
+    EXPECT_DOUBLE_EQ(leadingNumber("2.5"), 2.5);
+    std::setlocale(LC_ALL, saved.c_str());
+    if (!switched) {
+        GTEST_SKIP() << "no German locale installed; the conversions were checked under C only";
+    }
+}
+
+} // namespace
+} // namespace korvex::num
