@@ -31,24 +31,24 @@ FrmMainView::FrmMainView(frmMain& model, GuiHost& host) : WindowView(model, host
 
     QMenu* file = menuBar_->addMenu("&File   ");
     file->setObjectName("mnuFile");
-    addItem(file, "mnuFileOpen", "&Open...", &frmMain::mnuFileOpen_Click);
+    addItem(file, "mnuFileOpen", "&Open...", [this] { form_.mnuFileOpen_Click(); });
     file->addSeparator();
-    addItem(file, "mnuFileSave", "&Save", &frmMain::mnuFileSave_Click);
+    addItem(file, "mnuFileSave", "&Save", [this] { form_.mnuFileSave_Click(); });
     file->addSeparator();
-    addItem(file, "mnulistfile", "&List file", &frmMain::mnulistfile_Click);
+    addItem(file, "mnulistfile", "&List file", [this] { form_.mnulistfile_Click(); });
     file->addSeparator();
-    addItem(file, "mnuFilePrint", "&Print...", &frmMain::mnuFilePrint_Click);
+    addItem(file, "mnuFilePrint", "&Print...", [this] { form_.mnuFilePrint_Click(); });
     file->addSeparator();
     file->addSeparator();
-    addItem(file, "mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
+    addItem(file, "mnuFileExit", "E&xit", [this] { form_.mnuFileExit_Click(); });
 
     QMenu* view = menuBar_->addMenu("&View         ");
     view->setObjectName("mnuView");
     QAction* toolbarItem =
-        addItem(view, "mnuViewToolbar", "&Toolbar", &frmMain::mnuViewToolbar_Click);
+        addItem(view, "mnuViewToolbar", "&Toolbar", [this] { form_.mnuViewToolbar_Click(); });
     toolbarItem->setCheckable(true);
-    QAction* statusItem =
-        addItem(view, "mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click);
+    QAction* statusItem = addItem(view, "mnuViewStatusBar", "Status &Bar",
+                                  [this] { form_.mnuViewStatusBar_Click(); });
     statusItem->setCheckable(true);
     view->addSeparator();
 
@@ -59,21 +59,22 @@ FrmMainView::FrmMainView(frmMain& model, GuiHost& host) : WindowView(model, host
     connect(settlementMenu_, &QMenu::aboutToShow, this,
             [this] { handle([this] { form_.mnuInputSett_Click(); }); });
     addItem(settlementMenu_, "MnuBjerrum", "Terzaghi-&Bjerrum (Anglo-American method)",
-            &frmMain::MnuBjerrum_Click);
+            [this] { form_.MnuBjerrum_Click(); });
     addItem(settlementMenu_, "MnuKoppejan", "Terzaghi-&Koppejan (Dutch method)",
-            &frmMain::MnuKoppejan_Click);
+            [this] { form_.MnuKoppejan_Click(); });
 
     addItem(nullptr, "MnuInputConsol", "Consolidation  (Terzaghi/Barron model)",
-            &frmMain::MnuInputConsol_Click);
-    addItem(nullptr, "MnuObservation", "Observations      ", &frmMain::MnuObservation_Click);
+            [this] { form_.MnuInputConsol_Click(); });
+    addItem(nullptr, "MnuObservation", "Observations      ",
+            [this] { form_.MnuObservation_Click(); });
 
     QMenu* help = menuBar_->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    addItem(help, "mnuHelpContents", "&Contents", &frmMain::mnuHelpContents_Click);
+    addItem(help, "mnuHelpContents", "&Contents", [this] { form_.mnuHelpContents_Click(); });
     addItem(help, "mnuHelpSearchForHelpOn", "&Search For Help On...",
-            &frmMain::mnuHelpSearchForHelpOn_Click);
+            [this] { form_.mnuHelpSearchForHelpOn_Click(); });
     help->addSeparator();
-    addItem(help, "mnuHelpAbout", "&About ", &frmMain::mnuHelpAbout_Click);
+    addItem(help, "mnuHelpAbout", "&About ", [this] { form_.mnuHelpAbout_Click(); });
 
     toolBar_ = new QToolBar(this);
     toolBar_->setObjectName("tbToolBar");
@@ -122,11 +123,10 @@ FrmMainView::FrmMainView(frmMain& model, GuiHost& host) : WindowView(model, host
 }
 
 QAction* FrmMainView::addItem(QMenu* menu, const std::string& name, const char* caption,
-                              void (frmMain::*handler)()) {
+                              std::function<void()> handler) {
     QAction* item = menu ? menu->addAction(caption) : menuBar_->addAction(caption);
     item->setObjectName(qs(name));
-    connect(item, &QAction::triggered, this,
-            [this, handler] { handle([this, handler] { (form_.*handler)(); }); });
+    connect(item, &QAction::triggered, this, [this, handler] { handle(handler); });
     actions_[name] = item;
     return item;
 }

@@ -3,6 +3,7 @@
 #include "app/frm_main.h"
 #include "app/window_view.h"
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -34,7 +35,7 @@ protected:
 
 private:
     QAction* addItem(QMenu* menu, const std::string& name, const char* caption,
-                     void (frmMain::*handler)());
+                     std::function<void()> handler);
     void applyStoredGeometry();
     void storeGeometry();
     void updateClock();
