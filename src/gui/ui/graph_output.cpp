@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace korvex::gui {
 
@@ -211,6 +213,8 @@ void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
     mirrorAxis(plot.yAxis, plot.yAxis2);
 
     int legendEntries = 0;
+    // Labels of points that lie close together are stacked rather than printed over each other.
+    std::vector<std::pair<double, double>> labelled;
     QFont labelFont = plot.font();
     labelFont.setPointSizeF(7.5);
     const auto& sets = graph.sets();
@@ -235,10 +239,17 @@ void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
             if (!point.label.empty()) {
                 auto* label = new QCPItemText(&plot);
                 label->position->setCoords(point.x, point.y);
-                const bool nearRightEnd = axisFraction(point.x, xRange, graph.xScale()) > 0.7;
+                const double fx = axisFraction(point.x, xRange, graph.xScale());
+                const double fy = axisFraction(point.y, yRange, graph.yScale());
+                const bool nearRightEnd = fx > 0.7;
+                const auto crowd = std::count_if(labelled.begin(), labelled.end(), [&](auto p) {
+                    return std::abs(p.first - fx) < 0.15 && std::abs(p.second - fy) < 0.05;
+                });
+                labelled.emplace_back(fx, fy);
+                const int lift = 3 + 13 * static_cast<int>(crowd);
                 label->setPositionAlignment((nearRightEnd ? Qt::AlignRight : Qt::AlignLeft) |
                                             Qt::AlignBottom);
-                label->setPadding(nearRightEnd ? QMargins(0, 0, 6, 3) : QMargins(6, 0, 0, 3));
+                label->setPadding(nearRightEnd ? QMargins(0, 0, 6, lift) : QMargins(6, 0, 0, lift));
                 label->setFont(labelFont);
                 label->setColor(colour);
                 label->setText(qs(point.label));

@@ -50,8 +50,10 @@ public:
             for (int i = 0; i < 8; ++i) {
                 // A consolidation-like curve: slow without drains, fast with them.
                 const double speed = set == 1 ? 2000.0 : 150.0;
-                const double s =
-                    -0.85 * (1 - std::exp(-days[i] / speed)) - 0.02 * std::log10(days[i]);
+                const double ultimate = set == 1 ? 0.92 : 0.85;
+                const double s = std::floor(-1000 * ultimate * (1 - std::exp(-days[i] / speed)) -
+                                            20 * std::log10(days[i])) /
+                                 1000;
                 Graph1.setGraphData(static_cast<Single>(s));
                 Graph1.setXPosData(days[i]);
                 if (set == 2) {
