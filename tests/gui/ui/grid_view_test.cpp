@@ -119,6 +119,33 @@ TEST_F(GridViewFixture, AWindowCommitsAPendingEditBeforeItsHandler) {
     EXPECT_FALSE(view->editing());
 }
 
+TEST(GridViewFocus, TheTableRegainingTheFocusCommits) {
+    test::FakeDesktop desktop;
+    Grid grid(21, 9);
+    std::string txtEdit;
+    GridCellEditor editor(grid, txtEdit, desktop);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* view = new GridView(grid, editor);
+    auto* elsewhere = new QLineEdit;
+    layout->addWidget(view);
+    layout->addWidget(elsewhere);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(view, Qt::Key_3);
+    elsewhere->setFocus();
+    QApplication::processEvents();
+    // Focus elsewhere keeps the edit pending; the table getting it back writes it.
+    EXPECT_TRUE(view->editing());
+    EXPECT_EQ(grid.TextMatrix(1, 1), "");
+    view->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(view->editing());
+    EXPECT_EQ(grid.TextMatrix(1, 1), "3");
+}
+
 TEST_F(GridViewFixture, DestroyingTheTableDuringAnEditLeavesTheModelAlone) {
     type("5");
     view->cellEditor()->setFocus();
