@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace korvex::gui {
