@@ -2,6 +2,7 @@
 
 #include "app/gui_host.h"
 #include "app/window_view.h"
+#include "gui/support/screenshot.h"
 #include "support/test_app.h"
 
 #include <QApplication>
@@ -153,6 +154,20 @@ TEST_F(GridViewFixture, DestroyingTheTableDuringAnEditLeavesTheModelAlone) {
     view.reset();
     QApplication::processEvents();
     EXPECT_EQ(grid.TextMatrix(2, 1), "3.5");
+}
+
+TEST_F(GridViewFixture, ScreenshotOfALayerTableDuringAnEdit) {
+    const char* headings[] = {"Lno", "LDepth(i)", "Soilwet(i)", "Cr",    "e0",
+                              "Cc",  "ec",        "Sigmac",     "Calpha"};
+    for (int c = 0; c < 9; ++c) {
+        grid.setTextMatrix(0, c, headings[c]);
+    }
+    grid.setTextMatrix(1, 1, "2.5");
+    grid.setTextMatrix(1, 2, "17");
+    view->refreshFromModel();
+    type("4.7");
+    EXPECT_TRUE(view->cellEditor()->isVisible());
+    test::saveScreenshot(view.get(), "layer_table_editing");
 }
 
 TEST(GridViewReadOnly, NeverOpensAnEditor) {
