@@ -2,7 +2,8 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
-#include "settlement/graph_buttons.h"
+#include "settlement/graph_fill.h"
+#include "ui/graph_window.h"
 
 #include <algorithm>
 
@@ -83,14 +84,15 @@ void Form2::Command1_Click() {
 }
 
 void Form2::Command2_Click() {
-    printGraphAtPrintSize(Graph1);
+    printGraphWindow(Graph1);
+    // The soil-stress graph goes back to its layout size whatever size it had, drawn again.
     Graph1.setHeight(kLayoutHeight);
     Graph1.setWidth(kLayoutWidth);
     Graph1.setDrawMode(2);
 }
 
 void Form2::Command3_Click() {
-    copyGraphToClipboard(Graph1);
+    copyGraphWindowImage(Graph1);
 }
 
 } // namespace korvex

@@ -5,7 +5,8 @@
 #include "settlement/form2.h"
 #include "settlement/form8.h"
 #include "settlement/form9.h"
-#include "settlement/graph_buttons.h"
+#include "settlement/graph_fill.h"
+#include "ui/graph_window.h"
 
 namespace korvex {
 
@@ -91,7 +92,7 @@ void Form3::Command2_Click() {
 }
 
 void Form3::Command3_Click() {
-    printGraphAtPrintSize(Graph1);
+    printGraphWindow(Graph1);
 }
 
 void Form3::Command4_Click() {
@@ -151,7 +152,7 @@ void Form3::Command7_Click() {
 }
 
 void Form3::Command8_Click() {
-    copyGraphToClipboard(Graph1);
+    copyGraphWindowImage(Graph1);
 }
 
 bool Form3::listAvailable() {

@@ -2,7 +2,8 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
-#include "settlement/graph_buttons.h"
+#include "settlement/graph_fill.h"
+#include "ui/graph_window.h"
 
 namespace korvex {
 
@@ -74,11 +75,11 @@ void Form8::Command1_Click() {
 }
 
 void Form8::Command2_Click() {
-    printGraphAtPrintSize(Graph1);
+    printGraphWindow(Graph1);
 }
 
 void Form8::Command3_Click() {
-    copyGraphToClipboard(Graph1);
+    copyGraphWindowImage(Graph1);
 }
 
 } // namespace korvex

@@ -119,7 +119,7 @@ TEST(FillHeightForTimeWindow, ShowsAllFifteenFillStepsTheCalculatedSettlementAnd
     EXPECT_EQ(sets[2].points[14].label, "2.25");
 }
 
-TEST(FillHeightWindows, PrintAtThePrintSizeAndKeepIt) {
+TEST(FillHeightWindows, PrintAtThePrintSize) {
     TestApp t;
     setFillSteps(t.state());
     Form8& form8 = t.windows().show<Form8>();
@@ -132,8 +132,8 @@ TEST(FillHeightWindows, PrintAtThePrintSizeAndKeepIt) {
         EXPECT_EQ(job.widthTwips, 14000);
         EXPECT_EQ(job.heightTwips, 8500);
     }
-    EXPECT_EQ(form8.Graph1.Width(), 14000);
-    EXPECT_EQ(form9.Graph1.Height(), 8500);
+    EXPECT_EQ(form8.Graph1.Width(), form8.Graph1.design().width);
+    EXPECT_EQ(form9.Graph1.Height(), form9.Graph1.design().height);
     EXPECT_EQ(t.desktop.clipboardImages.size(), 1u);
 }
 
