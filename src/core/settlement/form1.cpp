@@ -106,6 +106,14 @@ void Form1::Command2_Click() {
     windows().unload(*this);
 }
 
+bool Form1::bjerrumHelpersOffered() {
+    return state().Method == 1;
+}
+
+bool Form1::koppejanHelpersOffered() {
+    return state().Method == 2;
+}
+
 void Form1::Command3_Click() {
     desktop().msgBox(dimensionsMessage(), vbOKOnly);
 }

@@ -38,6 +38,11 @@ public:
     // "Equation" (Terzaghi-Koppejan)
     void Command9_Click();
 
+    // The fit and its coefficient window belong to one method each; for the other method their
+    // buttons do nothing, so the window offers them only for their own.
+    bool bjerrumHelpersOffered();
+    bool koppejanHelpersOffered();
+
     std::string Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11,
         Text12, Text13, Text14, Text15;
     // "Stresspaths submergence ON/OFF ?"
