@@ -13,7 +13,7 @@
 
 namespace korvex {
 
-Form1::Form1(Application& app) : WindowModel(app), Fg1(kLayerRows + 1, 9) {
+Form1::Form1(Application& app) : WindowModel(app), Fg1(kLayerRows + 1, 9, 1300) {
     Caption = "Input Settlement Calculation";
 }
 

@@ -52,8 +52,12 @@ Form1View::Form1View(Form1& model, GuiHost& host) : WindowView(model, host), for
         auto* edit = new QLineEdit(site);
         edit->setObjectName(QString::fromUtf8(b.name));
         label->setBuddy(edit);
-        // Project and bore hole are names, the rest short numbers.
-        edit->setMinimumWidth(b.column == 0 ? 190 : 70);
+        // Project, bore hole and method are names, the rest short numbers.
+        const bool name = b.column == 0 && std::string(b.name) != "Text7";
+        edit->setMinimumWidth(name ? 260 : 90);
+        if (!name) {
+            edit->setMaximumWidth(120);
+        }
         // Two groups of boxes stacked in each half of the frame.
         const int row = rowOfColumn[b.column]++ + (b.column % 2) * 4;
         const int column = (b.column / 2) * 2;

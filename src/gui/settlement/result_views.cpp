@@ -7,7 +7,9 @@
 #include "settlement/form9.h"
 #include "ui/grid_view.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,6 +32,7 @@ GraphWindowButtons graphButtons(Form& form, void (Form::*exitHandler)(),
 
 // A result table shows every column without a horizontal scroll bar.
 void fitTableWidth(GraphWindowView& view) {
+    view.refreshFromModel();
     if (GridView* table = view.gridView()) {
         table->setMinimumWidth(table->sizeHint().width());
     }
@@ -37,10 +40,40 @@ void fitTableWidth(GraphWindowView& view) {
 
 } // namespace
 
+ResultWindowView::ResultWindowView(WindowModel& model, GuiHost& host, GraphModel& graph, Grid* grid,
+                                   GraphWindowButtons buttons)
+    : GraphWindowView(model, host, graph, grid, std::move(buttons)) {
+    if (GridView* table = gridView()) {
+        // The table copies the layout's widths again whenever its current cell moves.
+        connect(table, &QTableWidget::currentCellChanged, this, [this] { widenColumns(); });
+    }
+}
+
+void ResultWindowView::refreshFromModel() {
+    GraphWindowView::refreshFromModel();
+    widenColumns();
+}
+
+void ResultWindowView::widenColumns() {
+    if (GridView* table = gridView()) {
+        const QFontMetrics metrics(table->horizontalHeader()->font());
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QTableWidgetItem* heading = table->horizontalHeaderItem(c);
+            if (heading == nullptr) {
+                continue;
+            }
+            const int wanted = metrics.horizontalAdvance(heading->text()) + 14;
+            if (table->columnWidth(c) < wanted) {
+                table->setColumnWidth(c, wanted);
+            }
+        }
+    }
+}
+
 Form3View::Form3View(Form3& model, GuiHost& host)
-    : GraphWindowView(model, host, model.Graph1, &model.Fg3,
-                      graphButtons(model, &Form3::Command1_Click, &Form3::Command3_Click,
-                                   &Form3::Command8_Click)),
+    : ResultWindowView(model, host, model.Graph1, &model.Fg3,
+                       graphButtons(model, &Form3::Command1_Click, &Form3::Command3_Click,
+                                    &Form3::Command8_Click)),
       form_(model) {
     label1_ = new QLabel(this);
     label1_->setWordWrap(true);
@@ -85,30 +118,30 @@ void Form3View::refreshFromModel() {
 }
 
 GraphWindowView* makeForm2View(Form2& model, GuiHost& host) {
-    auto* view = new GraphWindowView(model, host, model.Graph1, &model.Fg2,
-                                     graphButtons(model, &Form2::Command1_Click,
-                                                  &Form2::Command2_Click, &Form2::Command3_Click));
+    auto* view = new ResultWindowView(model, host, model.Graph1, &model.Fg2,
+                                      graphButtons(model, &Form2::Command1_Click,
+                                                   &Form2::Command2_Click, &Form2::Command3_Click));
     fitTableWidth(*view);
-    view->resize(1050, 560);
+    view->resize(1150, 600);
     return view;
 }
 
 GraphWindowView* makeForm8View(Form8& model, GuiHost& host) {
     auto* view =
-        new GraphWindowView(model, host, model.Graph1, &model.Fg6,
-                            graphButtons(model, &Form8::Command1_Click, &Form8::Command2_Click,
-                                         &Form8::Command3_Click, "Image to Cipboard"));
+        new ResultWindowView(model, host, model.Graph1, &model.Fg6,
+                             graphButtons(model, &Form8::Command1_Click, &Form8::Command2_Click,
+                                          &Form8::Command3_Click, "Image to Cipboard"));
     fitTableWidth(*view);
-    view->resize(1000, 560);
+    view->resize(1180, 600);
     return view;
 }
 
 GraphWindowView* makeForm9View(Form9& model, GuiHost& host) {
-    auto* view = new GraphWindowView(model, host, model.Graph1, &model.Fg7,
-                                     graphButtons(model, &Form9::Command1_Click,
-                                                  &Form9::Command2_Click, &Form9::Command3_Click));
+    auto* view = new ResultWindowView(model, host, model.Graph1, &model.Fg7,
+                                      graphButtons(model, &Form9::Command1_Click,
+                                                   &Form9::Command2_Click, &Form9::Command3_Click));
     fitTableWidth(*view);
-    view->resize(900, 560);
+    view->resize(1000, 600);
     return view;
 }
 

@@ -14,9 +14,22 @@ class Form9;
 
 namespace korvex::gui {
 
+// A graph window whose result table shows every heading in full: the layout's column widths were
+// made for a narrower font.
+class ResultWindowView : public GraphWindowView {
+    Q_OBJECT
+public:
+    ResultWindowView(WindowModel& model, GuiHost& host, GraphModel& graph, Grid* grid,
+                     GraphWindowButtons buttons);
+    void refreshFromModel() override;
+
+private:
+    void widenColumns();
+};
+
 // The settlement result window: the load-step table with its note, the graph, and the buttons
 // that redraw the graph or open the other result windows.
-class Form3View : public GraphWindowView {
+class Form3View : public ResultWindowView {
     Q_OBJECT
 public:
     Form3View(Form3& model, GuiHost& host);
