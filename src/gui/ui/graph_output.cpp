@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace korvex::gui {
 
@@ -101,7 +103,7 @@ void setUpAxis(QCPAxis* axis, AxisScale scale, const std::string& title) {
     }
 }
 
-// The title row above the axes and the legend column beside them are laid out once per plot.
+// The title row above the axes is laid out once per plot.
 QCPTextElement* titleElement(QCustomPlot& plot) {
     QCPLayoutGrid* layout = plot.plotLayout();
     if (auto* title = qobject_cast<QCPTextElement*>(layout->element(0, 0))) {
@@ -111,14 +113,71 @@ QCPTextElement* titleElement(QCustomPlot& plot) {
     auto* title =
         new QCPTextElement(&plot, QString(), QFont(plot.font().family(), 11, QFont::Bold));
     layout->addElement(0, 0, title);
-    if (plot.legend != nullptr && plot.axisRect() != nullptr) {
-        plot.axisRect()->insetLayout()->take(plot.legend);
-        layout->addElement(1, 1, plot.legend);
-        layout->setColumnStretchFactor(1, 0.001);
-        plot.legend->setMargins(QMargins(6, 4, 6, 4));
-        plot.legend->setLayer("legend");
-    }
+    // Room for the last tick label of the x axis, which reaches past the axis end.
+    plot.axisRect()->setAutoMargins(QCP::msLeft | QCP::msTop | QCP::msBottom);
+    plot.axisRect()->setMargins(QMargins(0, 0, 30, 0));
     return title;
+}
+
+// Where a value lies along an axis, from 0 at its start to 1 at its end.
+double axisFraction(double value, const QCPRange& range, AxisScale scale) {
+    if (scale == AxisScale::Logarithmic) {
+        return (std::log10(value) - std::log10(range.lower)) /
+               (std::log10(range.upper) - std::log10(range.lower));
+    }
+    return (value - range.lower) / (range.upper - range.lower);
+}
+
+// The corner of the plot where the legend hides the fewest points and line pieces.
+Qt::Alignment quietestCorner(const GraphModel& graph, const QCPRange& xRange,
+                             const QCPRange& yRange, int entries) {
+    const double legendWidth = 0.4;
+    const double legendHeight = std::min(0.9, 0.07 * entries + 0.04);
+    const Qt::Alignment corners[] = {Qt::AlignTop | Qt::AlignRight, Qt::AlignTop | Qt::AlignLeft,
+                                     Qt::AlignBottom | Qt::AlignRight,
+                                     Qt::AlignBottom | Qt::AlignLeft};
+    int hits[4] = {0, 0, 0, 0};
+    auto count = [&](double fx, double fy) {
+        for (int c = 0; c < 4; ++c) {
+            const bool right = corners[c] & Qt::AlignRight;
+            const bool top = corners[c] & Qt::AlignTop;
+            const bool inX = right ? fx > 1 - legendWidth : fx < legendWidth;
+            const bool inY = top ? fy > 1 - legendHeight : fy < legendHeight;
+            hits[c] += inX && inY ? 1 : 0;
+        }
+    };
+    for (const GraphSet& set : graph.sets()) {
+        bool havePrevious = false;
+        double px = 0, py = 0;
+        for (const GraphPoint& point : set.points) {
+            if (!point.written || !drawable(point.x, graph.xScale()) ||
+                !drawable(point.y, graph.yScale())) {
+                continue;
+            }
+            const double fx = axisFraction(point.x, xRange, graph.xScale());
+            const double fy = axisFraction(point.y, yRange, graph.yScale());
+            if (havePrevious) {
+                for (int k = 1; k < 8; ++k) {
+                    count(px + (fx - px) * k / 8.0, py + (fy - py) * k / 8.0);
+                }
+            }
+            count(fx, fy);
+            px = fx;
+            py = fy;
+            havePrevious = true;
+        }
+    }
+    return corners[std::min_element(hits, hits + 4) - hits];
+}
+
+void mirrorAxis(QCPAxis* axis, QCPAxis* mirror) {
+    // A closed box, as engineering plots are drawn; the mirror carries ticks but no labels.
+    mirror->setVisible(true);
+    mirror->setTickLabels(false);
+    mirror->setScaleType(axis->scaleType());
+    mirror->setTicker(axis->ticker());
+    mirror->setRange(axis->range());
+    mirror->grid()->setVisible(false);
 }
 
 } // namespace
@@ -135,8 +194,27 @@ void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
     setUpAxis(plot.xAxis, graph.xScale(), graph.BottomTitle());
     setUpAxis(plot.yAxis, graph.yScale(), graph.LeftTitle());
 
+    // The ranges first: labels near the right end are turned to extend leftwards.
     Extent xs, ys;
-    bool anyLegend = false;
+    for (const GraphSet& set : graph.sets()) {
+        for (const GraphPoint& point : set.points) {
+            if (point.written && drawable(point.x, graph.xScale()) &&
+                drawable(point.y, graph.yScale())) {
+                xs.include(point.x);
+                ys.include(point.y);
+            }
+        }
+    }
+    const QCPRange xRange = axisRange(xs, graph.xScale());
+    const QCPRange yRange = axisRange(ys, graph.yScale());
+    plot.xAxis->setRange(xRange);
+    plot.yAxis->setRange(yRange);
+    mirrorAxis(plot.xAxis, plot.xAxis2);
+    mirrorAxis(plot.yAxis, plot.yAxis2);
+
+    int legendEntries = 0;
+    // Labels of points that lie close together are stacked rather than printed over each other.
+    std::vector<std::pair<double, double>> labelled;
     QFont labelFont = plot.font();
     labelFont.setPointSizeF(7.5);
     const auto& sets = graph.sets();
@@ -149,7 +227,7 @@ void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
         const auto marker = set.symbol > 0
                                 ? cyclic(kSetMarkers, static_cast<std::size_t>(set.symbol))
                                 : cyclic(kSetMarkers, s);
-        curve->setScatterStyle(QCPScatterStyle(marker, QPen(colour, 1.2), Qt::NoBrush, 7));
+        curve->setScatterStyle(QCPScatterStyle(marker, QPen(colour, 1.2), Qt::white, 7));
         curve->setName(qs(set.legend));
         int order = 0;
         for (const GraphPoint& point : set.points) {
@@ -158,32 +236,40 @@ void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
                 continue;
             }
             curve->addData(order++, point.x, point.y);
-            xs.include(point.x);
-            ys.include(point.y);
             if (!point.label.empty()) {
                 auto* label = new QCPItemText(&plot);
                 label->position->setCoords(point.x, point.y);
-                label->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
-                label->setPadding(QMargins(5, 0, 0, 3));
+                const double fx = axisFraction(point.x, xRange, graph.xScale());
+                const double fy = axisFraction(point.y, yRange, graph.yScale());
+                const bool nearRightEnd = fx > 0.7;
+                const auto crowd = std::count_if(labelled.begin(), labelled.end(), [&](auto p) {
+                    return std::abs(p.first - fx) < 0.15 && std::abs(p.second - fy) < 0.05;
+                });
+                labelled.emplace_back(fx, fy);
+                const int lift = 3 + 13 * static_cast<int>(crowd);
+                label->setPositionAlignment((nearRightEnd ? Qt::AlignRight : Qt::AlignLeft) |
+                                            Qt::AlignBottom);
+                label->setPadding(nearRightEnd ? QMargins(0, 0, 6, lift) : QMargins(6, 0, 0, lift));
                 label->setFont(labelFont);
                 label->setColor(colour);
                 label->setText(qs(point.label));
-                label->setClipToAxisRect(false);
             }
         }
         if (set.legend.empty()) {
             curve->removeFromLegend();
         } else {
-            anyLegend = true;
+            ++legendEntries;
         }
     }
-    plot.xAxis->setRange(axisRange(xs, graph.xScale()));
-    plot.yAxis->setRange(axisRange(ys, graph.yScale()));
     if (plot.legend != nullptr) {
-        plot.legend->setVisible(anyLegend);
+        plot.legend->setVisible(legendEntries > 0);
         QFont legendFont = plot.font();
         legendFont.setPointSizeF(8.5);
         plot.legend->setFont(legendFont);
+        plot.legend->setBrush(QColor(255, 255, 255, 230));
+        plot.legend->setBorderPen(QPen(QColor(120, 120, 120), 0));
+        plot.axisRect()->insetLayout()->setInsetAlignment(
+            0, quietestCorner(graph, xRange, yRange, legendEntries));
     }
 }
 
@@ -239,7 +325,12 @@ bool printGraphOn(QPrinter& printer, const GraphModel& graph, double widthTwips,
     // A graph larger than the page is shrunk to fit rather than cut off.
     const double fit = std::min(
         {1.0, page.width() / (width * devicePerPixel), page.height() / (height * devicePerPixel)});
-    painter.scale(devicePerPixel * fit, devicePerPixel * fit);
+    // Playing a picture on a finer device already scales it by the ratio of the resolutions.
+    // Centred across the page, at its top.
+    const double left = std::max(0.0, (page.width() - width * devicePerPixel * fit) / 2.0);
+    painter.translate(left, 0);
+    painter.scale(fit * devicePerPixel * picture.logicalDpiX() / printer.logicalDpiX(),
+                  fit * devicePerPixel * picture.logicalDpiY() / printer.logicalDpiY());
     painter.drawPicture(0, 0, picture);
     return painter.end();
 }
