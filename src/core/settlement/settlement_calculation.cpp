@@ -18,10 +18,17 @@ namespace korvex {
 namespace {
 
 // The whole calculation on a copy of the state; returns whether a fill thickness was found.
-bool runStages(Module1& st, const Form1& form, Desktop& desktop) {
+bool runStages(Module1& st, Form1& form, Desktop& desktop) {
     const bool submergence = form.Check1 != 0;
     readSiteInput(st, form);
     readLayerTable(st, form, desktop);
+    // C follows from the constants in the same row alone, so the table shows it even when a
+    // later stage refuses the site.
+    if (st.Method == 2) {
+        for (int i = 1; i <= st.NLayers; ++i) {
+            form.Fg1.setTextMatrix(i, 8, num::boxText(st.CKoppejan(i)));
+        }
+    }
     computeSoilStresses(st);
     applyWatertableChange(st);
     computeLayerCoefficients(st);
@@ -68,12 +75,6 @@ bool calculateSettlements(Application& app, Form1& form) {
     app.state() = *scratch;
     scratch.reset();
 
-    const Module1& st = app.state();
-    if (st.Method == 2) {
-        for (int i = 1; i <= st.NLayers; ++i) {
-            form.Fg1.setTextMatrix(i, 8, num::boxText(st.CKoppejan(i)));
-        }
-    }
     handOverToConsolidation(app);
     desktop.beep();
     if (!found) {
