@@ -28,7 +28,7 @@ std::string joinLines(const std::vector<std::string>& lines) {
 std::optional<Integer> layerCount(Application& app, const Form1& form) {
     const double count = num::countFromText(form.Text7);
     if (count < 1 || count > Form1::kLayerRows) {
-        app.desktop().msgBox("Number of Layers must lie from 1 to 20.", vbExclamation);
+        app.desktop().msgBox("Number of Layers [-]: value between 1 and 20.", vbExclamation);
         return std::nullopt;
     }
     return static_cast<Integer>(count);

@@ -162,7 +162,7 @@ TEST(Fitting, ALayerCountTheArraysCannotHoldNeverReachesTheSharedState) {
             }
             EXPECT_EQ(t.state().NLayers, 4) << "count '" << count << "'";
             ASSERT_EQ(t.desktop.messages.size(), 1u);
-            EXPECT_EQ(t.desktop.messages[0].text, "Number of Layers must lie from 1 to 20.");
+            EXPECT_EQ(t.desktop.messages[0].text, "Number of Layers [-]: value between 1 and 20.");
         }
     }
 }
