@@ -119,23 +119,5 @@ TEST(FillHeightForTimeWindow, ShowsAllFifteenFillStepsTheCalculatedSettlementAnd
     EXPECT_EQ(sets[2].points[14].label, "2.25");
 }
 
-TEST(FillHeightWindows, PrintAtThePrintSize) {
-    TestApp t;
-    setFillSteps(t.state());
-    Form8& form8 = t.windows().show<Form8>();
-    Form9& form9 = t.windows().show<Form9>();
-    form8.Command2_Click();
-    form9.Command2_Click();
-    form9.Command3_Click();
-    ASSERT_EQ(t.desktop.printedGraphs.size(), 2u);
-    for (const auto& job : t.desktop.printedGraphs) {
-        EXPECT_EQ(job.widthTwips, 14000);
-        EXPECT_EQ(job.heightTwips, 8500);
-    }
-    EXPECT_EQ(form8.Graph1.Width(), form8.Graph1.design().width);
-    EXPECT_EQ(form9.Graph1.Height(), form9.Graph1.design().height);
-    EXPECT_EQ(t.desktop.clipboardImages.size(), 1u);
-}
-
 } // namespace
 } // namespace korvex::test

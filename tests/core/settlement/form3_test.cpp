@@ -188,14 +188,5 @@ TEST(SettlementResultButtons, OpenTheOtherResultWindowsAndOfferTheListingOnlyWhe
     EXPECT_TRUE(form.listAvailable());
 }
 
-TEST(SettlementResultButtons, ExitReleasesTheWindowAndTheNextShowingFillsItAgain) {
-    TestApp t;
-    setKnownSettlements(t.state());
-    t.windows().show<Form3>().Command1_Click();
-    EXPECT_EQ(t.windows().find<Form3>(), nullptr);
-    t.state().S1(1) = -0.25f;
-    EXPECT_EQ(t.windows().show<Form3>().Fg3.TextMatrix(1, 1), "-0.25");
-}
-
 } // namespace
 } // namespace korvex::test
