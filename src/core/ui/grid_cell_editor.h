@@ -52,6 +52,9 @@ public:
     int caretPosition() const;
     void setCaretPosition(int position) { caret_ = position; }
 
+    // The linear index of a cell of this editor's table (see the free Fgj).
+    Integer Fgj(Integer r, Integer c) const { return korvex::Fgj(grid_, r, c); }
+
     Grid& grid() { return grid_; }
     const std::string& text() const { return txtEdit_; }
     // What the user types into the visible box.

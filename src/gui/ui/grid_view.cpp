@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace korvex::gui {
@@ -76,6 +78,9 @@ void GridView::setUp() {
     if (editor_ != nullptr) {
         lineEdit_ = new QLineEdit(viewport());
         lineEdit_->setFrame(false);
+        // A visible edge tells the user that the cell is being edited and not yet written.
+        lineEdit_->setStyleSheet(
+            "QLineEdit { border: 2px solid palette(highlight); padding: 0px 1px; }");
         lineEdit_->hide();
         lineEdit_->installEventFilter(this);
         connect(lineEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {

@@ -137,6 +137,10 @@ TEST(Fgj, IsTheLinearCellIndexAndOverflowsPast32767) {
     // Row 20, column 8 of 9 columns: 20 * 9 + 8 = 188.
     EXPECT_EQ(Fgj(layers, 20, 8), 188);
     EXPECT_EQ(Fgj(layers, 0, 0), 0);
+    Grid table(21, 9);
+    std::string box;
+    FakeDesktop desktop;
+    EXPECT_EQ(GridCellEditor(table, box, desktop).Fgj(3, 2), 29); // 3 * 9 + 2
     const Grid wide(12, 3000);
     // 10 * 3000 + 2767 = 32767 still fits; 11 * 3000 + 0 = 33000 does not.
     EXPECT_EQ(Fgj(wide, 10, 2767), 32767);

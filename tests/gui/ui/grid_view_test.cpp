@@ -2,6 +2,7 @@
 
 #include "app/gui_host.h"
 #include "app/window_view.h"
+#include "gui/support/screenshot.h"
 #include "support/test_app.h"
 
 #include <QApplication>
@@ -119,6 +120,33 @@ TEST_F(GridViewFixture, AWindowCommitsAPendingEditBeforeItsHandler) {
     EXPECT_FALSE(view->editing());
 }
 
+TEST(GridViewFocus, TheTableRegainingTheFocusCommits) {
+    test::FakeDesktop desktop;
+    Grid grid(21, 9);
+    std::string txtEdit;
+    GridCellEditor editor(grid, txtEdit, desktop);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* view = new GridView(grid, editor);
+    auto* elsewhere = new QLineEdit;
+    layout->addWidget(view);
+    layout->addWidget(elsewhere);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(view, Qt::Key_3);
+    elsewhere->setFocus();
+    QApplication::processEvents();
+    // Focus elsewhere keeps the edit pending; the table getting it back writes it.
+    EXPECT_TRUE(view->editing());
+    EXPECT_EQ(grid.TextMatrix(1, 1), "");
+    view->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(view->editing());
+    EXPECT_EQ(grid.TextMatrix(1, 1), "3");
+}
+
 TEST_F(GridViewFixture, DestroyingTheTableDuringAnEditLeavesTheModelAlone) {
     type("5");
     view->cellEditor()->setFocus();
@@ -126,6 +154,20 @@ TEST_F(GridViewFixture, DestroyingTheTableDuringAnEditLeavesTheModelAlone) {
     view.reset();
     QApplication::processEvents();
     EXPECT_EQ(grid.TextMatrix(2, 1), "3.5");
+}
+
+TEST_F(GridViewFixture, ScreenshotOfALayerTableDuringAnEdit) {
+    const char* headings[] = {"Lno", "LDepth(i)", "Soilwet(i)", "Cr",    "e0",
+                              "Cc",  "ec",        "Sigmac",     "Calpha"};
+    for (int c = 0; c < 9; ++c) {
+        grid.setTextMatrix(0, c, headings[c]);
+    }
+    grid.setTextMatrix(1, 1, "2.5");
+    grid.setTextMatrix(1, 2, "17");
+    view->refreshFromModel();
+    type("4.7");
+    EXPECT_TRUE(view->cellEditor()->isVisible());
+    test::saveScreenshot(view.get(), "layer_table_editing");
 }
 
 TEST(GridViewReadOnly, NeverOpensAnEditor) {
