@@ -141,6 +141,13 @@ TEST(SettlementViewsScreenshot, InputWindowWithATwoLayerSite) {
     auto* view = s.view<gui::Form1View>("Form1");
     ASSERT_NE(view, nullptr);
     saveScreenshot(view, "settlement-input");
+
+    Form1& form = *s.app.windows().find<Form1>();
+    form.Command4_Click();
+    saveScreenshot(s.host.viewOf("Form16"), "settlement-line-fit-coefficients");
+    st.Method = 2;
+    form.Command9_Click();
+    saveScreenshot(s.host.viewOf("Form17"), "settlement-curve-fit-coefficients");
 }
 
 TEST(SettlementViewsScreenshot, ResultWindowWithItsGraphAndTheFillWindows) {
