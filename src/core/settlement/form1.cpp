@@ -2,10 +2,18 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
+#include "settlement/compression_fitting.h"
+#include "settlement/form16.h"
+#include "settlement/form17.h"
+#include "settlement/form2.h"
+#include "settlement/form3.h"
+#include "settlement/form8.h"
+#include "settlement/form9.h"
+#include "settlement/settlement_calculation.h"
 
 namespace korvex {
 
-Form1::Form1(Application& app) : WindowModel(app), Fg1(kLayerRows + 1, 9) {
+Form1::Form1(Application& app) : WindowModel(app), Fg1(kLayerRows + 1, 9, 1300) {
     Caption = "Input Settlement Calculation";
 }
 
@@ -72,8 +80,74 @@ void Form1::Form_Load() {
     }
 }
 
+void Form1::Command1_Click() {
+    if (!calculateSettlements(app(), *this)) {
+        return;
+    }
+    // A result window that stays open must never show the results of an earlier calculation
+    // beside the new input: every open one is filled again as its loading fills it.
+    WindowRegistry& registry = windows();
+    if (Form3* form3 = registry.find<Form3>()) {
+        form3->Form_Load();
+    }
+    if (Form2* form2 = registry.find<Form2>()) {
+        form2->Form_Load();
+    }
+    if (Form8* form8 = registry.find<Form8>()) {
+        form8->Form_Load();
+    }
+    if (Form9* form9 = registry.find<Form9>()) {
+        form9->Form_Load();
+    }
+    registry.show<Form3>();
+}
+
 void Form1::Command2_Click() {
     windows().unload(*this);
+}
+
+bool Form1::bjerrumHelpersOffered() {
+    return state().Method == 1;
+}
+
+bool Form1::koppejanHelpersOffered() {
+    return state().Method == 2;
+}
+
+void Form1::Command3_Click() {
+    desktop().msgBox(dimensionsMessage(), vbOKOnly);
+}
+
+void Form1::Command4_Click() {
+    if (state().Method == 1) {
+        windows().show<Form16>();
+    }
+}
+
+void Form1::Command5_Click() {
+    desktop().msgBox(calphaValuesMessage(), vbOKOnly);
+}
+
+void Form1::Command6_Click() {
+    correctBulkDensity(app(), *this);
+}
+
+void Form1::Command7_Click() {
+    if (state().Method == 2) {
+        curveFitKoppejan(app(), *this);
+    }
+}
+
+void Form1::Command8_Click() {
+    if (state().Method == 1) {
+        lineFitBjerrum(app(), *this);
+    }
+}
+
+void Form1::Command9_Click() {
+    if (state().Method == 2) {
+        windows().show<Form17>();
+    }
 }
 
 } // namespace korvex

@@ -19,8 +19,29 @@ public:
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
+    // "Calculate Settlements"
+    void Command1_Click();
     // "Exit"
     void Command2_Click();
+    // "Dimensions "
+    void Command3_Click();
+    // "Equation" (Terzaghi-Bjerrum)
+    void Command4_Click();
+    // "Values for Calpha"
+    void Command5_Click();
+    // "Correction Bulkdensity "
+    void Command6_Click();
+    // "Curve fitting 1/Cp,1/Cs"
+    void Command7_Click();
+    // "Line fitting Cc-e0"
+    void Command8_Click();
+    // "Equation" (Terzaghi-Koppejan)
+    void Command9_Click();
+
+    // The fit and its coefficient window belong to one method each; for the other method their
+    // buttons do nothing, so the window offers them only for their own.
+    bool bjerrumHelpersOffered();
+    bool koppejanHelpersOffered();
 
     std::string Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11,
         Text12, Text13, Text14, Text15;

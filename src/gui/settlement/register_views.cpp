@@ -1,7 +1,58 @@
 #include "app/gui_host.h"
+#include "settlement/coefficient_views.h"
+#include "settlement/form1.h"
+#include "settlement/form16.h"
+#include "settlement/form17.h"
+#include "settlement/form1_view.h"
+#include "settlement/form2.h"
+#include "settlement/form3.h"
+#include "settlement/form8.h"
+#include "settlement/form9.h"
+#include "settlement/result_views.h"
 
 namespace korvex::gui {
 
-void registerSettlementViews(GuiHost& /*host*/) {}
+namespace {
+
+WindowView* makeForm16View(Form16& form, GuiHost& host) {
+    return new CoefficientView(form, host, "Equation", {"Cc = a log(e0) + b"},
+                               {{"a = :", &form.Text1}, {"b = :", &form.Text2}},
+                               [&form] { form.Command1_Click(); });
+}
+
+WindowView* makeForm17View(Form17& form, GuiHost& host) {
+    return new CoefficientView(form, host, "Equations",
+                               {"1/Cp = exp(aCp * SoilmassWet + bCp)",
+                                "1/Cs =exp(aCs * SoilmassWet + bCs)",
+                                "1/Cp' = exp(aCp' * SoilmassWet + bCp')",
+                                "1/C = exp(aC * SoilmassWet + bC)", "1/Cs' = (1/C - 1/Cp') * 1/4"},
+                               {{"aCp :", &form.Text1},
+                                {"aCs :", &form.Text2},
+                                {"aCp' :", &form.Text3},
+                                {"aC :", &form.Text4},
+                                {"bCp :", &form.Text5},
+                                {"bCs :", &form.Text6},
+                                {"bCp' :", &form.Text7},
+                                {"bC :", &form.Text8}},
+                               [&form] { form.Command1_Click(); });
+}
+
+template <typename Form, typename Make> void add(GuiHost& host, Make make) {
+    host.registerView(Form::kName, [make](WindowModel& model, GuiHost& h) -> WindowView* {
+        return make(static_cast<Form&>(model), h);
+    });
+}
+
+} // namespace
+
+void registerSettlementViews(GuiHost& host) {
+    add<Form1>(host, [](Form1& m, GuiHost& h) { return new Form1View(m, h); });
+    add<Form2>(host, [](Form2& m, GuiHost& h) { return makeForm2View(m, h); });
+    add<Form3>(host, [](Form3& m, GuiHost& h) { return new Form3View(m, h); });
+    add<Form8>(host, [](Form8& m, GuiHost& h) { return makeForm8View(m, h); });
+    add<Form9>(host, [](Form9& m, GuiHost& h) { return makeForm9View(m, h); });
+    add<Form16>(host, [](Form16& m, GuiHost& h) { return makeForm16View(m, h); });
+    add<Form17>(host, [](Form17& m, GuiHost& h) { return makeForm17View(m, h); });
+}
 
 } // namespace korvex::gui

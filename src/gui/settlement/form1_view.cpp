@@ -1,0 +1,168 @@
+#include "settlement/form1_view.h"
+
+#include "app/qt_desktop.h"
+#include "settlement/form1.h"
+#include "ui/grid_view.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace korvex::gui {
+
+Form1View::Form1View(Form1& model, GuiHost& host) : WindowView(model, host), form_(model) {
+    auto* outer = new QVBoxLayout(this);
+
+    // The site: heading and levels on the left, densities and fill steps on the right, each box
+    // beside its label.
+    auto* site = new QGroupBox(this);
+    auto* siteLayout = new QGridLayout(site);
+    struct Box {
+        const char* name;
+        const char* label;
+        std::string Form1::*text;
+        int column;
+    };
+    const Box boxes[] = {
+        {"Text1", "Name of project:", &Form1::Text1, 0},
+        {"Text2", "Representative Bore hole number:", &Form1::Text2, 0},
+        {"Text3", "Extra Code:", &Form1::Text3, 0},
+        {"Text7", "Number of Layers [-]:", &Form1::Text7, 0},
+        {"Text4", "Surface level vs reference [m]:", &Form1::Text4, 1},
+        {"Text5", "Watertable vs reference [m]:", &Form1::Text5, 1},
+        {"Text15", "New watertable [m]:", &Form1::Text15, 1},
+        {"Text11", "Surface level required (m):", &Form1::Text11, 1},
+        {"Text6", "Soil mass of fill above Watertable [t/m3]:", &Form1::Text6, 2},
+        {"Text8", "Soil mass of fill under Watertable [t/m3]:", &Form1::Text8, 2},
+        {"Text9", "Average Soil mass above Watertable t/m3:", &Form1::Text9, 2},
+        {"Text10", "Average Soil mass under Watertable t/m3:", &Form1::Text10, 2},
+        {"Text12", "Settlement time (days):", &Form1::Text12, 3},
+        {"Text13", "Increment Fill layer thickness (m):", &Form1::Text13, 3},
+        {"Text14", "Number of Filllayers (-):", &Form1::Text14, 3},
+    };
+    int rowOfColumn[4] = {0, 0, 0, 0};
+    for (const Box& b : boxes) {
+        auto* label = new QLabel(QString::fromUtf8(b.label), site);
+        auto* edit = new QLineEdit(site);
+        edit->setObjectName(QString::fromUtf8(b.name));
+        label->setBuddy(edit);
+        // Project, bore hole and method are names, the rest short numbers.
+        const bool name = b.column == 0 && std::string(b.name) != "Text7";
+        edit->setMinimumWidth(name ? 260 : 90);
+        if (!name) {
+            edit->setMaximumWidth(120);
+        }
+        // Two groups of boxes stacked in each half of the frame.
+        const int row = rowOfColumn[b.column]++ + (b.column % 2) * 4;
+        const int column = (b.column / 2) * 2;
+        fields_.push_back({b.name, edit, &(form_.*(b.text))});
+        siteLayout->addWidget(label, row, column);
+        siteLayout->addWidget(edit, row, column + 1);
+    }
+    check1_ = new QCheckBox(QStringLiteral("Stresspaths submergence ON/OFF ?"), site);
+    siteLayout->addWidget(check1_, 8, 2, 1, 2);
+    siteLayout->setColumnStretch(1, 2);
+    siteLayout->setColumnStretch(3, 1);
+    outer->addWidget(site);
+
+    auto* frame = new QGroupBox(QStringLiteral("Settlement Parameters"), this);
+    auto* frameLayout = new QVBoxLayout(frame);
+    table_ = new GridView(form_.Fg1, form_.TxtEdit, host.app().desktop(), frame);
+    table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * 10);
+    frameLayout->addWidget(table_);
+    outer->addWidget(frame, 1);
+
+    auto* helpers = new QHBoxLayout;
+    helpers->addWidget(makeButton("Dimensions ", &Form1::Command3_Click));
+    helpers->addWidget(makeButton("Values for Calpha", &Form1::Command5_Click));
+    helpers->addWidget(makeButton("Correction Bulkdensity ", &Form1::Command6_Click));
+    lineFit_ = makeButton("Line fitting Cc-e0", &Form1::Command8_Click);
+    helpers->addWidget(lineFit_);
+    bjerrumEquation_ = makeButton("Equation", &Form1::Command4_Click);
+    helpers->addWidget(bjerrumEquation_);
+    curveFit_ = makeButton("Curve fitting 1/Cp,1/Cs", &Form1::Command7_Click);
+    helpers->addWidget(curveFit_);
+    koppejanEquation_ = makeButton("Equation", &Form1::Command9_Click);
+    helpers->addWidget(koppejanEquation_);
+    helpers->addStretch(1);
+    outer->addLayout(helpers);
+
+    auto* actions = new QHBoxLayout;
+    actions->addStretch(1);
+    QPushButton* calculate = makeButton("Calculate Settlements", &Form1::Command1_Click);
+    calculate->setDefault(false);
+    QFont bold = calculate->font();
+    bold.setBold(true);
+    calculate->setFont(bold);
+    actions->addWidget(calculate);
+    actions->addWidget(makeButton("Exit", &Form1::Command2_Click));
+    outer->addLayout(actions);
+
+    connect(check1_, &QCheckBox::toggled, this,
+            [this](bool on) { form_.Check1 = static_cast<Integer>(on ? 1 : 0); });
+    resize(1100, 720);
+}
+
+Form1View::~Form1View() = default;
+
+QPushButton* Form1View::makeButton(const std::string& caption, void (Form1::*handler)()) {
+    auto* button = new QPushButton(qs(caption), this);
+    button->setAutoDefault(false);
+    Form1& form = form_;
+    connect(button, &QPushButton::clicked, this,
+            [this, &form, handler] { handle([&form, handler] { (form.*handler)(); }); });
+    buttons_.push_back(button);
+    return button;
+}
+
+void Form1View::refreshFromModel() {
+    setWindowTitle(qs(form_.Caption));
+    for (const Field& f : fields_) {
+        const QString text = qs(*f.text);
+        if (f.edit->text() != text) {
+            f.edit->setText(text);
+        }
+    }
+    check1_->setChecked(form_.Check1 != 0);
+    table_->refreshFromModel();
+    const bool bjerrum = form_.bjerrumHelpersOffered();
+    const bool koppejan = form_.koppejanHelpersOffered();
+    lineFit_->setEnabled(bjerrum);
+    bjerrumEquation_->setEnabled(bjerrum);
+    curveFit_->setEnabled(koppejan);
+    koppejanEquation_->setEnabled(koppejan);
+}
+
+void Form1View::commitEdits() {
+    for (const Field& f : fields_) {
+        *f.text = ss(f.edit->text());
+    }
+    form_.Check1 = static_cast<Integer>(check1_->isChecked() ? 1 : 0);
+    table_->commitPendingEdit();
+}
+
+QLineEdit* Form1View::box(const std::string& name) const {
+    for (const Field& f : fields_) {
+        if (f.name == name) {
+            return f.edit;
+        }
+    }
+    return nullptr;
+}
+
+QPushButton* Form1View::button(const std::string& caption) const {
+    for (QPushButton* b : buttons_) {
+        if (b->text() == qs(caption) && b->isEnabled()) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace korvex::gui

@@ -1,0 +1,76 @@
+#pragma once
+
+// A settlement session on the real Qt views, with a desktop that records messages instead of
+// opening modal boxes.
+
+#include "app/application.h"
+#include "app/gui_host.h"
+#include "app/qt_desktop.h"
+#include "app/window_view.h"
+#include "ui/grid_view.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+namespace korvex::test {
+
+class RecordingQtDesktop : public gui::QtDesktop {
+public:
+    struct Message {
+        std::string text;
+        int style;
+        std::string caption;
+    };
+    std::vector<Message> messages;
+    int beeps = 0;
+    int printedGraphs = 0;
+
+    void msgBox(const std::string& text, int style, const std::string& caption) override {
+        messages.push_back({text, style, caption});
+    }
+    void beep() override { ++beeps; }
+    bool printGraph(const GraphModel&, double, double, PageOrientation) override {
+        ++printedGraphs;
+        return true;
+    }
+};
+
+struct SettlementSession {
+    RecordingQtDesktop desktop;
+    Application app{desktop};
+    gui::GuiHost host{app};
+
+    SettlementSession() {
+        app.state().setDefaults();
+        gui::registerSettlementViews(host);
+    }
+
+    template <typename View> View* view(const char* windowName) {
+        return dynamic_cast<View*>(host.viewOf(windowName));
+    }
+};
+
+// Types into a cell of an editable table as a user does: select the cell, type (the first key
+// opens the box over the cell), Enter.
+inline void typeCell(gui::GridView& table, int row, int col, const QString& text) {
+    table.setFocus();
+    table.setCurrentCell(row - 1, col);
+    QTest::keyClick(&table, text.at(0).toLatin1());
+    QLineEdit* box = table.cellEditor();
+    if (text.size() > 1) {
+        QTest::keyClicks(box, text.mid(1));
+    }
+    QTest::keyClick(box, Qt::Key_Return);
+    QApplication::processEvents();
+}
+
+inline void typeBox(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+} // namespace korvex::test

@@ -1,0 +1,171 @@
+#include "gui/settlement/settlement_session.h"
+#include "gui/support/screenshot.h"
+#include "settlement/form1.h"
+#include "settlement/form1_view.h"
+#include "settlement/form2.h"
+#include "settlement/form3.h"
+#include "settlement/result_views.h"
+#include "ui/graph_view.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace korvex::test {
+namespace {
+
+// A result state as a calculation leaves it: step j after the k-th time settles
+// 0.02 j (1 + 0.15 k) m, the fill steps 0.1 i m at 18 i kPa, stress paths rising to 18 i kPa.
+void setKnownResults(Module1& st) {
+    SingleArray<20>* arrays[5] = {&st.S1, &st.S10, &st.S100, &st.S1000, &st.S10000};
+    for (int k = 0; k < 5; ++k) {
+        for (int j = 1; j <= 16; ++j) {
+            (*arrays[k])(j) = -0.02f * static_cast<float>(j) * (1.0f + 0.15f * k) - 0.000049f;
+        }
+    }
+    for (int i = 1; i <= 15; ++i) {
+        const float step = static_cast<float>(i);
+        st.FillHeight(i) = step;
+        st.FillHeightSettlement(i) = -0.1f * step;
+        st.FillHeightStress(i) = 18.0f * step;
+        st.EffHeight(i) = 0.9f * step;
+        st.SurfaceHeight(i) = 0.9f * step - 1;
+    }
+    for (int i = 1; i <= 14; ++i) {
+        const float top = 18.0f * static_cast<float>(i);
+        const float pathS[4] = {0, -0.05f * i, -0.1f * i, -0.11f * i};
+        const float pathLoad[4] = {0, top, top * 0.95f, top * 0.9f};
+        for (int p = 1; p <= 4; ++p) {
+            st.StressPathS(i, p) = pathS[p - 1];
+            st.StressPathLoad(i, p) = pathLoad[p - 1];
+        }
+    }
+    const float calcPathS[4] = {0, -0.12f, -0.22f, -0.24f};
+    const float calcPathLoad[4] = {0, 43.2f, 41, 39};
+    for (int k = 1; k <= 4; ++k) {
+        st.CalcFillPathS(k) = calcPathS[k - 1];
+        st.CalcFillPathLoad(k) = calcPathLoad[k - 1];
+    }
+    st.NLayers = 2;
+    st.LThickness(1) = 2;
+    st.LThickness(2) = 4;
+    st.Depth(1) = -1;
+    st.Depth(2) = -4;
+    st.SigmaWat(1) = 0;
+    st.SigmaWat(2) = 29.43f;
+    st.SigmaTot(1) = 16.68f;
+    st.SigmaTot(2) = 61.8f;
+    st.SigmaEff(1) = 16.68f;
+    st.SigmaEff(2) = 32.37f;
+    st.OCR(1) = 1.5f;
+    st.OCR(2) = 1;
+    st.SettlementTime = 1000;
+    st.FillThickness = 2.4f;
+    st.FillSettlement = 0.24f;
+}
+
+TEST(SettlementInputView, TypedBoxesTableCellsAndCheckBoxReachTheModelBeforeAHandler) {
+    SettlementSession s;
+    s.app.state().Method = 1;
+    Form1& form = s.app.windows().show<Form1>();
+    auto* view = s.view<gui::Form1View>("Form1");
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->windowTitle(), "Input Settlement Calculation");
+    EXPECT_EQ(view->box("Text6")->text(), "1.6");
+    EXPECT_EQ(view->box("Text3")->text(), "Terzaghi-Bjerrum");
+
+    typeBox(view->box("Text7"), "2");
+    typeCell(view->layerTable(), 1, 2, "17");
+    typeCell(view->layerTable(), 2, 2, "18.5");
+    EXPECT_EQ(form.Fg1.TextMatrix(1, 2), "17");
+    view->submergence().setChecked(true);
+    // "Correction Bulkdensity " divides both typed densities by ten and the table shows it.
+    QTest::mouseClick(view->button("Correction Bulkdensity "), Qt::LeftButton);
+    EXPECT_EQ(form.Text7, "2");
+    EXPECT_EQ(form.Check1, 1);
+    EXPECT_EQ(view->layerTable().item(0, 2)->text(), "1.7");
+    EXPECT_EQ(view->layerTable().item(1, 2)->text(), "1.85");
+
+    // The Koppejan helpers are not offered for a Bjerrum site.
+    EXPECT_NE(view->button("Line fitting Cc-e0"), nullptr);
+    EXPECT_EQ(view->button("Curve fitting 1/Cp,1/Cs"), nullptr);
+}
+
+TEST(SettlementResultView, ListIsDisabledUntilTheListingWindowExistsAndButtonsRedraw) {
+    SettlementSession s;
+    setKnownResults(s.app.state());
+    Form3& form = s.app.windows().show<Form3>();
+    auto* view = s.view<gui::Form3View>("Form3");
+    ASSERT_NE(view, nullptr);
+    EXPECT_FALSE(view->listButton()->isEnabled());
+    // -0.02 * 16 * 1.6 - 0.000049 = -0.512049 -> -0.512 once the window has rounded it.
+    EXPECT_EQ(view->gridView()->item(15, 5)->text(), "-0.512");
+
+    QTest::mouseClick(view->button("Settlements/Stresses fill"), Qt::LeftButton);
+    EXPECT_EQ(form.Graph1.NumSets(), 20);
+    QTest::mouseClick(view->button("Soil stresses"), Qt::LeftButton);
+    auto* stresses = s.view<gui::GraphWindowView>("Form2");
+    ASSERT_NE(stresses, nullptr);
+    EXPECT_EQ(stresses->gridView()->item(1, 5)->text(), "32.37");
+    QTest::mouseClick(stresses->printButton(), Qt::LeftButton);
+    EXPECT_EQ(s.desktop.printedGraphs, 1);
+    EXPECT_EQ(s.app.windows().find<Form2>()->Graph1.Width(), Form2::kLayoutWidth);
+    QTest::mouseClick(stresses->exitButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(s.app.windows().find<Form2>(), nullptr);
+}
+
+TEST(SettlementViewsScreenshot, InputWindowWithATwoLayerSite) {
+    SettlementSession s;
+    Module1& st = s.app.state();
+    st.Method = 1;
+    st.NLayers = 2;
+    st.SurfaceLevel = 0;
+    st.Watertable = -0.5f;
+    st.NewWatertable = -0.5f;
+    st.SurfaceLevelRequired = 1;
+    const float depth[2] = {-2, -6}, wet[2] = {1.7f, 1.5f}, cr[2] = {0.02f, 0.03f},
+                e0[2] = {1.5f, 2.8f}, cc[2] = {0.4f, 1.1f}, sigmac[2] = {20, 35},
+                calpha[2] = {0.016f, 0.04f};
+    for (int i = 1; i <= 2; ++i) {
+        st.LDepth(i) = depth[i - 1];
+        st.Soilwet(i) = wet[i - 1];
+        st.Cr(i) = cr[i - 1];
+        st.e0(i) = e0[i - 1];
+        st.ec(i) = e0[i - 1];
+        st.Cc(i) = cc[i - 1];
+        st.Sigmac(i) = sigmac[i - 1];
+        st.Calpha(i) = calpha[i - 1];
+    }
+    s.app.windows().show<Form1>();
+    auto* view = s.view<gui::Form1View>("Form1");
+    ASSERT_NE(view, nullptr);
+    saveScreenshot(view, "settlement-input");
+
+    Form1& form = *s.app.windows().find<Form1>();
+    form.Command4_Click();
+    saveScreenshot(s.host.viewOf("Form16"), "settlement-line-fit-coefficients");
+    st.Method = 2;
+    form.Command9_Click();
+    saveScreenshot(s.host.viewOf("Form17"), "settlement-curve-fit-coefficients");
+}
+
+TEST(SettlementViewsScreenshot, ResultWindowWithItsGraphAndTheFillWindows) {
+    SettlementSession s;
+    setKnownResults(s.app.state());
+    Form3& form = s.app.windows().show<Form3>();
+    saveScreenshot(s.host.viewOf("Form3"), "settlement-result");
+    form.Command4_Click();
+    s.host.refreshAll();
+    saveScreenshot(s.host.viewOf("Form3"), "settlement-result-stress-paths");
+    form.Command2_Click();
+    form.Command6_Click();
+    form.Command7_Click();
+    s.host.refreshAll();
+    saveScreenshot(s.host.viewOf("Form2"), "settlement-soil-stresses");
+    saveScreenshot(s.host.viewOf("Form8"), "settlement-fill-height");
+    saveScreenshot(s.host.viewOf("Form9"), "settlement-fill-height-time");
+}
+
+} // namespace
+} // namespace korvex::test
