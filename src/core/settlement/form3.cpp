@@ -156,7 +156,7 @@ void Form3::Command8_Click() {
 }
 
 bool Form3::listAvailable() {
-    return windows().canShow(kListingWindow);
+    return windows().canShowByName(kListingWindow);
 }
 
 void Form3::Command9_Click() {
@@ -165,9 +165,7 @@ void Form3::Command9_Click() {
     }
     state().ListMode = 0;
     // The listing builds its text when it is created; an open one is only brought forward.
-    if (WindowModel* listing = windows().findByName(kListingWindow)) {
-        windows().showModel(*listing);
-    }
+    windows().showByName(kListingWindow);
 }
 
 } // namespace korvex
