@@ -11,11 +11,43 @@
 #include "settlement/settlement_steps.h"
 #include "settlement/soil_stresses.h"
 
+#include <cmath>
 #include <memory>
 
 namespace korvex {
 
 namespace {
+
+template <typename Array> bool allFinite(const Array& values) {
+    for (Single v : values) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool resultsAreFinite(const Module1& st) {
+    const SingleArray<20>* totals[] = {&st.S1,
+                                       &st.S10,
+                                       &st.S100,
+                                       &st.S1000,
+                                       &st.S10000,
+                                       &st.FillHeightSettlement,
+                                       &st.FillHeightStress,
+                                       &st.SurfaceHeight,
+                                       &st.SSumPre10,
+                                       &st.SSumPre10000};
+    for (const auto* array : totals) {
+        if (!allFinite(*array)) {
+            return false;
+        }
+    }
+    const Single scalars[] = {st.FillThickness, st.FillSettlement, st.S10Cons,
+                              st.S10000Cons,    st.SoilThickness,  st.WatertableLoad.value};
+    return allFinite(scalars) && allFinite(st.SigmaEff) && allFinite(st.CalcFillPathS) &&
+           allFinite(st.CalcFillPathLoad);
+}
 
 // The whole calculation on a copy of the state; returns whether a fill thickness was found.
 bool runStages(Module1& st, Form1& form, Desktop& desktop) {
@@ -37,6 +69,11 @@ bool runStages(Module1& st, Form1& form, Desktop& desktop) {
     computeExtraFillCases(st, submergence);
     // The result window draws the fill-step paths, which the extra-fill cases overwrote.
     storeFillStepPaths(st, submergence);
+    // Inputs near the limits of a Single (levels or constants of 1E+30) can still overflow
+    // somewhere on the way; such a calculation is refused rather than shown.
+    if (!resultsAreFinite(st)) {
+        stopCalculation("Calculation not possible;input values out of range.");
+    }
     st.SettlementCalculated = 1;
     return found;
 }

@@ -11,7 +11,7 @@ struct Module1;
 // positive, or (Terzaghi-Bjerrum) whose e0 is -1 or less: their logarithms have no meaning.
 void computeLayerCoefficients(Module1& st);
 
-// The load-independent part of a layer's settlement under one load on top of its initial
+// The time-independent part of a layer's settlement under one load on top of its initial
 // effective stress: the stress (capped at the preconsolidation stress), the two logarithms and
 // the virgin and recompression settlements, each as stored.
 struct PrimarySettlement {

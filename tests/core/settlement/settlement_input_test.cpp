@@ -227,5 +227,12 @@ TEST(SettlementInput, TextWithoutANumberIsRefusedByName) {
     }
 }
 
+TEST(SettlementInput, ResultsBeyondASingleAreRefusedNotShown) {
+    // Cc = 3E+38 with e0 = 1: 2 m x 1.5E+38 x log10(29.6) under the last load step is beyond the
+    // largest Single, so the settlement table would hold an infinity.
+    expectRefused({"huge Cc", [](SiteInput& s) { s.rows[0][4] = "3E+38"; },
+                   "Calculation not possible;input values out of range.", vbExclamation});
+}
+
 } // namespace
 } // namespace korvex::test
