@@ -1,17 +1,341 @@
-#include "app/qt_desktop.h"
+#include "ui/graph_render.h"
 
-#include "ui/graph_model.h"
+#include "app/qt_desktop.h"
+#include "ui/grid_view.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPicture>
+#include <QPrinter>
+#include <qcustomplot.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace korvex::gui {
 
-bool QtDesktop::printGraph(const GraphModel& /*graph*/, double /*widthTwips*/,
-                           double /*heightTwips*/, PageOrientation /*orientation*/) {
-    return false;
+namespace {
+
+// Every set differs from its neighbours in colour, marker and dash, so that a black-and-white
+// print still tells the sets apart.
+const QColor kSetColours[] = {QColor(0, 0, 170),   QColor(200, 0, 0),   QColor(0, 120, 0),
+                              QColor(0, 0, 0),     QColor(150, 0, 150), QColor(200, 100, 0),
+                              QColor(0, 130, 130), QColor(110, 70, 20)};
+const QCPScatterStyle::ScatterShape kSetMarkers[] = {
+    QCPScatterStyle::ssCircle,           QCPScatterStyle::ssSquare, QCPScatterStyle::ssTriangle,
+    QCPScatterStyle::ssDiamond,          QCPScatterStyle::ssCross,  QCPScatterStyle::ssPlus,
+    QCPScatterStyle::ssTriangleInverted, QCPScatterStyle::ssStar,   QCPScatterStyle::ssCrossCircle,
+    QCPScatterStyle::ssPlusSquare};
+const Qt::PenStyle kSetDashes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                   Qt::DashDotDotLine};
+
+template <typename T, std::size_t N> const T& cyclic(const T (&items)[N], std::size_t i) {
+    return items[i % N];
 }
 
-bool QtDesktop::copyGraphImage(const GraphModel& /*graph*/, double /*widthTwips*/,
-                               double /*heightTwips*/) {
-    return false;
+bool drawable(double value, AxisScale scale) {
+    // A log axis has no place for zero or negative values.
+    return std::isfinite(value) && (scale == AxisScale::Linear || value > 0);
+}
+
+struct Extent {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -std::numeric_limits<double>::infinity();
+    void include(double v) {
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    bool empty() const { return low > high; }
+};
+
+QCPRange axisRange(const Extent& extent, AxisScale scale) {
+    if (scale == AxisScale::Logarithmic) {
+        if (extent.empty()) {
+            return {1, 10};
+        }
+        // Whole decades, so the axis starts and ends on a labelled tick.
+        double low = std::pow(10.0, std::floor(std::log10(extent.low) + 1e-9));
+        double high = std::pow(10.0, std::ceil(std::log10(extent.high) - 1e-9));
+        if (high <= low) {
+            high = low * 10;
+        }
+        return {low, high};
+    }
+    if (extent.empty()) {
+        return {0, 1};
+    }
+    double span = extent.high - extent.low;
+    if (span <= 0) {
+        span = extent.high != 0 ? std::abs(extent.high) : 1.0;
+    }
+    return {extent.low - 0.05 * span, extent.high + 0.05 * span};
+}
+
+void setUpAxis(QCPAxis* axis, AxisScale scale, const std::string& title) {
+    axis->setLabel(qs(title));
+    QFont labelFont = axis->labelFont();
+    labelFont.setPointSizeF(9.5);
+    axis->setLabelFont(labelFont);
+    QFont tickFont = axis->tickLabelFont();
+    tickFont.setPointSizeF(8.5);
+    axis->setTickLabelFont(tickFont);
+    axis->setNumberFormat("g");
+    axis->setNumberPrecision(6);
+    axis->grid()->setPen(QPen(QColor(190, 190, 190), 0, Qt::DotLine));
+    axis->grid()->setSubGridPen(QPen(QColor(225, 225, 225), 0, Qt::DotLine));
+    if (scale == AxisScale::Logarithmic) {
+        axis->setScaleType(QCPAxis::stLogarithmic);
+        QSharedPointer<QCPAxisTickerLog> ticker(new QCPAxisTickerLog);
+        ticker->setLogBase(10);
+        ticker->setSubTickCount(8);
+        axis->setTicker(ticker);
+        axis->grid()->setSubGridVisible(true);
+    } else {
+        axis->setScaleType(QCPAxis::stLinear);
+        QSharedPointer<QCPAxisTicker> ticker(new QCPAxisTicker);
+        ticker->setTickCount(6);
+        axis->setTicker(ticker);
+        axis->grid()->setSubGridVisible(false);
+    }
+}
+
+// The title row above the axes is laid out once per plot.
+QCPTextElement* titleElement(QCustomPlot& plot) {
+    QCPLayoutGrid* layout = plot.plotLayout();
+    if (auto* title = qobject_cast<QCPTextElement*>(layout->element(0, 0))) {
+        return title;
+    }
+    layout->insertRow(0);
+    auto* title =
+        new QCPTextElement(&plot, QString(), QFont(plot.font().family(), 11, QFont::Bold));
+    layout->addElement(0, 0, title);
+    // Room for the last tick label of the x axis, which reaches past the axis end.
+    plot.axisRect()->setAutoMargins(QCP::msLeft | QCP::msTop | QCP::msBottom);
+    plot.axisRect()->setMargins(QMargins(0, 0, 30, 0));
+    return title;
+}
+
+// Where a value lies along an axis, from 0 at its start to 1 at its end.
+double axisFraction(double value, const QCPRange& range, AxisScale scale) {
+    if (scale == AxisScale::Logarithmic) {
+        return (std::log10(value) - std::log10(range.lower)) /
+               (std::log10(range.upper) - std::log10(range.lower));
+    }
+    return (value - range.lower) / (range.upper - range.lower);
+}
+
+// The corner of the plot where the legend hides the fewest points and line pieces.
+Qt::Alignment quietestCorner(const GraphModel& graph, const QCPRange& xRange,
+                             const QCPRange& yRange, int entries) {
+    const double legendWidth = 0.4;
+    const double legendHeight = std::min(0.9, 0.07 * entries + 0.04);
+    const Qt::Alignment corners[] = {Qt::AlignTop | Qt::AlignRight, Qt::AlignTop | Qt::AlignLeft,
+                                     Qt::AlignBottom | Qt::AlignRight,
+                                     Qt::AlignBottom | Qt::AlignLeft};
+    int hits[4] = {0, 0, 0, 0};
+    auto count = [&](double fx, double fy) {
+        for (int c = 0; c < 4; ++c) {
+            const bool right = corners[c] & Qt::AlignRight;
+            const bool top = corners[c] & Qt::AlignTop;
+            const bool inX = right ? fx > 1 - legendWidth : fx < legendWidth;
+            const bool inY = top ? fy > 1 - legendHeight : fy < legendHeight;
+            hits[c] += inX && inY ? 1 : 0;
+        }
+    };
+    for (const GraphSet& set : graph.sets()) {
+        bool havePrevious = false;
+        double px = 0, py = 0;
+        for (const GraphPoint& point : set.points) {
+            if (!point.written || !drawable(point.x, graph.xScale()) ||
+                !drawable(point.y, graph.yScale())) {
+                continue;
+            }
+            const double fx = axisFraction(point.x, xRange, graph.xScale());
+            const double fy = axisFraction(point.y, yRange, graph.yScale());
+            if (havePrevious) {
+                for (int k = 1; k < 8; ++k) {
+                    count(px + (fx - px) * k / 8.0, py + (fy - py) * k / 8.0);
+                }
+            }
+            count(fx, fy);
+            px = fx;
+            py = fy;
+            havePrevious = true;
+        }
+    }
+    return corners[std::min_element(hits, hits + 4) - hits];
+}
+
+void mirrorAxis(QCPAxis* axis, QCPAxis* mirror) {
+    // A closed box, as engineering plots are drawn; the mirror carries ticks but no labels.
+    mirror->setVisible(true);
+    mirror->setTickLabels(false);
+    mirror->setScaleType(axis->scaleType());
+    mirror->setTicker(axis->ticker());
+    mirror->setRange(axis->range());
+    mirror->grid()->setVisible(false);
+}
+
+} // namespace
+
+void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
+    plot.clearPlottables();
+    plot.clearItems();
+    plot.setBackground(Qt::white);
+
+    QCPTextElement* title = titleElement(plot);
+    title->setText(qs(graph.GraphTitle()));
+    title->setVisible(!graph.GraphTitle().empty());
+
+    setUpAxis(plot.xAxis, graph.xScale(), graph.BottomTitle());
+    setUpAxis(plot.yAxis, graph.yScale(), graph.LeftTitle());
+
+    // The ranges first: labels near the right end are turned to extend leftwards.
+    Extent xs, ys;
+    for (const GraphSet& set : graph.sets()) {
+        for (const GraphPoint& point : set.points) {
+            if (point.written && drawable(point.x, graph.xScale()) &&
+                drawable(point.y, graph.yScale())) {
+                xs.include(point.x);
+                ys.include(point.y);
+            }
+        }
+    }
+    const QCPRange xRange = axisRange(xs, graph.xScale());
+    const QCPRange yRange = axisRange(ys, graph.yScale());
+    plot.xAxis->setRange(xRange);
+    plot.yAxis->setRange(yRange);
+    mirrorAxis(plot.xAxis, plot.xAxis2);
+    mirrorAxis(plot.yAxis, plot.yAxis2);
+
+    int legendEntries = 0;
+    QFont labelFont = plot.font();
+    labelFont.setPointSizeF(7.5);
+    const auto& sets = graph.sets();
+    for (std::size_t s = 0; s < sets.size(); ++s) {
+        const GraphSet& set = sets[s];
+        // A curve keeps the points in the order they were written: stress paths run backwards.
+        auto* curve = new QCPCurve(plot.xAxis, plot.yAxis);
+        const QColor colour = cyclic(kSetColours, s);
+        curve->setPen(QPen(colour, 1.5, cyclic(kSetDashes, s)));
+        const auto marker = set.symbol > 0
+                                ? cyclic(kSetMarkers, static_cast<std::size_t>(set.symbol))
+                                : cyclic(kSetMarkers, s);
+        curve->setScatterStyle(QCPScatterStyle(marker, QPen(colour, 1.2), Qt::white, 7));
+        curve->setName(qs(set.legend));
+        int order = 0;
+        for (const GraphPoint& point : set.points) {
+            if (!point.written || !drawable(point.x, graph.xScale()) ||
+                !drawable(point.y, graph.yScale())) {
+                continue;
+            }
+            curve->addData(order++, point.x, point.y);
+            if (!point.label.empty()) {
+                auto* label = new QCPItemText(&plot);
+                label->position->setCoords(point.x, point.y);
+                const bool nearRightEnd = axisFraction(point.x, xRange, graph.xScale()) > 0.7;
+                label->setPositionAlignment((nearRightEnd ? Qt::AlignRight : Qt::AlignLeft) |
+                                            Qt::AlignBottom);
+                label->setPadding(nearRightEnd ? QMargins(0, 0, 6, 3) : QMargins(6, 0, 0, 3));
+                label->setFont(labelFont);
+                label->setColor(colour);
+                label->setText(qs(point.label));
+            }
+        }
+        if (set.legend.empty()) {
+            curve->removeFromLegend();
+        } else {
+            ++legendEntries;
+        }
+    }
+    if (plot.legend != nullptr) {
+        plot.legend->setVisible(legendEntries > 0);
+        QFont legendFont = plot.font();
+        legendFont.setPointSizeF(8.5);
+        plot.legend->setFont(legendFont);
+        plot.legend->setBrush(QColor(255, 255, 255, 230));
+        plot.legend->setBorderPen(QPen(QColor(120, 120, 120), 0));
+        plot.axisRect()->insetLayout()->setInsetAlignment(
+            0, quietestCorner(graph, xRange, yRange, legendEntries));
+    }
+}
+
+namespace {
+
+void renderAtSize(const GraphModel& graph, QCustomPlot& plot, int width, int height) {
+    plot.resize(width, height);
+    renderGraph(graph, plot);
+}
+
+} // namespace
+
+QImage graphImage(const GraphModel& graph, double widthTwips, double heightTwips) {
+    const int width = std::max(1, twipsToPixels(widthTwips));
+    const int height = std::max(1, twipsToPixels(heightTwips));
+    QCustomPlot plot;
+    renderAtSize(graph, plot, width, height);
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QCPPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    plot.toPainter(&painter, width, height);
+    painter.end();
+    return image;
+}
+
+bool printGraphOn(QPrinter& printer, const GraphModel& graph, double widthTwips, double heightTwips,
+                  PageOrientation orientation) {
+    // Each job sets its own orientation: a landscape graph leaves nothing behind for the next.
+    printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
+    const int width = std::max(1, twipsToPixels(widthTwips));
+    const int height = std::max(1, twipsToPixels(heightTwips));
+    QCustomPlot plot;
+    renderAtSize(graph, plot, width, height);
+
+    // Drawn once at screen resolution into a picture, then scaled onto the page: vector output
+    // with text at its proper size, where drawing straight onto a fine printer enlarges the text.
+    QPicture picture;
+    {
+        QCPPainter recorder(&picture);
+        recorder.setMode(QCPPainter::pmVectorized);
+        recorder.setMode(QCPPainter::pmNoCaching);
+        plot.toPainter(&recorder, width, height);
+    }
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    const double devicePerPixel = printer.resolution() / 96.0;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // A graph larger than the page is shrunk to fit rather than cut off.
+    const double fit = std::min(
+        {1.0, page.width() / (width * devicePerPixel), page.height() / (height * devicePerPixel)});
+    // Playing a picture on a finer device already scales it by the ratio of the resolutions.
+    // Centred across the page, at its top.
+    const double left = std::max(0.0, (page.width() - width * devicePerPixel * fit) / 2.0);
+    painter.translate(left, 0);
+    painter.scale(fit * devicePerPixel * picture.logicalDpiX() / printer.logicalDpiX(),
+                  fit * devicePerPixel * picture.logicalDpiY() / printer.logicalDpiY());
+    painter.drawPicture(0, 0, picture);
+    return painter.end();
+}
+
+bool QtDesktop::printGraph(const GraphModel& graph, double widthTwips, double heightTwips,
+                           PageOrientation orientation) {
+    return printGraphOn(printer(), graph, widthTwips, heightTwips, orientation);
+}
+
+bool QtDesktop::copyGraphImage(const GraphModel& graph, double widthTwips, double heightTwips) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        return false;
+    }
+    clipboard->setImage(graphImage(graph, widthTwips, heightTwips));
+    return true;
 }
 
 } // namespace korvex::gui

@@ -1,0 +1,27 @@
+#pragma once
+
+// The "Print" and "Image to Clipboard" buttons every graph window has, on the window's graph.
+
+#include "app/desktop.h"
+#include "ui/graph_model.h"
+
+namespace korvex {
+
+// Where and how a graph window prints its graph.
+struct GraphPrintSetup {
+    double widthTwips = 14000;
+    double heightTwips = 8500;
+    PageOrientation orientation = PageOrientation::Portrait;
+};
+
+// The graph windows of the consolidation and observation windows: wider, on a landscape page.
+inline constexpr GraphPrintSetup kWideLandscapePrint{15000, 8500, PageOrientation::Landscape};
+
+// "Print": the graph prints itself at the print size with its own page orientation. The graph on
+// screen keeps its size, and the printer keeps no orientation for the next job.
+void printGraphWindow(GraphModel& graph, const GraphPrintSetup& setup = {});
+
+// "Image to Clipboard": draws the current data first, then copies the drawn image.
+void copyGraphWindowImage(GraphModel& graph);
+
+} // namespace korvex

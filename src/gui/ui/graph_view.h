@@ -1,0 +1,34 @@
+#pragma once
+
+// A graph on screen: draws what its GraphModel holds each time the model is told to draw.
+
+#include "ui/graph_model.h"
+
+#include <QWidget>
+
+class QCustomPlot;
+
+namespace korvex::gui {
+
+class GraphView : public QWidget {
+    Q_OBJECT
+public:
+    explicit GraphView(GraphModel& graph, QWidget* parent = nullptr);
+    ~GraphView() override;
+
+    // Draws again when the model has been drawn (DrawMode 2 or 3) since the last refresh.
+    void refreshFromModel();
+    // Draws the model's current data now, drawn or not.
+    void redraw();
+
+    GraphModel& graph() { return graph_; }
+    QCustomPlot& plot() { return *plot_; }
+    QSize sizeHint() const override;
+
+private:
+    GraphModel& graph_;
+    QCustomPlot* plot_;
+    unsigned drawnRevision_;
+};
+
+} // namespace korvex::gui

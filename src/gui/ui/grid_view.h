@@ -1,0 +1,65 @@
+#pragma once
+
+// A table window's grid on screen: it shows a Grid and, when editable, lays a single-line box over
+// the current cell that behaves as GridCellEditor decides (a typed key opens it, Enter commits,
+// Esc drops, Up and Down commit and move, leaving the cell or refocusing the table commits).
+
+#include "ui/grid.h"
+#include "ui/grid_cell_editor.h"
+
+#include <QTableWidget>
+#include <memory>
+
+class QLineEdit;
+
+namespace korvex::gui {
+
+class GridView : public QTableWidget {
+    Q_OBJECT
+public:
+    // An editable table driven by the given editor; both must outlive this view.
+    GridView(Grid& grid, GridCellEditor& editor, QWidget* parent = nullptr);
+    // An editable table with an editor of its own over the window's text box.
+    GridView(Grid& grid, std::string& txtEdit, Desktop& desktop, QWidget* parent = nullptr);
+    // A result table: shown and selectable, never edited.
+    explicit GridView(Grid& grid, QWidget* parent = nullptr);
+    ~GridView() override;
+
+    // Copies texts, size, column widths and the current cell from the model, and shows or hides the
+    // cell box as the editor's state says.
+    void refreshFromModel();
+    // Writes a pending edit into its cell; a window calls it before a handler reads the table.
+    void commitPendingEdit();
+
+    bool readOnly() const { return editor_ == nullptr; }
+    bool editing() const;
+    // The box over the current cell (tests type into it).
+    QLineEdit* cellEditor() const { return lineEdit_; }
+    QSize sizeHint() const override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void setUp();
+    void onCurrentCellChanged(int row, int col, int previousRow, int previousCol);
+    void syncEditorBox(bool giveFocus);
+    void showCell(int row, int col);
+    void placeEditorBox();
+
+    Grid& grid_;
+    std::unique_ptr<GridCellEditor> ownEditor_;
+    GridCellEditor* editor_ = nullptr;
+    QLineEdit* lineEdit_ = nullptr;
+    bool syncing_ = false;
+    bool closing_ = false;
+};
+
+// Screen pixels of a layout size in twips (15 twips to a pixel at 96 dots per inch).
+int twipsToPixels(double twips);
+
+} // namespace korvex::gui
