@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/frm_splash.h"
 #include "app/gui_host.h"
 #include "app/qt_desktop.h"
 
@@ -6,9 +7,13 @@
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(korvex::kProgramTitle);
     korvex::gui::QtDesktop desktop;
     korvex::Application app(desktop);
     korvex::gui::GuiHost host(app);
     korvex::gui::registerAllViews(host);
+    if (!korvex::Main(app)) {
+        return 0;
+    }
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 // answers dialogs from a script the test sets up beforehand.
 
 #include "app/desktop.h"
+#include "app/window_registry.h"
 #include "ui/graph_model.h"
 
 #include <deque>
@@ -134,9 +135,8 @@ private:
     }
 };
 
-// A view host for core tests: every window has a view, and the shown and closed windows are
-// recorded by name.
-#include "app/window_registry.h"
+// A view host for core tests: every window has a view (unless named in withoutView), and the shown
+// and closed windows are recorded by name.
 
 class FakeViewHost : public ViewHost {
 public:

@@ -21,6 +21,7 @@ public:
     Module1& state() { return *state_; }
     Desktop& desktop() { return desktop_; }
     WindowRegistry& windows() { return windows_; }
+    const WindowRegistry& windows() const { return windows_; }
 
     // Runs a handler as the program's event loop would: an error inside it ends the handler and
     // is shown to the user with its text; it never ends the program.

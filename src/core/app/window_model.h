@@ -34,6 +34,7 @@ protected:
     Module1& state();
     Desktop& desktop();
     WindowRegistry& windows();
+    const WindowRegistry& windows() const;
 
 private:
     Application& app_;

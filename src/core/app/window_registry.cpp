@@ -15,6 +15,9 @@ Desktop& WindowModel::desktop() {
 WindowRegistry& WindowModel::windows() {
     return app_.windows();
 }
+const WindowRegistry& WindowModel::windows() const {
+    return app_.windows();
+}
 
 WindowRegistry::~WindowRegistry() {
     // Release in reverse order of loading without running handlers: the run is over.
@@ -26,6 +29,15 @@ WindowRegistry::~WindowRegistry() {
 
 void WindowRegistry::insert(std::unique_ptr<WindowModel> model) {
     loaded_.push_back(std::move(model));
+}
+
+bool WindowRegistry::showByName(std::string_view name) {
+    auto factory = factories_.find(name);
+    if (factory == factories_.end()) {
+        return false;
+    }
+    showModel(factory->second());
+    return true;
 }
 
 void WindowRegistry::showModel(WindowModel& model) {

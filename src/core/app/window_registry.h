@@ -2,6 +2,8 @@
 
 #include "app/window_model.h"
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -59,6 +61,15 @@ public:
         }
     }
 
+    // Windows that other subsystems open by name only (the listing, the preload window) are
+    // registered with their model type once their subsystem exists.
+    template <typename T> void registerModel() {
+        factories_[T::kName] = [this]() -> WindowModel& { return load<T>(); };
+    }
+    bool hasModel(std::string_view name) const { return factories_.find(name) != factories_.end(); }
+    // Loads the named window (when needed) and shows it; false when no such window exists.
+    bool showByName(std::string_view name);
+
     void showModel(WindowModel& model);
     void unload(WindowModel& model);
     // Unloads every window loaded after `keep`, the last loaded first.
@@ -71,8 +82,10 @@ public:
     bool isAlive(const WindowModel* model) const;
     std::vector<WindowModel*> loadedInOrder() const;
 
-    // True when the window can be shown on this desktop (its view exists).
+    // True when the window can be shown on this desktop: its view exists.
     bool canShow(std::string_view name) const { return host_ != nullptr && host_->hasView(name); }
+    // True when the window can be opened by name: its model and its view exist.
+    bool canShowByName(std::string_view name) const { return hasModel(name) && canShow(name); }
 
     // Models that were unloaded while one of their own handlers was running stay alive until the
     // event has been handled; the gui calls this once the stack has unwound.
@@ -85,6 +98,7 @@ private:
     ViewHost* host_ = nullptr;
     std::vector<std::unique_ptr<WindowModel>> loaded_;
     std::vector<std::unique_ptr<WindowModel>> unloaded_;
+    std::map<std::string, std::function<WindowModel&()>, std::less<>> factories_;
 };
 
 } // namespace korvex

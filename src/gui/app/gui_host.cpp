@@ -2,6 +2,7 @@
 
 #include "app/window_view.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
 
@@ -65,7 +66,11 @@ void GuiHost::closeView(WindowModel& model) {
         view->deleteLater();
     }
     // The model may be running the handler that unloaded it: release it once the event is done.
-    QTimer::singleShot(0, [this] { app_.windows().releaseUnloaded(); });
+    QTimer::singleShot(0, &context_, [this] { app_.windows().releaseUnloaded(); });
+    // The program runs as long as any window is open.
+    if (app_.windows().loadedInOrder().empty()) {
+        QTimer::singleShot(0, &context_, [] { QCoreApplication::quit(); });
+    }
 }
 
 void GuiHost::refreshAll() {

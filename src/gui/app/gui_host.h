@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/window_registry.h"
 
+#include <QObject>
 #include <QPointer>
 #include <functional>
 #include <map>
@@ -40,6 +41,8 @@ private:
     Application& app_;
     std::map<std::string, Factory, std::less<>> factories_;
     std::map<const WindowModel*, QPointer<WindowView>> views_;
+    // Owns the queued calls, so none of them outlives the host.
+    QObject context_;
 };
 
 // Registers the views of every subsystem that has them.

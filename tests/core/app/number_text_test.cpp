@@ -172,6 +172,9 @@ TEST(NumberText, DoesNotFollowTheProcessLocale) {
     std::string saved = previous ? previous : "C";
     bool switched = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr ||
                     std::setlocale(LC_ALL, "de_DE") != nullptr;
+    if (switched) {
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    }
     EXPECT_EQ(signedText(0.5f), " .5");
     EXPECT_EQ(boxText(1.6f), "1.6");
     EXPECT_EQ(patternText(1.5f, "##0.00"), "1.50");
