@@ -7,7 +7,9 @@
 #include "consolidation/drain_zone.h"
 #include "consolidation/form4.h"
 #include "consolidation/form5.h"
+#include "consolidation/form7.h"
 #include "consolidation/rest_settlement_times.h"
+#include "consolidation/settlement_time_graphs.h"
 #include "consolidation/settlement_time_series.h"
 
 #include <algorithm>
@@ -124,6 +126,13 @@ bool calculateConsolidation(Application& app, Form4& form) {
 
     Form5& results = app.windows().load<Form5>();
     results.fillFromState();
+    // Nothing on screen may belong to an earlier calculation: the list is filled again, and the
+    // graphs, filled only by the result window's buttons, are closed.
+    if (Form7* list = app.windows().find<Form7>()) {
+        list->Form_Load();
+    }
+    app.windows().unload<Form6>();
+    app.windows().unload<Form15>();
     storeLayerCv(st, form);
     st.ConsolidationCalculated = 1;
     app.desktop().beep();

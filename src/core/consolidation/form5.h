@@ -21,6 +21,32 @@ public:
 
     // "Exit"
     void Command1_Click();
+    // "List Settlements vs Time"
+    void Command2_Click();
+    // The graph buttons: "Settlement NO Drains", "Settlement Drains", "Settlement Hor.- Vert.
+    // flow", "Difference Drains-No Drains", "Primary Settl. NO Drains", "Primary Settl. Drains",
+    // "Secondary Settlement", "Ratio Secondary/Primary", "Settlement Time No Drains", "Settlement
+    // Time Drains" draw into Form6; "Drains + NO Drains" into Form15.
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    // "Optimize Preload"
+    void Command14_Click();
+    // "List "
+    void Command15_Click();
+
+    // The preload and listing windows belong to other parts of the program; their buttons are
+    // enabled only once those windows exist.
+    bool preloadAvailable();
+    bool listingAvailable();
 
     std::string Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11,
         Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19;
