@@ -5,7 +5,7 @@
 
 namespace korvex {
 
-Form7::Form7(Application& app) : WindowModel(app), Fg5(21, 8) {
+Form7::Form7(Application& app) : WindowModel(app), Fg5(21, 8, 1350) {
     Caption = "List of Settlements vs time";
 }
 
