@@ -1,13 +1,125 @@
 #include "settlement/settlement_calculation.h"
 
 #include "app/application.h"
+#include "app/number_text.h"
+#include "consolidation/form4.h"
+#include "settlement/calculation_stop.h"
+#include "settlement/extra_fill_cases.h"
+#include "settlement/fill_thickness.h"
+#include "settlement/form1.h"
+#include "settlement/settlement_input.h"
+#include "settlement/settlement_steps.h"
+#include "settlement/soil_stresses.h"
+
+#include <cmath>
+#include <memory>
 
 namespace korvex {
 
-bool calculateSettlements(Application& app, Form1& /*form*/) {
-    app.desktop().msgBox("The settlement calculation is not available in this build.",
-                         vbExclamation, "KORVEX message");
-    return false;
+namespace {
+
+template <typename Array> bool allFinite(const Array& values) {
+    for (Single v : values) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool resultsAreFinite(const Module1& st) {
+    const SingleArray<20>* totals[] = {&st.S1,
+                                       &st.S10,
+                                       &st.S100,
+                                       &st.S1000,
+                                       &st.S10000,
+                                       &st.FillHeightSettlement,
+                                       &st.FillHeightStress,
+                                       &st.SurfaceHeight,
+                                       &st.SSumPre10,
+                                       &st.SSumPre10000};
+    for (const auto* array : totals) {
+        if (!allFinite(*array)) {
+            return false;
+        }
+    }
+    const Single scalars[] = {st.FillThickness, st.FillSettlement, st.S10Cons,
+                              st.S10000Cons,    st.SoilThickness,  st.WatertableLoad.value};
+    return allFinite(scalars) && allFinite(st.SigmaEff) && allFinite(st.CalcFillPathS) &&
+           allFinite(st.CalcFillPathLoad);
+}
+
+// The whole calculation on a copy of the state; returns whether a fill thickness was found.
+bool runStages(Module1& st, Form1& form, Desktop& desktop) {
+    const bool submergence = form.Check1 != 0;
+    readSiteInput(st, form);
+    readLayerTable(st, form, desktop);
+    // C follows from the constants in the same row alone, so the table shows it even when a
+    // later stage refuses the site.
+    if (st.Method == 2) {
+        for (int i = 1; i <= st.NLayers; ++i) {
+            form.Fg1.setTextMatrix(i, 8, num::boxText(st.CKoppejan(i)));
+        }
+    }
+    computeSoilStresses(st);
+    applyWatertableChange(st);
+    computeLayerCoefficients(st);
+    computeLoadStepSettlements(st);
+    const bool found = computeFillThickness(st, submergence);
+    computeExtraFillCases(st, submergence);
+    // The result window draws the fill-step paths, which the extra-fill cases overwrote.
+    storeFillStepPaths(st, submergence);
+    // Inputs near the limits of a Single (levels or constants of 1E+30) can still overflow
+    // somewhere on the way; such a calculation is refused rather than shown.
+    if (!resultsAreFinite(st)) {
+        stopCalculation("Calculation not possible;input values out of range.");
+    }
+    st.SettlementCalculated = 1;
+    return found;
+}
+
+void handOverToConsolidation(Application& app) {
+    const Module1& st = app.state();
+    Form4& consolidation = app.windows().load<Form4>();
+    consolidation.Text5 = num::boxText(st.S10Cons);
+    consolidation.Text6 = num::boxText(st.S10000Cons);
+    consolidation.Text15 = num::boxText(st.FillThickness);
+    consolidation.Text16 = num::boxText(st.FillSettlement);
+    consolidation.Text17 = num::boxText(st.SettlementTime);
+}
+
+} // namespace
+
+bool calculateSettlements(Application& app, Form1& form) {
+    Desktop& desktop = app.desktop();
+    if (app.state().Method != 1 && app.state().Method != 2) {
+        desktop.msgBox("No calculation method chosen;choose Terzaghi-Bjerrum or "
+                       "Terzaghi-Koppejan first.",
+                       vbExclamation, {});
+        return false;
+    }
+
+    // Every stage writes a copy; the shared state changes only when the whole calculation has
+    // completed, so a refusal halfway never leaves new inputs beside old results.
+    auto scratch = std::make_unique<Module1>(app.state());
+    bool found = false;
+    try {
+        found = runStages(*scratch, form, desktop);
+    } catch (const CalculationStop& stop) {
+        desktop.msgBox(stop.what(), stop.style(), {});
+        return false;
+    }
+    app.state() = *scratch;
+    scratch.reset();
+
+    handOverToConsolidation(app);
+    desktop.beep();
+    if (!found) {
+        desktop.msgBox("Surface level required not reached with the given fill layers;the fill "
+                       "thickness and its settlement are 0.",
+                       vbInformation, {});
+    }
+    return true;
 }
 
 } // namespace korvex

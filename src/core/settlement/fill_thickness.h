@@ -1,0 +1,20 @@
+#pragma once
+
+namespace korvex {
+
+struct Module1;
+
+// Number of fill steps that get a stress path and an intersection.
+inline constexpr int kFillSteps = 15;
+
+// The 15 fill steps: their stress paths, where each meets the settlement curve at the settlement
+// time, the fill thickness that brings the settled surface to the required level and its
+// settlement, and the stress path of that thickness. Returns false when no pair of neighbouring
+// steps brackets the required level (FillThickness and FillSettlement are then 0).
+bool computeFillThickness(Module1& st, bool submergence);
+
+// Stores the fill-step paths and their lines again (the extra-fill cases use the same arrays),
+// leaving the intersections as they are.
+void storeFillStepPaths(Module1& st, bool submergence);
+
+} // namespace korvex

@@ -1,0 +1,187 @@
+#include "settlement/settlement_calculation.h"
+
+#include "app/number_text.h"
+#include "consolidation/form4.h"
+#include "settlement_site.h"
+
+#include <gtest/gtest.h>
+
+namespace korvex::test {
+namespace {
+
+constexpr double g = 9.80665;
+// Each fill step stops within 0.01 kPa of its meeting point; the soft layer yields about
+// 0.02 m per kPa there, so settlements and thicknesses are good to 2e-4 m.
+constexpr double kIterationTolerance = 2e-4;
+
+struct FillCase {
+    const char* name;
+    SiteInput site;
+    bool submergence;
+    double thickness;
+};
+
+TEST(FillThickness, BringsTheSettledSurfaceToTheRequiredLevel) {
+    // The soft layer: surface 0, sigma'0 = g, fill 1 t/m3, so fill step k loads k g and the layer
+    // ends at sigma' = (1 + k) g. Required level 2, steps of 1 m.
+    //
+    // Submergence off: each step settles at its full load.
+    //   Bjerrum   S = -2 x 0.5 x log10(1 + k): surface k + S = 0.69897, 1.52288, 2.39794;
+    //             thickness = 3 - 0.39794 / (0.39794 + 0.47712) = 2.5452433.
+    //   Koppejan  S = -2 x (0.2 + 0.01 x 3) x ln(1 + k) = -0.46 ln(1 + k): surfaces 0.68115,
+    //             1.49464, 2.36230; thickness = 3 - 0.36230 / (0.36230 + 0.50536) = 2.5824378.
+    // Submergence on (water table 1 m down, Favg 0.7): above the water table the load is
+    // (k + 0.7 s) g, so s solves s = S(1 + k + 0.7 s), found by bisection by hand:
+    //   Bjerrum   s2 = -0.4310811, s3 = -0.5574789: surfaces 1.5689189, 2.4425211;
+    //             thickness = 3 - 0.4425211 / (0.4425211 + 0.4310811) = 2.4934524.
+    //   Koppejan  s2 = -0.4538689, s3 = -0.5877660: surfaces 1.5461311, 2.4122340;
+    //             thickness = 3 - 0.4122340 / (0.4122340 + 0.4538689) = 2.5240358.
+    const FillCase cases[] = {
+        {"Bjerrum, submergence off", softBjerrumSite(), false, 2.5452433},
+        {"Koppejan, submergence off", softKoppejanSite(), false, 2.5824378},
+        {"Bjerrum, submergence on", softBjerrumSite(), true, 2.4934524},
+        {"Koppejan, submergence on", softKoppejanSite(), true, 2.5240358},
+    };
+    for (const auto& c : cases) {
+        TestApp t;
+        SiteInput site = c.site;
+        site.submergence = c.submergence;
+        Form1& form = loadSite(t, site);
+        ASSERT_TRUE(calculateSettlements(t.app, form)) << c.name;
+        EXPECT_TRUE(t.desktop.messages.empty()) << c.name;
+        EXPECT_NEAR(t.state().FillThickness, c.thickness, kIterationTolerance) << c.name;
+        // FillSettlement = thickness + surface 0 - required 2.
+        EXPECT_NEAR(t.state().FillSettlement, c.thickness - 2.0, kIterationTolerance) << c.name;
+    }
+}
+
+TEST(FillThickness, HandsTheResultsToTheConsolidationWindowAndBeeps) {
+    // Koppejan, submergence off: the calculated 2.5824378 m of fill alone loads 2.5824378 g, so
+    // after 10 days S = 2 x (0.2 + 0.01 x 1) x ln(3.5824378) = 0.5359383 m and after 10 000
+    // days 2 x (0.2 + 0.01 x 4) x ln(3.5824378) = 0.6125009 m.
+    TestApp t;
+    SiteInput site = softKoppejanSite();
+    site.submergence = false;
+    Form1& form = loadSite(t, site);
+    ASSERT_TRUE(calculateSettlements(t.app, form));
+    const Module1& st = t.state();
+    EXPECT_NEAR(st.S10Cons, 0.5359383, kIterationTolerance);
+    EXPECT_NEAR(st.S10000Cons, 0.6125009, kIterationTolerance);
+    EXPECT_EQ(st.SettlementCalculated, 1);
+    EXPECT_EQ(t.desktop.beeps, 1);
+
+    const Form4* consolidation = t.windows().find<Form4>();
+    ASSERT_NE(consolidation, nullptr);
+    EXPECT_EQ(consolidation->Text5, num::boxText(st.S10Cons));
+    EXPECT_EQ(consolidation->Text6, num::boxText(st.S10000Cons));
+    EXPECT_EQ(consolidation->Text15, num::boxText(st.FillThickness));
+    EXPECT_EQ(consolidation->Text16, num::boxText(st.FillSettlement));
+    EXPECT_EQ(consolidation->Text17, "1000");
+    // Written without being shown: the result window is the caller's to open.
+    EXPECT_TRUE(t.host.shown.empty());
+    // C = 1 / (0.2 + 4 x 0.01) = 4.1667, rounded to 4.17 and shown in the table.
+    EXPECT_EQ(form.Fg1.TextMatrix(1, 8), "4.17");
+    // The table steps 1 to 16 still hold the fill-step paths after the extra-fill cases: path 2
+    // starts at the full load of 2 m of fill, 2 g.
+    EXPECT_NEAR(st.StressPathLoad(2, 1), 2 * g, 1e-4);
+}
+
+TEST(FillThickness, UnreachedLevelIsReportedNotPassedOffAsAResult) {
+    TestApp t;
+    SiteInput site = softBjerrumSite();
+    site.required = "100";
+    Form1& form = loadSite(t, site);
+    ASSERT_TRUE(calculateSettlements(t.app, form));
+    ASSERT_EQ(t.desktop.messages.size(), 1u);
+    EXPECT_EQ(t.desktop.messages[0].text,
+              "Surface level required not reached with the given fill layers;the fill thickness "
+              "and its settlement are 0.");
+    EXPECT_EQ(t.desktop.messages[0].style, vbInformation);
+    EXPECT_EQ(t.state().FillThickness, 0.0f);
+    EXPECT_EQ(t.state().FillSettlement, 0.0f);
+}
+
+TEST(FillThickness, FewerFillLayersStillGiveEveryStepItsOwnHeight) {
+    // With 5 fill layers the steps 6 to 15 must not reuse heights left in the state: the answer
+    // is that of 15 layers (the required level is met at step 3 either way).
+    TestApp reference;
+    Form1& referenceForm = loadSite(reference, softBjerrumSite());
+    ASSERT_TRUE(calculateSettlements(reference.app, referenceForm));
+
+    TestApp t;
+    for (int k = 1; k <= 21; ++k) {
+        t.state().FillHeight(k) = 99.0f;
+    }
+    SiteInput site = softBjerrumSite();
+    site.fillLayers = "5";
+    Form1& form = loadSite(t, site);
+    ASSERT_TRUE(calculateSettlements(t.app, form));
+    for (int k = 1; k <= 15; ++k) {
+        EXPECT_EQ(t.state().FillHeight(k), static_cast<float>(k)) << k;
+        EXPECT_EQ(t.state().SurfaceHeight(k), reference.state().SurfaceHeight(k)) << k;
+    }
+    EXPECT_EQ(t.state().FillThickness, reference.state().FillThickness);
+
+    SiteInput most = softBjerrumSite();
+    most.fillLayers = "21";
+    Form1& mostForm = loadSite(t, most);
+    ASSERT_TRUE(calculateSettlements(t.app, mostForm));
+    EXPECT_EQ(t.state().FillHeight(21), 21.0f);
+}
+
+TEST(FillThickness, HaltedKoppejanCalculationLeavesTheEarlierResultsWhole) {
+    TestApp t;
+    Form1& form = loadSite(t, softKoppejanSite());
+    ASSERT_TRUE(calculateSettlements(t.app, form));
+    const float thickness = t.state().FillThickness;
+    const float settlement16 = t.state().S1(16);
+
+    // 1/Cp' = 2: the first fill step (load g) settles 2 x (2 + 0.01 x 3) x ln 2 = 2.81 m, more
+    // than the 2 m layer.
+    form.Fg1.setTextMatrix(1, 5, "2");
+    EXPECT_FALSE(calculateSettlements(t.app, form));
+    ASSERT_EQ(t.desktop.messages.size(), 1u);
+    EXPECT_EQ(t.desktop.messages[0].text,
+              "Settlement greater than soillayer thickness; probably caused by very low "
+              "watertable or unrealistic input values.; Calculation halted!");
+    EXPECT_EQ(t.desktop.messages[0].style, vbOKOnly);
+    // Neither the new load-step settlements nor the new parameters sit beside the old fill.
+    EXPECT_EQ(t.state().FillThickness, thickness);
+    EXPECT_EQ(t.state().S1(16), settlement16);
+    EXPECT_FLOAT_EQ(t.state().InvCp2(1), 0.2f);
+    EXPECT_EQ(t.desktop.beeps, 1);
+    // C of the typed constants: 1 / (2 + 4 x 0.01) = 0.49.
+    EXPECT_EQ(form.Fg1.TextMatrix(1, 8), "0.49");
+}
+
+TEST(FillThickness, RisingWaterTableThatLiftsTheLoadBelowZeroIsRefused) {
+    // Water table from 5 m to 0.1 m below the surface: 4.9 x 0.7 g = 33.64 kPa less effective
+    // stress, more than the first fill step (g) and the layer's own g together carry.
+    TestApp t;
+    SiteInput site = softBjerrumSite();
+    site.watertable = "-5";
+    site.newWatertable = "-0.1";
+    Form1& form = loadSite(t, site);
+    EXPECT_FALSE(calculateSettlements(t.app, form));
+    ASSERT_EQ(t.desktop.messages.size(), 1u);
+    EXPECT_EQ(t.desktop.messages[0].text, "Effective stress of layer 1 becomes 0 or less under "
+                                          "the load;check the watertables and the fill.");
+    EXPECT_EQ(t.state().SettlementCalculated, 0);
+}
+
+TEST(FillThickness, NoMethodChosenIsRefused) {
+    TestApp t;
+    SiteInput site = softBjerrumSite();
+    site.method = 0;
+    Form1& form = loadSite(t, site);
+    EXPECT_FALSE(calculateSettlements(t.app, form));
+    ASSERT_EQ(t.desktop.messages.size(), 1u);
+    EXPECT_EQ(t.desktop.messages[0].text,
+              "No calculation method chosen;choose Terzaghi-Bjerrum or Terzaghi-Koppejan first.");
+    EXPECT_EQ(t.desktop.beeps, 0);
+    EXPECT_EQ(t.state().SettlementCalculated, 0);
+    EXPECT_EQ(t.windows().find<Form4>(), nullptr);
+}
+
+} // namespace
+} // namespace korvex::test
