@@ -1,9 +1,13 @@
 #include "app/gui_host.h"
+#include "app/number_text.h"
+#include "app/qt_desktop.h"
 #include "consolidation/consolidation_views.h"
 #include "consolidation/form4.h"
 #include "consolidation/form5.h"
 #include "consolidation/form7.h"
 #include "consolidation/settlement_time_graphs.h"
+#include "settlement/form1.h"
+#include "settlement/settlement_calculation.h"
 #include "support/fake_desktop.h"
 #include "support/screenshot.h"
 #include "ui/graph_view.h"
@@ -84,6 +88,55 @@ TEST(ConsolidationViews, TypicalRoadFromTheSiteToTheDrainSpacing) {
     // Their windows are not built yet: the buttons say so instead of doing nothing.
     EXPECT_FALSE(results->button("Optimize Preload")->isEnabled());
     EXPECT_FALSE(results->button("List ")->isEnabled());
+}
+
+// A Terzaghi-Bjerrum site of two layers down to 8 m, typed into the settlement window, calculated
+// by "Calculate Settlements" (the settlement window's own view is another part of the program).
+TEST(ConsolidationViews, RoadFromASettlementCalculationToTheDrainDesign) {
+    test::FakeDesktop desktop;
+    Application app{desktop};
+    GuiHost host{app};
+    registerAllViews(host);
+    app.state().setDefaults();
+    app.state().Method = 1;
+    Form1& site = app.windows().load<Form1>();
+    site.Text4 = "0";
+    site.Text5 = "-1";
+    site.Text15 = "-1";
+    site.Text7 = "2";
+    site.Text11 = "2";
+    const char* layers[2][8] = {{"-3", "1.4", "0.03", "2", "0.6", "0", "0", "0.02"},
+                                {"-8", "1.3", "0.05", "3", "1.2", "0", "0", "0.04"}};
+    for (int r = 0; r < 2; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            site.Fg1.setTextMatrix(r + 1, c, layers[r][c - 1]);
+        }
+    }
+    app.runHandler([&] { calculateSettlements(app, site); });
+    ASSERT_EQ(app.state().SettlementCalculated, 1);
+    ASSERT_TRUE(desktop.messages.empty()) << desktop.messages[0].text;
+
+    app.windows().show<Form4>();
+    QApplication::processEvents();
+    auto* input = static_cast<Form4View*>(host.viewOf("Form4"));
+    ASSERT_NE(input, nullptr);
+    // What the settlement calculation wrote into the consolidation window.
+    const Module1& st = app.state();
+    EXPECT_EQ(input->box("Text5")->text(), qs(num::boxText(st.S10Cons)));
+    EXPECT_EQ(input->box("Text6")->text(), qs(num::boxText(st.S10000Cons)));
+    EXPECT_EQ(input->box("Text10")->text(), "8");
+    EXPECT_EQ(input->box("Text15")->text(), qs(num::boxText(st.FillThickness)));
+    ConsolidationSession::click(input->button("Calculate"));
+    ASSERT_TRUE(desktop.messages.empty()) << desktop.messages[0].text;
+    auto* results = static_cast<Form5View*>(host.viewOf("Form5"));
+    ASSERT_NE(results, nullptr);
+    // The drain design depends on U, the period, dw and Ch only: 1.92 m and 1.79 m, 943 days.
+    EXPECT_EQ(results->box("Text2")->text(), "1.92");
+    EXPECT_EQ(results->box("Text3")->text(), "1.79");
+    EXPECT_EQ(results->box("Text7")->text(), "943");
+    // 8 m drained both ways: H = 4 m, 4^2 * 2 / (5e-8 * 86 400) = 7407.4 days.
+    EXPECT_EQ(results->box("Text8")->text(), "7407.4");
+    app.windows().unloadAll();
 }
 
 TEST(ConsolidationViews, OneWayFlowChosenOnScreenReachesTheCalculation) {
