@@ -2,8 +2,14 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
+#include "consolidation/consolidation_calculation.h"
+#include "consolidation/equivalent_cv.h"
+#include "consolidation/form5.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
 
 namespace korvex {
 
@@ -57,8 +63,46 @@ void Form4::Form_Load() {
     Fg4.setCol(1);
 }
 
+void Form4::Command1_Click() {
+    calculateConsolidation(app(), *this);
+}
+
 void Form4::Command3_Click() {
     windows().unload(*this);
+}
+
+void Form4::Command4_Click() {
+    Module1& st = state();
+    const int layers = std::clamp<int>(st.NLayers, 0, kLayerRows);
+    // The same thicknesses the settlement calculation derives from the layer depths.
+    std::vector<Single> thicknesses;
+    std::vector<Single> cvs;
+    Single upper = st.SurfaceLevel;
+    for (int i = 1; i <= layers; ++i) {
+        thicknesses.push_back(num::toSingle(std::fabs(static_cast<double>(st.LDepth(i)) - upper)));
+        upper = st.LDepth(i);
+        cvs.push_back(num::toSingle(num::leadingNumber(Fg4.TextMatrix(i, 1))));
+    }
+    std::optional<Single> cv = equivalentCv(thicknesses, cvs, desktop());
+    if (!cv) {
+        return;
+    }
+    st.LDepth(0) = st.SurfaceLevel;
+    for (int i = 1; i <= layers; ++i) {
+        st.LThickness(i) = thicknesses[static_cast<std::size_t>(i - 1)];
+        st.Cv(i) = cvs[static_cast<std::size_t>(i - 1)];
+    }
+    Fg4.setRow(layers > 0 ? layers : 1);
+    Fg4.setCol(1);
+    Text14 = num::boxText(*cv);
+}
+
+void Form4::ShowResults() {
+    if (state().ConsolidationCalculated == 0) {
+        desktop().msgBox(" You forgot to push the Calculate button. ", vbExclamation);
+        return;
+    }
+    windows().show<Form5>();
 }
 
 } // namespace korvex

@@ -18,8 +18,14 @@ public:
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
+    // "Calculate"
+    void Command1_Click();
     // "Exit"
     void Command3_Click();
+    // "Calculation Equiv. Cv"
+    void Command4_Click();
+    // Opens the result window of the last calculation, or reminds the user to calculate first.
+    void ShowResults();
 
     std::string Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11,
         Text12, Text13, Text14, Text15, Text16, Text17;

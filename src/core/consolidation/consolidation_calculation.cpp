@@ -1,0 +1,143 @@
+#include "consolidation/consolidation_calculation.h"
+
+#include "app/application.h"
+#include "app/number_text.h"
+#include "consolidation/consolidation_degrees.h"
+#include "consolidation/consolidation_inputs.h"
+#include "consolidation/drain_zone.h"
+#include "consolidation/form4.h"
+#include "consolidation/form5.h"
+#include "consolidation/form7.h"
+#include "consolidation/rest_settlement_times.h"
+#include "consolidation/settlement_time_graphs.h"
+#include "consolidation/settlement_time_series.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvex {
+
+namespace {
+
+constexpr Single kProgramPi = 3.14159f;
+
+using num::roundDecimals;
+using num::toSingle;
+
+void storeInputs(Module1& st, const ConsolidationInputs& in) {
+    st.DegreeCons = in.DegreeCons;
+    st.ConsolidationPeriod = in.ConsolidationPeriod;
+    st.DrainDiameter = in.DrainDiameter;
+    st.RestSettlement = in.RestSettlement;
+    st.S10Cons = in.S10Cons;
+    st.S10000Cons = in.S10000Cons;
+    st.ConstructionTime = in.ConstructionTime;
+    st.DrainArea = in.DrainArea;
+    st.ChAvg = in.ChAvg;
+    st.CvAvg = in.CvAvg;
+    st.TimeFactor = in.TimeFactor;
+    st.DrainPath = in.drainagePath;
+}
+
+void storeDrainDesign(Module1& st, const DrainZoneSolution& zone) {
+    st.DrainZone = zone.drainZone;
+    st.SpacingTri = toSingle(st.DrainZone / 1.05);
+    st.SpacingSq = toSingle(st.DrainZone / 1.128);
+    double spacing = st.SpacingTri;
+    // One drain serves the hexagon of a triangular pattern: sqrt(3)/2 s^2.
+    st.DrainsPerM2 = toSingle(1.0 / (std::sqrt(3.0) * 0.5 * spacing * spacing));
+    st.DrainsTotal = toSingle(static_cast<double>(st.DrainsPerM2) * st.DrainArea);
+    st.Fn = toSingle(barronFn(zone.lastRatio));
+}
+
+void storeConsolidationTimes(Module1& st) {
+    st.TimeFactorHor = st.TimeFactor;
+    st.TconsVert = consolidationTimeDays(st.DrainPath, st.TimeFactor, st.CvAvg);
+    st.TconsHor = consolidationTimeDays(st.DrainZone, st.TimeFactorHor, st.ChAvg);
+}
+
+Single rounded(Single value, int decimals) {
+    return toSingle(roundDecimals(value, decimals));
+}
+
+// The shown results in the order the later readers rely on; everything computed before used the
+// unrounded values.
+void roundShownResults(Module1& st) {
+    st.SPrimary = rounded(st.SPrimary, 3);
+    st.TconsVert = rounded(st.TconsVert, 1);
+    st.TconsHor = rounded(st.TconsHor, 1);
+    st.DrainZone = rounded(st.DrainZone, 2);
+    st.SpacingTri = rounded(st.SpacingTri, 2);
+    st.SpacingSq = rounded(st.SpacingSq, 2);
+    st.DrainsPerM2 = rounded(st.DrainsPerM2, 3);
+    st.DiffSHor = rounded(st.DiffSHor, 3);
+    st.DiffSVert = rounded(st.DiffSVert, 3);
+    st.DrainsTotal = rounded(st.DrainsTotal, 1);
+    st.SPrimary = rounded(st.SPrimary, 3);
+}
+
+void storeDischarge(Module1& st) {
+    st.Pi = kProgramPi;
+    // 2 pi Ch / Fn times the primary settlement with drains at 10 000 days (negative), per drain.
+    st.Discharge = toSingle(static_cast<double>(st.SPrimHorIL(16)) * (-6.28318) * st.ChAvg / st.Fn);
+    st.DischargeYear = toSingle(static_cast<double>(st.Discharge) * 24.0 * 3600.0 * 365.0);
+}
+
+void storeLayerCv(Module1& st, Form4& form) {
+    form.Fg4.setTextMatrix(0, 1, "Cv(i)");
+    const int layers = std::clamp<int>(st.NLayers, 0, Form4::kLayerRows);
+    for (int i = 1; i <= layers; ++i) {
+        st.Cv(i) = toSingle(num::leadingNumber(form.Fg4.TextMatrix(i, 1)));
+    }
+}
+
+} // namespace
+
+bool calculateConsolidation(Application& app, Form4& form) {
+    Module1& st = app.state();
+    std::optional<ConsolidationInputs> inputs = readConsolidationInputs(form, st, app.desktop());
+    if (!inputs) {
+        return false;
+    }
+    storeInputs(st, *inputs);
+    st.Pi = kProgramPi;
+    const bool secondaryFromTimeFactor = form.Option4;
+
+    storeDrainDesign(st, inputs->drainZone);
+    if (static_cast<double>(st.DrainZone) < kNarrowDrainZoneRatio * st.DrainDiameter) {
+        app.desktop().msgBox(
+            "The drain zone (" + num::boxText(st.DrainZone) +
+                " m) is hardly larger than the Equivalent draindiameter [m]: the drain spacing "
+                "depends on the drain more than on the soil. Please check the drain diameter, "
+                "Ch, the degree of consolidation and the period.",
+            vbExclamation);
+    }
+
+    const ConsolidationDegrees degrees = ConsolidationDegrees::fromState(st);
+    computePeriodSettlements(st, degrees, inputs->periodSeconds);
+    computeInstantDegrees(st, degrees);
+    storeConsolidationTimes(st);
+    computePrimarySettlements(st, secondaryFromTimeFactor);
+    computeGradualDegrees(st, degrees);
+    computeSettlementSeries(st, secondaryFromTimeFactor);
+    computeRestSettlementTimes(st, degrees, secondaryFromTimeFactor);
+    roundShownResults(st);
+    storeDischarge(st);
+
+    Form5& results = app.windows().load<Form5>();
+    results.fillFromState();
+    // Nothing on screen may belong to an earlier calculation: the list is filled again, and the
+    // graphs, filled only by the result window's buttons, are closed.
+    if (Form7* list = app.windows().find<Form7>()) {
+        list->Form_Load();
+    }
+    app.windows().unload<Form6>();
+    app.windows().unload<Form15>();
+    storeLayerCv(st, form);
+    st.ConsolidationCalculated = 1;
+    app.desktop().beep();
+    app.windows().show<Form5>();
+    return true;
+}
+
+} // namespace korvex

@@ -1,0 +1,116 @@
+#include "consolidation/rest_settlement_times.h"
+
+#include "app/module1.h"
+#include "app/number_text.h"
+#include "consolidation/consolidation_degrees.h"
+#include "consolidation/settlement_time_series.h"
+
+namespace korvex {
+
+namespace {
+
+constexpr int kRestRows = 10;
+// The grid of the search: 100, 10 and 1 days. The levels are counted, never compared as a
+// falling float step with 0.1 (0.1f is above 0.1 and would add a level).
+constexpr double kStepsDays[] = {100.0, 10.0, 1.0};
+constexpr int kLevels = 3;
+
+template <std::size_t N> void buildRestSteps(SingleArray<N>& steps, Single restSettlement) {
+    Single running = 0.0f;
+    for (int k = 1; k <= kRestRows; ++k) {
+        running = num::toSingle(static_cast<double>(running) + restSettlement / 5.0);
+        steps(k) = running;
+    }
+}
+
+template <std::size_t N> void toMillimetres(SingleArray<N>& steps) {
+    for (int k = 1; k <= kRestRows; ++k) {
+        steps(k) = num::toSingle(static_cast<double>(steps(k)) * 1000.0);
+    }
+}
+
+} // namespace
+
+bool restTimeReached(Single days) {
+    return days < kRestTimeLimitDays;
+}
+
+std::string restTimeText(Single days) {
+    return restTimeReached(days) ? num::boxText(days) : std::string("not reached");
+}
+
+RestTimeSearch searchRestTime(const std::function<double(double days)>& settlementAt,
+                              Single reference, Single target) {
+    double t = 0.0;
+    for (int level = 0; level < kLevels; ++level) {
+        const double step = kStepsDays[level];
+        for (;;) {
+            t += step;
+            if (t > kRestTimeLimitDays) {
+                return {kRestTimeLimitDays, static_cast<Single>(step)};
+            }
+            double rest = -static_cast<double>(reference) + settlementAt(t);
+            if (!(rest > static_cast<double>(target))) {
+                break;
+            }
+        }
+        t -= step;
+    }
+    return {static_cast<Single>(t), static_cast<Single>(kStepsDays[kLevels - 1] / 10.0)};
+}
+
+void computeRestSettlementTimes(Module1& st, const ConsolidationDegrees& degrees,
+                                bool secondaryFromTimeFactor) {
+    const double creep = creepPerLogCycle(st);
+    const CreepStart horizontalStart{secondaryFromTimeFactor ? st.TconsHor : 1.0,
+                                     secondaryFromTimeFactor};
+    const CreepStart verticalStart{secondaryFromTimeFactor ? st.TconsVert : 1.0,
+                                   secondaryFromTimeFactor};
+    const double primaryHor = st.SPrimHor;
+    const double primaryVert = st.SPrimVert;
+
+    auto horizontalInstant = [&](double t) {
+        double u = 1.0 - static_cast<double>(degrees.radialRemainderInstant(t));
+        return curveSettlement(creep, horizontalStart, t, primaryHor, u);
+    };
+    auto verticalInstant = [&](double t) {
+        double u = 1.0 - static_cast<double>(degrees.verticalRemainderInstant(t));
+        return curveSettlement(creep, verticalStart, t, primaryVert, u);
+    };
+    auto horizontalGradual = [&](double t) {
+        return curveSettlement(creep, horizontalStart, t, primaryHor,
+                               degrees.radialDegreeGradual(t));
+    };
+    auto verticalGradual = [&](double t) {
+        return curveSettlement(creep, verticalStart, t, primaryVert,
+                               degrees.verticalDegreeGradual(t));
+    };
+
+    // Row 16 is 10 000 days with the default prediction times.
+    constexpr int kReferenceRow = 16;
+    auto searchAll = [&](const std::function<double(double)>& curve, Single reference,
+                         const SingleArray<21>& targets, SingleArray<21>& times,
+                         SingleArray<100>& steps) {
+        for (int k = 1; k <= kRestRows; ++k) {
+            RestTimeSearch found = searchRestTime(curve, reference, targets(k));
+            times(k) = found.days;
+            steps(k) = found.lastStep;
+        }
+    };
+
+    buildRestSteps(st.RestSett, st.RestSettlement);
+    searchAll(horizontalInstant, st.SHorIL(kReferenceRow), st.RestSett, st.TimeRestHor,
+              st.TimeRestHorStep);
+    searchAll(verticalInstant, st.SVertIL(kReferenceRow), st.RestSett, st.TimeRestVert,
+              st.TimeRestVertStep);
+    toMillimetres(st.RestSett);
+
+    buildRestSteps(st.RestSettGL, st.RestSettlement);
+    searchAll(horizontalGradual, st.SHorGL(kReferenceRow), st.RestSettGL, st.TimeRestHorGL,
+              st.TimeRestHorGLStep);
+    searchAll(verticalGradual, st.SVertGL(kReferenceRow), st.RestSettGL, st.TimeRestVertGL,
+              st.TimeRestVertGLStep);
+    toMillimetres(st.RestSettGL);
+}
+
+} // namespace korvex

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/window_view.h"
+
+#include <string>
+#include <vector>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace korvex {
+class Form4;
+class Form5;
+class Form7;
+} // namespace korvex
+
+namespace korvex::gui {
+
+class GridView;
+
+// The consolidation input window: the inputs in labelled boxes, the two option frames, the layer
+// Cv table with the equivalent Cv, and the buttons.
+class Form4View : public WindowView {
+    Q_OBJECT
+public:
+    Form4View(Form4& model, GuiHost& host);
+    ~Form4View() override;
+
+    void refreshFromModel() override;
+    // The box of a field by its program name ("Text7"), for tests that type like a user.
+    QLineEdit* box(const std::string& name) const;
+    QPushButton* button(const std::string& caption) const;
+    QRadioButton* option(int number) const;
+    GridView& cvTable() { return *table_; }
+
+protected:
+    void commitEdits() override;
+
+private:
+    struct Field {
+        std::string name;
+        QLineEdit* edit;
+        std::string* text;
+    };
+    QPushButton* makeButton(const std::string& caption, void (Form4::*handler)());
+
+    Form4& form_;
+    std::vector<Field> fields_;
+    std::vector<QPushButton*> buttons_;
+    QRadioButton* options_[4] = {};
+    GridView* table_ = nullptr;
+};
+
+// The consolidation result window: read-only boxes in two frames, the graph buttons in a third,
+// the list, preload and exit buttons beside them.
+class Form5View : public WindowView {
+    Q_OBJECT
+public:
+    Form5View(Form5& model, GuiHost& host);
+    ~Form5View() override;
+
+    void refreshFromModel() override;
+    QLineEdit* box(const std::string& name) const;
+    QPushButton* button(const std::string& caption) const;
+
+private:
+    struct Field {
+        std::string name;
+        QLineEdit* edit;
+        std::string* text;
+    };
+    QLineEdit* makeBox(const std::string& name, std::string* text);
+    QPushButton* makeButton(const std::string& caption, void (Form5::*handler)());
+
+    Form5& form_;
+    std::vector<Field> fields_;
+    std::vector<QPushButton*> buttons_;
+    QPushButton* preload_ = nullptr;
+    QPushButton* listing_ = nullptr;
+};
+
+// The list of settlements against time.
+class Form7View : public WindowView {
+    Q_OBJECT
+public:
+    Form7View(Form7& model, GuiHost& host);
+    ~Form7View() override;
+
+    void refreshFromModel() override;
+    GridView& table() { return *table_; }
+
+private:
+    Form7& form_;
+    GridView* table_ = nullptr;
+};
+
+} // namespace korvex::gui
