@@ -33,7 +33,7 @@ QStringList captionsOf(const QList<QAction*>& actions) {
     return captions;
 }
 
-TEST(MainWindowView, StartAcceptOpensTheMainWindowWithItsMenusToolbarAndStatusBar) {
+TEST(MainWindowView, StartAcceptOpensTheMainWindowWithMenusToolbarStatusBarScreenshot) {
     GuiStart s;
     ASSERT_TRUE(Main(s.app));
     WindowView* splash = s.host.viewOf("frmSplash");
