@@ -72,6 +72,9 @@ void Form4::Command3_Click() {
 }
 
 void Form4::Command4_Click() {
+    // An equivalent Cv left from other layer values must not outlive a refused recomputation:
+    // "Calculate" would take it for the present table.
+    Text14.clear();
     Module1& st = state();
     const int layers = std::clamp<int>(st.NLayers, 0, kLayerRows);
     // The same thicknesses the settlement calculation derives from the layer depths.
