@@ -91,6 +91,63 @@ void storeLayerCv(Module1& st, Form4& form) {
     }
 }
 
+template <std::size_t N> bool rowsFinite(const SingleArray<N>& values, int lastRow) {
+    for (int i = 1; i <= lastRow; ++i) {
+        if (!std::isfinite(values(i))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool resultsAreFinite(const Module1& st) {
+    const Single scalars[] = {st.DrainZone,   st.Fn,          st.SpacingTri, st.SpacingSq,
+                              st.DrainsPerM2, st.DrainsTotal, st.TconsVert,  st.TconsHor,
+                              st.SPrimary,    st.SPrimVert,   st.SPrimHor,   st.DiffS10000S10,
+                              st.DiffSHor,    st.DiffSVert,   st.Discharge,  st.DischargeYear};
+    for (Single v : scalars) {
+        if (!std::isfinite(v)) {
+            return false;
+        }
+    }
+    const SingleArray<21>* rows21[] = {&st.OneMinusUVertIL,
+                                       &st.OneMinusUHorIL,
+                                       &st.OneMinusUHorVertIL,
+                                       &st.UVertIL,
+                                       &st.UHorIL,
+                                       &st.UHorVertIL,
+                                       &st.UVertGL,
+                                       &st.UHorGL,
+                                       &st.UHorVertGL,
+                                       &st.TimeFactorHorAtT,
+                                       &st.TimeFactorVertAtT,
+                                       &st.SHorVertIL,
+                                       &st.SHorVertGL,
+                                       &st.SPrimHorIL,
+                                       &st.SPrimVertIL,
+                                       &st.SPrimHorGL,
+                                       &st.SPrimVertGL,
+                                       &st.DiffDrainsIL,
+                                       &st.DiffDrainsGL,
+                                       &st.RatioSecPrim};
+    for (const auto* rows : rows21) {
+        if (!rowsFinite(*rows, kPredictionRows)) {
+            return false;
+        }
+    }
+    const SingleArray<101>* rows101[] = {&st.SHorIL, &st.SVertIL, &st.SHorGL, &st.SVertGL,
+                                         &st.SSecondary};
+    for (const auto* rows : rows101) {
+        if (!rowsFinite(*rows, kPredictionRows)) {
+            return false;
+        }
+    }
+    constexpr int kRestRows = 10;
+    return rowsFinite(st.RestSett, kRestRows) && rowsFinite(st.RestSettGL, kRestRows) &&
+           rowsFinite(st.TimeRestHor, kRestRows) && rowsFinite(st.TimeRestVert, kRestRows) &&
+           rowsFinite(st.TimeRestHorGL, kRestRows) && rowsFinite(st.TimeRestVertGL, kRestRows);
+}
+
 } // namespace
 
 bool calculateConsolidation(Application& app, Form4& form) {
@@ -99,6 +156,10 @@ bool calculateConsolidation(Application& app, Form4& form) {
     if (!inputs) {
         return false;
     }
+    // Inputs near the limits of a Single (a rest settlement or settlements of 1E+36 m) pass every
+    // check yet overflow on the way to millimetres or differences; such a calculation is undone
+    // rather than shown, so the state keeps the last calculation that could be shown.
+    const Module1 before = st;
     storeInputs(st, *inputs);
     st.Pi = kProgramPi;
     const bool secondaryFromTimeFactor = form.Option4;
@@ -123,6 +184,14 @@ bool calculateConsolidation(Application& app, Form4& form) {
     computeRestSettlementTimes(st, degrees, secondaryFromTimeFactor);
     roundShownResults(st);
     storeDischarge(st);
+    if (!resultsAreFinite(st)) {
+        st = before;
+        app.desktop().msgBox("The results of these inputs are out of range; please check the "
+                             "settlements, the Rest Settlement [m], the Area [m2] and the "
+                             "coefficients.",
+                             vbExclamation);
+        return false;
+    }
 
     Form5& results = app.windows().load<Form5>();
     results.fillFromState();

@@ -223,6 +223,47 @@ TEST(ConsolidationCalculate, ZeroThicknessKeepsItsOwnMessage) {
     EXPECT_EQ(t.desktop.messages[0].caption, "");
 }
 
+TEST(ConsolidationCalculate, ResultsBeyondASingleAreRefusedAndUndone) {
+    struct Overflow {
+        const char* rest;
+        const char* s10;
+        const char* s10000;
+    };
+    const Overflow cases[] = {
+        // 10 x 1E+36 / 5 = 2E+36 m is 2E+39 mm in row 10, beyond the largest Single (3.4E+38).
+        {"1E+36", "0.5", "0.8"},
+        // Both settlements are Singles, but -3E+38 - 3E+38 = -6E+38 is not.
+        {"0.2", "3E+38", "-3E+38"},
+    };
+    for (const auto& c : cases) {
+        test::TestApp t;
+        Form4& form = defaultSite(t);
+        form.Command1_Click();
+        ASSERT_TRUE(t.desktop.messages.empty());
+        t.windows().unload<Form5>();
+        form.Text4 = c.rest;
+        form.Text5 = c.s10;
+        form.Text6 = c.s10000;
+        form.Command1_Click();
+        ASSERT_EQ(t.desktop.messages.size(), 1u) << c.rest << " " << c.s10 << " " << c.s10000;
+        EXPECT_EQ(
+            t.desktop.messages[0].text.rfind("The results of these inputs are out of range", 0), 0u)
+            << t.desktop.messages[0].text;
+        EXPECT_EQ(t.desktop.messages[0].style, vbExclamation);
+        // The first calculation's results stand: 0.2 m of rest is 200 mm in row 5, D 2.02 m.
+        const Module1& st = t.state();
+        EXPECT_FLOAT_EQ(st.RestSettlement, 0.2f);
+        EXPECT_NEAR(st.RestSett(5), 200.0, 1e-3);
+        EXPECT_FLOAT_EQ(st.S10Cons, 0.5f);
+        EXPECT_FLOAT_EQ(st.DrainZone, 2.02f);
+        for (int i = 1; i <= 20; ++i) {
+            EXPECT_TRUE(std::isfinite(st.SHorIL(i)) && std::isfinite(st.DiffDrainsIL(i)));
+        }
+        EXPECT_EQ(t.windows().find<Form5>(), nullptr);
+        EXPECT_EQ(t.desktop.beeps, 1);
+    }
+}
+
 TEST(ConsolidationCalculate, RefusesPredictionTimesThatDoNotIncrease) {
     test::TestApp t;
     t.state().TPred(7) = 90.0f; // after 100 days in row 6
