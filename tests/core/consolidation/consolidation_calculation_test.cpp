@@ -89,6 +89,37 @@ TEST(ConsolidationCalculate, SeriesPassThroughBothSettlementsWhenConsolidationIs
     }
 }
 
+TEST(ConsolidationCalculate, InstantLoadSettlementsAtOneHundredDaysByHand) {
+    test::TestApp t;
+    defaultSite(t).Command1_Click();
+    const Module1& st = t.state();
+    // Row 6 is 100 days; C = 0.1 m per cycle, so the creep part is 0.1 * log10(100) = 0.2 m and
+    // SPrimary = 0.4 m.
+    // Without drains: Tv = 5e-8 * 8 640 000 / 5^2 = 0.01728. With M = 3.14159 / 2 * (2m + 1) the
+    // terms 2 / M^2 exp(-M^2 Tv) are 0.776737, 0.061362, 0.011167, 0.002048, 0.000317 (the first
+    // at or below 0.001, the last added): 1 - Uv = 0.851630, Uv = 0.148370.
+    // SVertIL = -(0.2 + 0.4 * 0.148370) = -0.259348 m.
+    EXPECT_NEAR(st.UVertIL(6), 0.148370, 1e-6);
+    EXPECT_NEAR(st.SVertIL(6), -0.259348, 1e-6);
+    // With drains: D = 2.018327 m (unrounded), Th = 1e-7 * 8 640 000 / 4.073644 = 0.212095,
+    // Fn = 2.689663: 1 - Uh = exp(-8 * 0.212095 / 2.689663) = exp(-0.630845) = 0.532142.
+    // SHorIL = -(0.2 + 0.4 * 0.467858) = -0.387143 m.
+    EXPECT_NEAR(st.UHorIL(6), 0.467858, 1e-6);
+    EXPECT_NEAR(st.SHorIL(6), -0.387143, 1e-6);
+    // Both flows: 1 - U = 0.851630 * 0.532142 = 0.453189; -(0.2 + 0.4 * 0.546811) = -0.418725 m.
+    EXPECT_NEAR(st.SHorVertIL(6), -0.418725, 1e-6);
+    // At the period of 365 days the zone is designed for Uh = 0.9 exactly, so what still settles
+    // until 10 000 days with drains is 0.8 - (0.4 * 0.9 + 0.1 * log10(365)) = 0.8 - 0.616229 =
+    // 0.183771 -> 0.184 m. Without drains Tv = 0.063072 and the series gives Uv = 0.283389:
+    // 0.8 - (0.113356 + 0.256229) = 0.430415 -> 0.43 m.
+    EXPECT_FLOAT_EQ(st.DiffSHor, 0.184f);
+    EXPECT_FLOAT_EQ(st.DiffSVert, 0.43f);
+    const Form5* results = t.windows().find<Form5>();
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->Text10, "0.184");
+    EXPECT_EQ(results->Text11, "0.43");
+}
+
 TEST(ConsolidationCalculate, RestSettlementTimeOfAFinishedPrimarySettlement) {
     // Drains so close and a soil so permeable that primary consolidation is over within a day:
     // the curve is then -(C log t + P), and the rest below 10 000 days is C (4 - log t).
