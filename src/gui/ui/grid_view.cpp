@@ -190,11 +190,12 @@ void GridView::syncEditorBox(bool giveFocus) {
             lineEdit_->setFocus(Qt::OtherFocusReason);
         }
     } else if (lineEdit_->isVisible()) {
-        const bool hadFocus = lineEdit_->hasFocus();
-        lineEdit_->hide();
-        if (hadFocus) {
+        // The table takes the focus before the box goes: hiding a focused box passes the focus
+        // on as a Tab would, and a table takes that Tab as a move to the next column.
+        if (lineEdit_->hasFocus()) {
             setFocus(Qt::OtherFocusReason);
         }
+        lineEdit_->hide();
     }
 }
 

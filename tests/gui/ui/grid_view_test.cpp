@@ -147,6 +147,50 @@ TEST(GridViewFocus, TheTableRegainingTheFocusCommits) {
     EXPECT_EQ(grid.TextMatrix(1, 1), "3");
 }
 
+// In an active window the editor box holds the keyboard focus, so ending an edit hands the focus
+// back to the table: that must never move the current cell sideways (the next value typed would
+// land in the column to the right).
+TEST(GridViewFocus, EndingAnEditInAnActiveWindowKeepsTheColumn) {
+    struct Case {
+        Qt::Key key;
+        const char* written; // into row 3, column 2
+        int row;             // current row afterwards
+    };
+    const Case cases[] = {
+        {Qt::Key_Return, "5", 3}, {Qt::Key_Enter, "5", 3}, {Qt::Key_Escape, "", 3},
+        {Qt::Key_Down, "5", 4},   {Qt::Key_Up, "5", 2},
+    };
+    for (const Case& c : cases) {
+        test::FakeDesktop desktop;
+        Grid grid(21, 9);
+        std::string txtEdit;
+        GridCellEditor editor(grid, txtEdit, desktop);
+        prepareEditableTable(grid);
+        grid.setRow(3);
+        grid.setCol(2);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* view = new GridView(grid, editor);
+        layout->addWidget(view);
+        window.resize(700, 500);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        view->setFocus();
+        QApplication::processEvents();
+
+        QTest::keyClick(view, Qt::Key_5);
+        ASSERT_TRUE(view->cellEditor()->hasFocus()) << static_cast<int>(c.key);
+        QTest::keyClick(view->cellEditor(), c.key);
+        QApplication::processEvents();
+        EXPECT_EQ(grid.TextMatrix(3, 2), c.written) << static_cast<int>(c.key);
+        EXPECT_EQ(grid.Row(), c.row) << static_cast<int>(c.key);
+        EXPECT_EQ(grid.Col(), 2) << static_cast<int>(c.key);
+        EXPECT_EQ(view->currentColumn(), 2) << static_cast<int>(c.key);
+        EXPECT_TRUE(view->hasFocus()) << static_cast<int>(c.key);
+    }
+}
+
 TEST_F(GridViewFixture, DestroyingTheTableDuringAnEditLeavesTheModelAlone) {
     type("5");
     view->cellEditor()->setFocus();
