@@ -109,11 +109,19 @@ void GraphModel::setDrawMode(int mode) {
         ++drawRevision_;
         drawnSinceLastWrite_ = true;
         break;
+    // Neither asks anything of the user first, so a failure would otherwise pass unseen and the
+    // user would go looking for a sheet or an image that was never made.
     case 4:
-        desktop_.copyGraphImage(*this, width_, height_);
+        if (!desktop_.copyGraphImage(*this, width_, height_)) {
+            desktop_.msgBox("The graph could not be copied to the clipboard.", vbExclamation);
+        }
         break;
     case 5:
-        desktop_.printGraph(*this, width_, height_, printOrientation_);
+        if (!desktop_.printGraph(*this, width_, height_, printOrientation_)) {
+            desktop_.msgBox("The graph could not be printed. Please check that a printer is "
+                            "installed and ready.",
+                            vbExclamation);
+        }
         break;
     default:
         break;

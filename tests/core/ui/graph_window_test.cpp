@@ -39,6 +39,37 @@ TEST(GraphWindow, PrintKeepsTheScreenSizeAndRecordsPrintSizeAndOrientation) {
     EXPECT_EQ(graph.printOrientation(), PageOrientation::Portrait);
 }
 
+// A machine without a printer or a clipboard.
+struct RefusingDesktop : FakeDesktop {
+    bool copyGraphImage(const GraphModel& graph, double width, double height) override {
+        FakeDesktop::copyGraphImage(graph, width, height);
+        return false;
+    }
+};
+
+TEST(GraphWindow, APrintOrImageThatFailsIsReported) {
+    RefusingDesktop desktop;
+    desktop.printSucceeds = false;
+    GraphModel graph(desktop);
+    printGraphWindow(graph);
+    copyGraphWindowImage(graph);
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(
+        desktop.messages[0].text,
+        "The graph could not be printed. Please check that a printer is installed and ready.");
+    EXPECT_EQ(desktop.messages[1].text, "The graph could not be copied to the clipboard.");
+    for (const auto& message : desktop.messages) {
+        EXPECT_EQ(message.style, vbExclamation);
+    }
+
+    // Done, they say nothing.
+    FakeDesktop working;
+    GraphModel other(working);
+    printGraphWindow(other);
+    copyGraphWindowImage(other);
+    EXPECT_TRUE(working.messages.empty());
+}
+
 // Notes how far the graph had been drawn when its image was taken.
 struct DrawWatchingDesktop : FakeDesktop {
     std::vector<unsigned> drawRevisionsCopied;
