@@ -2,6 +2,7 @@
 #include "consolidation/consolidation_views.h"
 #include "consolidation/form4.h"
 #include "ui/grid_view.h"
+#include "ui/text_box.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -56,6 +57,7 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
         edit->setFixedWidth(110);
         label->setBuddy(edit);
         fields_.push_back({b.name, edit, &(form_.*(b.text))});
+        keepInModel(edit, &(form_.*(b.text)));
         const int row = rows[b.column]++;
         grid->addWidget(label, row, b.column * 2);
         grid->addWidget(edit, row, b.column * 2 + 1);
@@ -121,6 +123,7 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
     equivalent->setObjectName(QStringLiteral("Text14"));
     equivalentLabel->setBuddy(equivalent);
     fields_.push_back({"Text14", equivalent, &form_.Text14});
+    keepInModel(equivalent, &form_.Text14);
     cvLayout->addWidget(equivalent);
     cvLayout->addWidget(makeButton("Calculation Equiv. Cv", &Form4::Command4_Click));
     body->addWidget(cvFrame, 1);

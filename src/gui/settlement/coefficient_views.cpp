@@ -1,6 +1,7 @@
 #include "settlement/coefficient_views.h"
 
 #include "app/qt_desktop.h"
+#include "ui/text_box.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -36,6 +37,7 @@ CoefficientView::CoefficientView(WindowModel& model, GuiHost& host, const std::s
         auto* edit = new QLineEdit(this);
         edit->setMinimumWidth(90);
         form->addRow(qs(boxes_[i].label), edit);
+        keepInModel(edit, boxes_[i].text);
         edits_.push_back(edit);
     }
     outer->addLayout(columns);

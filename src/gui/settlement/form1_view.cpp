@@ -3,6 +3,7 @@
 #include "app/qt_desktop.h"
 #include "settlement/form1.h"
 #include "ui/grid_view.h"
+#include "ui/text_box.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -62,6 +63,7 @@ Form1View::Form1View(Form1& model, GuiHost& host) : WindowView(model, host), for
         const int row = rowOfColumn[b.column]++ + (b.column % 2) * 4;
         const int column = (b.column / 2) * 2;
         fields_.push_back({b.name, edit, &(form_.*(b.text))});
+        keepInModel(edit, &(form_.*(b.text)));
         siteLayout->addWidget(label, row, column);
         siteLayout->addWidget(edit, row, column + 1);
     }

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace korvex::gui {
@@ -190,6 +191,23 @@ TEST(ConsolidationViews, GraphButtonsOpenTheGraphAndTheListReplacesIt) {
     EXPECT_EQ(list->table().rowCount(), 20);
     EXPECT_EQ(list->table().horizontalHeaderItem(7)->text(), "Secondary");
     EXPECT_EQ(list->table().columnCount(), 8);
+}
+
+TEST(ConsolidationViews, TypingInTheInputWindowSurvivesAClickInAnotherWindow) {
+    ConsolidationSession s;
+    Form4View& input = s.openInput();
+    ConsolidationSession::click(input.button("Calculate"));
+    Form5View* results = s.results();
+    ASSERT_NE(results, nullptr);
+
+    // The user types a new degree, then looks at a graph before calculating again.
+    QLineEdit* degree = input.box("Text1");
+    degree->selectAll();
+    QTest::keyClicks(degree, "0.85");
+    ConsolidationSession::click(results->button("Settlement NO Drains"));
+    EXPECT_EQ(degree->text(), "0.85");
+    ConsolidationSession::click(input.button("Calculate"));
+    EXPECT_FLOAT_EQ(s.app.state().DegreeCons, 0.85f);
 }
 
 TEST(ConsolidationViews, ScreenshotsOfTheInputResultGraphAndListWindows) {

@@ -1,6 +1,8 @@
 #include "gui/settlement/settlement_session.h"
 #include "gui/support/screenshot.h"
+#include "settlement/coefficient_views.h"
 #include "settlement/form1.h"
+#include "settlement/form17.h"
 #include "settlement/form1_view.h"
 #include "settlement/form2.h"
 #include "settlement/form3.h"
@@ -89,6 +91,29 @@ TEST(SettlementInputView, TypedBoxesTableCellsAndCheckBoxReachTheModelBeforeAHan
     // The Koppejan helpers are not offered for a Bjerrum site.
     EXPECT_NE(view->button("Line fitting Cc-e0"), nullptr);
     EXPECT_EQ(view->button("Curve fitting 1/Cp,1/Cs"), nullptr);
+}
+
+TEST(SettlementInputView, TypedBoxesSurviveAndServeAHandlerOfAnotherWindow) {
+    SettlementSession s;
+    s.app.state().Method = 2;
+    s.app.windows().show<Form1>();
+    auto* input = s.view<gui::Form1View>("Form1");
+    ASSERT_NE(input, nullptr);
+    s.app.windows().show<Form17>();
+    auto* coefficients = s.view<gui::CoefficientView>("Form17");
+    ASSERT_NE(coefficients, nullptr);
+
+    // Typed in the input window, then "OK and Exit" of the coefficient window, which takes the
+    // number of layers from the input window's box.
+    typeBox(input->box("Text7"), "3");
+    typeBox(input->box("Text4"), "0.5");
+    typeBox(coefficients->box(0), "-2");
+    QTest::mouseClick(coefficients->okButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(s.app.state().NLayers, 3);
+    EXPECT_FLOAT_EQ(s.app.state().aCp, -2.0f);
+    EXPECT_EQ(input->box("Text7")->text(), "3");
+    EXPECT_EQ(input->box("Text4")->text(), "0.5");
 }
 
 TEST(SettlementResultView, ListIsDisabledUntilTheListingWindowExistsAndButtonsRedraw) {
