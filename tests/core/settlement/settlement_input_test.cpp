@@ -145,6 +145,33 @@ TEST(SettlementInput, KoppejanZeroPairsAreReplacedInTheStateOnly) {
     EXPECT_EQ(form.Fg1.TextMatrix(1, 4), "5");
 }
 
+TEST(SettlementInput, KoppejanCIsRoundedFromItsStoredValue) {
+    struct Case {
+        const char* invCp2;
+        const char* invCs2;
+        const char* c;
+    };
+    const Case cases[] = {
+        // 1 / (2 + 4 x 20) = 1/82 = 0.0122 -> Int(1.22 + 0.5) / 100 = 0.01.
+        {"2", "20", "0.01"},
+        // 1 / (0.2 + 4 x 0.01) = 4.1667 -> Int(416.67 + 0.5) / 100 = 4.17.
+        {"0.2", "0.01", "4.17"},
+        // 1 / (7.992 + 4 x 0.002) = 1/8 = 0.125 exactly as stored -> Int(12.5 + 0.5) / 100 = 0.13
+        // (the unstored quotient of the two typed constants lies a hair below 0.125).
+        {"7.992", "0.002", "0.13"},
+    };
+    for (const Case& c : cases) {
+        TestApp t;
+        SiteInput site = softKoppejanSite();
+        site.rows[0][4] = c.invCp2;
+        site.rows[0][5] = c.invCs2;
+        Form1& form = loadSite(t, site);
+        // The table shows C whether or not a later stage refuses the site.
+        calculateSettlements(t.app, form);
+        EXPECT_EQ(form.Fg1.TextMatrix(1, 8), c.c) << c.invCp2 << " " << c.invCs2;
+    }
+}
+
 TEST(SettlementInput, RangesTheArraysCannotHoldAreRefused) {
     const RefusalCase cases[] = {
         {"21 layers", [](SiteInput& s) { s.layers = "21"; },
