@@ -80,8 +80,9 @@ StressPath floodedPath(const Module1& st, double h) {
     Single* L = p.L;
 
     S[1] = 0.0f;
-    double l1 = dW <= h ? (h - dW) * st.SoilmassFill * g + dW * satLoad * g : satLoad * h * g;
-    L[1] = toSingle(l1 + load);
+    // The fill's weight is stored before the water-table load is added to it.
+    L[1] = toSingle(dW <= h ? (h - dW) * st.SoilmassFill * g + dW * satLoad * g : satLoad * h * g);
+    L[1] = toSingle(L[1] + load);
     if (L[1] <= 0.0f) {
         L[1] = 0.0f;
     }

@@ -113,5 +113,23 @@ TEST(StressPath, FloodedSiteLoadsWithTheSubmergedFill) {
     expectPath(p, {0, -1.5, -2, -2}, {2.9 * g, 2 * g, 2 * g, 2 * g}, "flooded");
 }
 
+TEST(StressPath, FloodedFirstLoadStoresTheFillWeightBeforeTheWaterTableLoad) {
+    // The flooded site above with a raised water table taking 0.3 g off the subsoil. The weight
+    // of the fill is stored first, (2 - 0.5) x 1.6 g + 0.5 x 1.0 g = 28.439285 as a Single, and
+    // the water-table load is added to that stored value: 28.439285 - 2.941995 = 25.497290,
+    // which as a Single is 25.49728966. Adding both in one sum would give 25.49729156.
+    auto st = dryTopSite(-1.0f);
+    st->SurfaceLevel = 0.0f;
+    st->Watertable = 0.5f;
+    const float waterTableLoad = static_cast<float>(-0.3 * st->Gravity);
+    st->WatertableLoad = Variant::single(waterTableLoad);
+    const float fillWeight = static_cast<float>(1.5 * st->SoilmassFill * st->Gravity +
+                                                0.5 * (st->SoilmassFillSat - 1.0) * st->Gravity);
+    const float expected = static_cast<float>(static_cast<double>(fillWeight) + waterTableLoad);
+    const StressPath p = buildStressPath(*st, 2.0);
+    EXPECT_EQ(p.L[1], expected);
+    EXPECT_NEAR(p.L[1], 25.49729, kLoadTolerance);
+}
+
 } // namespace
 } // namespace korvex
