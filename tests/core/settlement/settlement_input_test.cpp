@@ -259,6 +259,25 @@ TEST(SettlementInput, ResultsBeyondASingleAreRefusedNotShown) {
     // largest Single, so the settlement table would hold an infinity.
     expectRefused({"huge Cc", [](SiteInput& s) { s.rows[0][4] = "3E+38"; },
                    "Calculation not possible;input values out of range.", vbExclamation});
+    // A top layer 1E-30 m thick carries sigma'0 = 1E-30 x 1 x g x 0.5 = 4.9E-30 kPa; with
+    // Sigmac = 1E+10 its OCR is 2E+39, beyond the largest Single, while every settlement stays
+    // finite (no load step reaches sigma'p and the layer is too thin to settle).
+    expectRefused({"OCR of a vanishing layer",
+                   [](SiteInput& s) {
+                       s.rows = {{"-1E-30", "1", "0", "1", "1", "0", "1E+10", "0"},
+                                 {"-2", "1", "0", "1", "1", "0", "0", "0"}};
+                   },
+                   "Calculation not possible;input values out of range.", vbExclamation});
+    // Cc = 3E+38 with e0 = 0: Cc/(1+e0) = 3E+38 fits, but with e0 = -0.5 it is 6E+38, an
+    // infinity, even though Sigmac = 1E+10 keeps every step below sigma'p so no settlement uses
+    // it.
+    expectRefused({"compression ratio beyond a Single",
+                   [](SiteInput& s) {
+                       s.rows[0][3] = "-0.5";
+                       s.rows[0][4] = "3E+38";
+                       s.rows[0][6] = "1E+10";
+                   },
+                   "Calculation not possible;input values out of range.", vbExclamation});
 }
 
 } // namespace
