@@ -89,14 +89,17 @@ StressPath floodedPath(const Module1& st, double h) {
     const double aboveWater = st.SurfaceLevel - static_cast<double>(st.Watertable) + h;
     S[2] = toSingle(aboveWater >= 0.0 ? -aboveWater : aboveWater);
     // Point 2 is where the fill surface reaches the water: all the fill is then submerged.
-    L[2] = toSingle(std::max(0.0, satLoad * h * g + load));
+    const Single submergedLoad = toSingle(std::max(0.0, satLoad * h * g + load));
+    L[2] = submergedLoad;
     if (L[1] == 0.0f) {
         L[2] = 0.0f;
     }
     if (sa >= S[2]) {
         S[2] = sa;
-        L[2] = aboveWater < 0.0 ? toSingle(satLoad * h * g)
-                                : toSingle(L[1] - std::fabs(fillBuoyant * S[2] * g));
+        // A fill under water from the start carries the water-table load all along; without it
+        // the load would rise as the fill sinks.
+        L[2] =
+            aboveWater < 0.0 ? submergedLoad : toSingle(L[1] - std::fabs(fillBuoyant * S[2] * g));
     }
     S[3] = toSingle(deepest);
     L[3] = L[2];

@@ -131,5 +131,21 @@ TEST(StressPath, FloodedFirstLoadStoresTheFillWeightBeforeTheWaterTableLoad) {
     EXPECT_NEAR(p.L[1], 25.49729, kLoadTolerance);
 }
 
+TEST(StressPath, FillDeepUnderRaisedWaterKeepsTheWaterTableLoad) {
+    // Water raised from below the surface to 3 m above it, taking 0.35 g off the subsoil; a fill
+    // of 0.5 m lies wholly under water from the start, so its load never changes as it settles:
+    // L1 = 1.0 x 0.5 g - 0.35 g = 0.15 g = 1.4709975. S2 = 0 - 3 + 0.5 = -2.5 lies below the
+    // deepest settlement less one metre (-0.8 - 1 = -1.8), so points 2 to 4 move up to -1.8,
+    // still carrying the same submerged fill and the same water-table load: 0.15 g, not the
+    // 0.5 g of the fill alone.
+    auto st = dryTopSite(-0.8f);
+    st->SurfaceLevel = 0.0f;
+    st->Watertable = 3.0f;
+    st->WatertableLoad = Variant::single(static_cast<float>(-0.35 * g));
+    const StressPath p = buildStressPath(*st, 0.5);
+    expectPath(p, {0, -1.8, -1.8, -1.8}, {0.15 * g, 0.15 * g, 0.15 * g, 0.15 * g},
+               "fill under raised water");
+}
+
 } // namespace
 } // namespace korvex
