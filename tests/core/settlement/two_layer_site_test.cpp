@@ -29,7 +29,8 @@ SiteInput twoLayerSite() {
     return site;
 }
 
-// Settlement (m, negative) of both layers under a load q (kPa) after 10^logT days:
+// Settlement (m, negative) of both layers under a load q > g (kPa, so layer 2 passes sigma'p)
+// after 10^logT days:
 //   -1 x 0.3 x log10((0.75 g + q) / 0.75 g) - 1 x 0.01 x logT
 //   -2 x 0.05 x log10(3 g / 2 g) - 2 x 0.2 x log10((2 g + q) / 3 g) - 2 x 0.02 x logT.
 TEST(TwoLayerSite, StressesSettlementsAndFillThicknessByHand) {
