@@ -95,7 +95,12 @@ void correctBulkDensity(Application& app, Form1& form) {
             continue;
         }
         const double typed = num::leadingNumber(cell);
-        st.Soilwet(i) = num::toSingle(typed >= 10 ? typed / 10 : typed);
+        // The threshold is tested on the stored density, so a typed value that is stored as 10
+        // is corrected like 10 itself.
+        st.Soilwet(i) = num::toSingle(typed);
+        if (st.Soilwet(i) >= 10) {
+            st.Soilwet(i) = num::toSingle(typed / 10);
+        }
         grid.setTextMatrix(i, kSoilwetColumn, num::boxText(st.Soilwet(i)));
     }
     grid.setRow(1);

@@ -90,7 +90,9 @@ void readLayerTable(Module1& st, const Form1& form, Desktop& desktop) {
             stopCalculation("Layer " + std::to_string(i) +
                             ": 1/Cp'(i) + 4 x 1/Cs'(i) is 0; C(i) cannot be calculated.");
         }
-        st.CKoppejan(i) = num::toSingle(num::roundDecimals(1.0 / denominator, 2));
+        // C is stored, then rounded from the stored Single: a C stored as 0.125 shows 0.13.
+        st.CKoppejan(i) = num::toSingle(1.0 / denominator);
+        st.CKoppejan(i) = num::toSingle(num::roundDecimals(st.CKoppejan(i), 2));
     }
 }
 

@@ -27,6 +27,16 @@ template <typename Array> bool allFinite(const Array& values) {
     return true;
 }
 
+// Layers 1..NLayers only: entries beyond them belong to no calculation.
+template <typename Array> bool layersFinite(const Array& values, int layers) {
+    for (int i = 1; i <= layers; ++i) {
+        if (!std::isfinite(values(i))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool resultsAreFinite(const Module1& st) {
     const SingleArray<20>* totals[] = {&st.S1,
                                        &st.S10,
@@ -45,6 +55,15 @@ bool resultsAreFinite(const Module1& st) {
     }
     const Single scalars[] = {st.FillThickness, st.FillSettlement, st.S10Cons,
                               st.S10000Cons,    st.SoilThickness,  st.WatertableLoad.value};
+    // A coefficient can overflow while every settlement stays finite (a vanishing layer's OCR, a
+    // compression ratio no load step reaches); the report prints some of them.
+    const SingleArray<20>* coefficients[] = {&st.SigmaP, &st.OCR, &st.CompRatio, &st.RecompRatio,
+                                             &st.CalphaRatio};
+    for (const auto* array : coefficients) {
+        if (!layersFinite(*array, st.NLayers)) {
+            return false;
+        }
+    }
     return allFinite(scalars) && allFinite(st.SigmaEff) && allFinite(st.CalcFillPathS) &&
            allFinite(st.CalcFillPathLoad);
 }

@@ -80,22 +80,26 @@ StressPath floodedPath(const Module1& st, double h) {
     Single* L = p.L;
 
     S[1] = 0.0f;
-    double l1 = dW <= h ? (h - dW) * st.SoilmassFill * g + dW * satLoad * g : satLoad * h * g;
-    L[1] = toSingle(l1 + load);
+    // The fill's weight is stored before the water-table load is added to it.
+    L[1] = toSingle(dW <= h ? (h - dW) * st.SoilmassFill * g + dW * satLoad * g : satLoad * h * g);
+    L[1] = toSingle(L[1] + load);
     if (L[1] <= 0.0f) {
         L[1] = 0.0f;
     }
     const double aboveWater = st.SurfaceLevel - static_cast<double>(st.Watertable) + h;
     S[2] = toSingle(aboveWater >= 0.0 ? -aboveWater : aboveWater);
     // Point 2 is where the fill surface reaches the water: all the fill is then submerged.
-    L[2] = toSingle(std::max(0.0, satLoad * h * g + load));
+    const Single submergedLoad = toSingle(std::max(0.0, satLoad * h * g + load));
+    L[2] = submergedLoad;
     if (L[1] == 0.0f) {
         L[2] = 0.0f;
     }
     if (sa >= S[2]) {
         S[2] = sa;
-        L[2] = aboveWater < 0.0 ? toSingle(satLoad * h * g)
-                                : toSingle(L[1] - std::fabs(fillBuoyant * S[2] * g));
+        // A fill under water from the start carries the water-table load all along; without it
+        // the load would rise as the fill sinks.
+        L[2] =
+            aboveWater < 0.0 ? submergedLoad : toSingle(L[1] - std::fabs(fillBuoyant * S[2] * g));
     }
     S[3] = toSingle(deepest);
     L[3] = L[2];

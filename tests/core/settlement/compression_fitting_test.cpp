@@ -24,9 +24,11 @@ TEST(DensityCorrection, DividesDensitiesTypedInKilonewtonsOnEveryLayerRow) {
     // 17 / 10 = 1.7; exactly 10 is corrected (10 / 10 = 1); 9.99 is below the threshold;
     // rows 7 and 8 lie beyond the first six and are corrected all the same; an empty row stays
     // empty, and a text without a number is left for the calculation to refuse by name.
+    // 9.99999999 is stored as the Single 10 and so is corrected too: 0.999999999 is stored as 1.
     const Case cases[] = {{1, "17", "1.7"},    {2, "10", "1"}, {3, "9.99", "9.99"},
                           {4, "1.6", "1.6"},   {5, "", ""},    {6, "Fault!", "Fault!"},
-                          {7, "18.5", "1.85"}, {8, "20", "2"}, {20, "15", "1.5"}};
+                          {7, "18.5", "1.85"}, {8, "20", "2"}, {9, "9.99999999", "1"},
+                          {20, "15", "1.5"}};
     for (const Case& c : cases) {
         form.Fg1.setTextMatrix(c.row, 2, c.typed);
     }

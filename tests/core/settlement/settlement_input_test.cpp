@@ -145,6 +145,33 @@ TEST(SettlementInput, KoppejanZeroPairsAreReplacedInTheStateOnly) {
     EXPECT_EQ(form.Fg1.TextMatrix(1, 4), "5");
 }
 
+TEST(SettlementInput, KoppejanCIsRoundedFromItsStoredValue) {
+    struct Case {
+        const char* invCp2;
+        const char* invCs2;
+        const char* c;
+    };
+    const Case cases[] = {
+        // 1 / (2 + 4 x 20) = 1/82 = 0.0122 -> Int(1.22 + 0.5) / 100 = 0.01.
+        {"2", "20", "0.01"},
+        // 1 / (0.2 + 4 x 0.01) = 4.1667 -> Int(416.67 + 0.5) / 100 = 4.17.
+        {"0.2", "0.01", "4.17"},
+        // 1 / (7.992 + 4 x 0.002) = 1/8 = 0.125 exactly as stored -> Int(12.5 + 0.5) / 100 = 0.13
+        // (the unstored quotient of the two typed constants lies a hair below 0.125).
+        {"7.992", "0.002", "0.13"},
+    };
+    for (const Case& c : cases) {
+        TestApp t;
+        SiteInput site = softKoppejanSite();
+        site.rows[0][4] = c.invCp2;
+        site.rows[0][5] = c.invCs2;
+        Form1& form = loadSite(t, site);
+        // The table shows C whether or not a later stage refuses the site.
+        calculateSettlements(t.app, form);
+        EXPECT_EQ(form.Fg1.TextMatrix(1, 8), c.c) << c.invCp2 << " " << c.invCs2;
+    }
+}
+
 TEST(SettlementInput, RangesTheArraysCannotHoldAreRefused) {
     const RefusalCase cases[] = {
         {"21 layers", [](SiteInput& s) { s.layers = "21"; },
@@ -231,6 +258,25 @@ TEST(SettlementInput, ResultsBeyondASingleAreRefusedNotShown) {
     // Cc = 3E+38 with e0 = 1: 2 m x 1.5E+38 x log10(29.6) under the last load step is beyond the
     // largest Single, so the settlement table would hold an infinity.
     expectRefused({"huge Cc", [](SiteInput& s) { s.rows[0][4] = "3E+38"; },
+                   "Calculation not possible;input values out of range.", vbExclamation});
+    // A top layer 1E-30 m thick carries sigma'0 = 1E-30 x 1 x g x 0.5 = 4.9E-30 kPa; with
+    // Sigmac = 1E+10 its OCR is 2E+39, beyond the largest Single, while every settlement stays
+    // finite (no load step reaches sigma'p and the layer is too thin to settle).
+    expectRefused({"OCR of a vanishing layer",
+                   [](SiteInput& s) {
+                       s.rows = {{"-1E-30", "1", "0", "1", "1", "0", "1E+10", "0"},
+                                 {"-2", "1", "0", "1", "1", "0", "0", "0"}};
+                   },
+                   "Calculation not possible;input values out of range.", vbExclamation});
+    // Cc = 3E+38 with e0 = 0: Cc/(1+e0) = 3E+38 fits, but with e0 = -0.5 it is 6E+38, an
+    // infinity, even though Sigmac = 1E+10 keeps every step below sigma'p so no settlement uses
+    // it.
+    expectRefused({"compression ratio beyond a Single",
+                   [](SiteInput& s) {
+                       s.rows[0][3] = "-0.5";
+                       s.rows[0][4] = "3E+38";
+                       s.rows[0][6] = "1E+10";
+                   },
                    "Calculation not possible;input values out of range.", vbExclamation});
 }
 

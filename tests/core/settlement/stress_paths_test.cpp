@@ -113,5 +113,39 @@ TEST(StressPath, FloodedSiteLoadsWithTheSubmergedFill) {
     expectPath(p, {0, -1.5, -2, -2}, {2.9 * g, 2 * g, 2 * g, 2 * g}, "flooded");
 }
 
+TEST(StressPath, FloodedFirstLoadStoresTheFillWeightBeforeTheWaterTableLoad) {
+    // The flooded site above with a raised water table taking 0.3 g off the subsoil. The weight
+    // of the fill is stored first, (2 - 0.5) x 1.6 g + 0.5 x 1.0 g = 28.439285 as a Single, and
+    // the water-table load is added to that stored value: 28.439285 - 2.941995 = 25.497290,
+    // which as a Single is 25.49728966. Adding both in one sum would give 25.49729156.
+    auto st = dryTopSite(-1.0f);
+    st->SurfaceLevel = 0.0f;
+    st->Watertable = 0.5f;
+    const float waterTableLoad = static_cast<float>(-0.3 * st->Gravity);
+    st->WatertableLoad = Variant::single(waterTableLoad);
+    const float fillWeight = static_cast<float>(1.5 * st->SoilmassFill * st->Gravity +
+                                                0.5 * (st->SoilmassFillSat - 1.0) * st->Gravity);
+    const float expected = static_cast<float>(static_cast<double>(fillWeight) + waterTableLoad);
+    const StressPath p = buildStressPath(*st, 2.0);
+    EXPECT_EQ(p.L[1], expected);
+    EXPECT_NEAR(p.L[1], 25.49729, kLoadTolerance);
+}
+
+TEST(StressPath, FillDeepUnderRaisedWaterKeepsTheWaterTableLoad) {
+    // Water raised from below the surface to 3 m above it, taking 0.35 g off the subsoil; a fill
+    // of 0.5 m lies wholly under water from the start, so its load never changes as it settles:
+    // L1 = 1.0 x 0.5 g - 0.35 g = 0.15 g = 1.4709975. S2 = 0 - 3 + 0.5 = -2.5 lies below the
+    // deepest settlement less one metre (-0.8 - 1 = -1.8), so points 2 to 4 move up to -1.8,
+    // still carrying the same submerged fill and the same water-table load: 0.15 g, not the
+    // 0.5 g of the fill alone.
+    auto st = dryTopSite(-0.8f);
+    st->SurfaceLevel = 0.0f;
+    st->Watertable = 3.0f;
+    st->WatertableLoad = Variant::single(static_cast<float>(-0.35 * g));
+    const StressPath p = buildStressPath(*st, 0.5);
+    expectPath(p, {0, -1.8, -1.8, -1.8}, {0.15 * g, 0.15 * g, 0.15 * g, 0.15 * g},
+               "fill under raised water");
+}
+
 } // namespace
 } // namespace korvex
