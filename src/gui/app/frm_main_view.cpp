@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -18,6 +19,26 @@
 #include <QVBoxLayout>
 
 namespace korvex::gui {
+
+namespace {
+
+// Line-drawn theme icons keep their black lines when disabled; fade them so a disabled toolbar
+// button looks disabled.
+QIcon withFadedDisabledState(const QIcon& icon) {
+    const QPixmap normal = icon.pixmap(24, 24);
+    QPixmap faded(normal.size());
+    faded.fill(Qt::transparent);
+    QPainter painter(&faded);
+    painter.setOpacity(0.3);
+    painter.drawPixmap(0, 0, normal);
+    painter.end();
+    QIcon result;
+    result.addPixmap(normal, QIcon::Normal);
+    result.addPixmap(faded, QIcon::Disabled);
+    return result;
+}
+
+} // namespace
 
 FrmMainView::FrmMainView(frmMain& model, GuiHost& host) : WindowView(model, host), form_(model) {
     setObjectName("frmMain");
@@ -85,7 +106,8 @@ FrmMainView::FrmMainView(frmMain& model, GuiHost& host) : WindowView(model, host
         {"Print", QStyle::SP_FileDialogContentsView},
     };
     for (const auto& [key, icon] : buttons) {
-        QAction* button = toolBar_->addAction(style()->standardIcon(icon), key);
+        QAction* button =
+            toolBar_->addAction(withFadedDisabledState(style()->standardIcon(icon)), key);
         button->setToolTip(key);
         std::string keyText = key;
         connect(button, &QAction::triggered, this, [this, keyText] {
