@@ -8,6 +8,8 @@
 #include "settlement/form1.h"
 #include "settlement/settlement_calculation.h"
 
+#include "silent_desktop.h"
+
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
@@ -16,31 +18,6 @@
 namespace {
 
 using namespace korvex;
-
-// A desktop that answers nothing and shows nothing; a message means the site was refused, which
-// would make the figures meaningless.
-class SilentDesktop : public Desktop {
-public:
-    void msgBox(const std::string& text, int, const std::string&) override {
-        throw std::runtime_error("unexpected message: " + text);
-    }
-    std::optional<std::string> showOpen(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> showSave(const FileDialogRequest&) override { return {}; }
-    bool showPrinter(const std::string&) override { return false; }
-    bool printText(const TextPrintJob&) override { return false; }
-    bool printGraph(const GraphModel&, double, double, PageOrientation) override { return false; }
-    bool copyGraphImage(const GraphModel&, double, double) override { return false; }
-    std::optional<std::string> getSetting(const std::string&, const std::string&) override {
-        return {};
-    }
-    void saveSetting(const std::string&, const std::string&, const std::string&) override {}
-    void beep() override {}
-    bool showHelp(const std::string&, int) override { return false; }
-    std::optional<std::string> findSystemInfoProgram() override { return {}; }
-    bool startProgram(const std::string&) override { return false; }
-    std::string regionalTextOfOneTenth() override { return "0.1"; }
-    void endProgram() override {}
-};
 
 // A clay and peat site: surface 0, water table 1 m down, layers of 0.75 m (20 layers), 3 m
 // (5 layers) or 15 m (1 layer) down to -15, required level 2 m after 1000 days.
@@ -83,7 +60,7 @@ void BM_CalculateSettlements(benchmark::State& state) {
     const int layers = static_cast<int>(state.range(0));
     const auto method = static_cast<Integer>(state.range(1));
     const bool submergence = state.range(2) != 0;
-    SilentDesktop desktop;
+    korvex::bench::SilentDesktop desktop;
     Application app(desktop);
     app.state().setDefaults();
     app.state().Method = method;
