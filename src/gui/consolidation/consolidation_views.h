@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window_view.h"
+#include "ui/text_box.h"
 
 #include <string>
 #include <vector>
@@ -38,15 +39,10 @@ protected:
     void commitEdits() override;
 
 private:
-    struct Field {
-        std::string name;
-        QLineEdit* edit;
-        std::string* text;
-    };
     QPushButton* makeButton(const std::string& caption, void (Form4::*handler)());
 
     Form4& form_;
-    std::vector<Field> fields_;
+    FieldBoxes fields_;
     std::vector<QPushButton*> buttons_;
     QRadioButton* options_[4] = {};
     GridView* table_ = nullptr;
@@ -65,16 +61,11 @@ public:
     QPushButton* button(const std::string& caption) const;
 
 private:
-    struct Field {
-        std::string name;
-        QLineEdit* edit;
-        std::string* text;
-    };
     QLineEdit* makeBox(const std::string& name, std::string* text);
     QPushButton* makeButton(const std::string& caption, void (Form5::*handler)());
 
     Form5& form_;
-    std::vector<Field> fields_;
+    FieldBoxes fields_;
     std::vector<QPushButton*> buttons_;
     QPushButton* preload_ = nullptr;
     QPushButton* listing_ = nullptr;

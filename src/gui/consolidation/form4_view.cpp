@@ -56,8 +56,7 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
         edit->setObjectName(QString::fromUtf8(b.name));
         edit->setFixedWidth(110);
         label->setBuddy(edit);
-        fields_.push_back({b.name, edit, &(form_.*(b.text))});
-        keepInModel(edit, &(form_.*(b.text)));
+        fields_.add(b.name, edit, &(form_.*(b.text)));
         const int row = rows[b.column]++;
         grid->addWidget(label, row, b.column * 2);
         grid->addWidget(edit, row, b.column * 2 + 1);
@@ -122,8 +121,7 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
     auto* equivalent = new QLineEdit(cvFrame);
     equivalent->setObjectName(QStringLiteral("Text14"));
     equivalentLabel->setBuddy(equivalent);
-    fields_.push_back({"Text14", equivalent, &form_.Text14});
-    keepInModel(equivalent, &form_.Text14);
+    fields_.add("Text14", equivalent, &form_.Text14);
     cvLayout->addWidget(equivalent);
     cvLayout->addWidget(makeButton("Calculation Equiv. Cv", &Form4::Command4_Click));
     body->addWidget(cvFrame, 1);
@@ -154,12 +152,7 @@ QPushButton* Form4View::makeButton(const std::string& caption, void (Form4::*han
 
 void Form4View::refreshFromModel() {
     setWindowTitle(qs(form_.Caption));
-    for (const Field& f : fields_) {
-        const QString text = qs(*f.text);
-        if (f.edit->text() != text) {
-            f.edit->setText(text);
-        }
-    }
+    fields_.refresh();
     options_[0]->setChecked(form_.Option1);
     options_[1]->setChecked(form_.Option2);
     options_[2]->setChecked(form_.Option3);
@@ -168,9 +161,7 @@ void Form4View::refreshFromModel() {
 }
 
 void Form4View::commitEdits() {
-    for (const Field& f : fields_) {
-        *f.text = ss(f.edit->text());
-    }
+    fields_.commit();
     form_.Option1 = options_[0]->isChecked();
     form_.Option2 = options_[1]->isChecked();
     form_.Option3 = options_[2]->isChecked();
@@ -179,21 +170,11 @@ void Form4View::commitEdits() {
 }
 
 QLineEdit* Form4View::box(const std::string& name) const {
-    for (const Field& f : fields_) {
-        if (f.name == name) {
-            return f.edit;
-        }
-    }
-    return nullptr;
+    return fields_.find(name);
 }
 
 QPushButton* Form4View::button(const std::string& caption) const {
-    for (QPushButton* b : buttons_) {
-        if (ss(b->text()) == caption) {
-            return b;
-        }
-    }
-    return nullptr;
+    return findButton(buttons_, caption);
 }
 
 QRadioButton* Form4View::option(int number) const {

@@ -125,7 +125,7 @@ QLineEdit* Form5View::makeBox(const std::string& name, std::string* text) {
     edit->setObjectName(qs(name));
     edit->setReadOnly(true);
     edit->setFixedWidth(110);
-    fields_.push_back({name, edit, text});
+    fields_.add(name, edit, text, /*editable=*/false);
     return edit;
 }
 
@@ -141,29 +141,17 @@ QPushButton* Form5View::makeButton(const std::string& caption, void (Form5::*han
 
 void Form5View::refreshFromModel() {
     setWindowTitle(qs(form_.Caption));
-    for (const Field& f : fields_) {
-        f.edit->setText(qs(*f.text));
-    }
+    fields_.refresh();
     preload_->setEnabled(form_.preloadAvailable());
     listing_->setEnabled(form_.listingAvailable());
 }
 
 QLineEdit* Form5View::box(const std::string& name) const {
-    for (const Field& f : fields_) {
-        if (f.name == name) {
-            return f.edit;
-        }
-    }
-    return nullptr;
+    return fields_.find(name);
 }
 
 QPushButton* Form5View::button(const std::string& caption) const {
-    for (QPushButton* b : buttons_) {
-        if (ss(b->text()) == caption) {
-            return b;
-        }
-    }
-    return nullptr;
+    return findButton(buttons_, caption);
 }
 
 } // namespace korvex::gui

@@ -62,8 +62,7 @@ Form1View::Form1View(Form1& model, GuiHost& host) : WindowView(model, host), for
         // Two groups of boxes stacked in each half of the frame.
         const int row = rowOfColumn[b.column]++ + (b.column % 2) * 4;
         const int column = (b.column / 2) * 2;
-        fields_.push_back({b.name, edit, &(form_.*(b.text))});
-        keepInModel(edit, &(form_.*(b.text)));
+        fields_.add(b.name, edit, &(form_.*(b.text)));
         siteLayout->addWidget(label, row, column);
         siteLayout->addWidget(edit, row, column + 1);
     }
@@ -125,12 +124,7 @@ QPushButton* Form1View::makeButton(const std::string& caption, void (Form1::*han
 
 void Form1View::refreshFromModel() {
     setWindowTitle(qs(form_.Caption));
-    for (const Field& f : fields_) {
-        const QString text = qs(*f.text);
-        if (f.edit->text() != text) {
-            f.edit->setText(text);
-        }
-    }
+    fields_.refresh();
     check1_->setChecked(form_.Check1 != 0);
     table_->refreshFromModel();
     const bool bjerrum = form_.bjerrumHelpersOffered();
@@ -142,29 +136,17 @@ void Form1View::refreshFromModel() {
 }
 
 void Form1View::commitEdits() {
-    for (const Field& f : fields_) {
-        *f.text = ss(f.edit->text());
-    }
+    fields_.commit();
     form_.Check1 = static_cast<Integer>(check1_->isChecked() ? 1 : 0);
     table_->commitPendingEdit();
 }
 
 QLineEdit* Form1View::box(const std::string& name) const {
-    for (const Field& f : fields_) {
-        if (f.name == name) {
-            return f.edit;
-        }
-    }
-    return nullptr;
+    return fields_.find(name);
 }
 
 QPushButton* Form1View::button(const std::string& caption) const {
-    for (QPushButton* b : buttons_) {
-        if (b->text() == qs(caption) && b->isEnabled()) {
-            return b;
-        }
-    }
-    return nullptr;
+    return findButton(buttons_, caption, /*enabledOnly=*/true);
 }
 
 } // namespace korvex::gui

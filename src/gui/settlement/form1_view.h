@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window_view.h"
+#include "ui/text_box.h"
 
 #include <string>
 #include <utility>
@@ -39,15 +40,10 @@ protected:
     void commitEdits() override;
 
 private:
-    struct Field {
-        std::string name;
-        QLineEdit* edit;
-        std::string* text;
-    };
     QPushButton* makeButton(const std::string& caption, void (Form1::*handler)());
 
     Form1& form_;
-    std::vector<Field> fields_;
+    FieldBoxes fields_;
     std::vector<QPushButton*> buttons_;
     QCheckBox* check1_ = nullptr;
     GridView* table_ = nullptr;

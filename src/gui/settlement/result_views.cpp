@@ -1,5 +1,7 @@
 #include "settlement/result_views.h"
 
+#include "ui/text_box.h"
+
 #include "app/qt_desktop.h"
 #include "settlement/form2.h"
 #include "settlement/form3.h"
@@ -103,12 +105,7 @@ QPushButton* Form3View::sideButton(const std::string& caption, void (Form3::*han
 }
 
 QPushButton* Form3View::button(const std::string& caption) const {
-    for (QPushButton* b : buttons_) {
-        if (b->text() == qs(caption)) {
-            return b;
-        }
-    }
-    return nullptr;
+    return findButton(buttons_, caption);
 }
 
 void Form3View::refreshFromModel() {

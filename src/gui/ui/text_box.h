@@ -3,8 +3,10 @@
 #include "app/qt_desktop.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <string>
+#include <vector>
 
 namespace korvex::gui {
 
@@ -14,6 +16,67 @@ namespace korvex::gui {
 inline void keepInModel(QLineEdit* box, std::string* field) {
     QObject::connect(box, &QLineEdit::textEdited, box,
                      [field](const QString& text) { *field = ss(text); });
+}
+
+// The text boxes of a window, each tied to a model field by the program's name of the box.
+class FieldBoxes {
+public:
+    // An editable box writes its field as the user types; a read-only box only shows it.
+    void add(const std::string& name, QLineEdit* box, std::string* field, bool editable = true) {
+        boxes_.push_back({name, box, field, editable});
+        if (editable) {
+            keepInModel(box, field);
+        }
+    }
+
+    // Shows every field; a box whose text already matches is left alone, caret and all.
+    void refresh() const {
+        for (const Entry& entry : boxes_) {
+            const QString text = qs(*entry.field);
+            if (entry.box->text() != text) {
+                entry.box->setText(text);
+            }
+        }
+    }
+
+    // Copies every editable box into its field before a handler reads the model.
+    void commit() const {
+        for (const Entry& entry : boxes_) {
+            if (entry.editable) {
+                *entry.field = ss(entry.box->text());
+            }
+        }
+    }
+
+    QLineEdit* find(const std::string& name) const {
+        for (const Entry& entry : boxes_) {
+            if (entry.name == name) {
+                return entry.box;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    struct Entry {
+        std::string name;
+        QLineEdit* box;
+        std::string* field;
+        bool editable;
+    };
+    std::vector<Entry> boxes_;
+};
+
+// The button with this caption, or, with enabledOnly, the enabled one (two buttons of a window
+// may share a caption while only one of them applies).
+inline QPushButton* findButton(const std::vector<QPushButton*>& buttons, const std::string& caption,
+                               bool enabledOnly = false) {
+    for (QPushButton* button : buttons) {
+        if (ss(button->text()) == caption && (!enabledOnly || button->isEnabled())) {
+            return button;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace korvex::gui

@@ -49,6 +49,17 @@ struct Expected {
     double s1, s10, s100, s10000;
 };
 
+template <std::size_t N>
+void expectLayerSettlements(const Module1& st, const Expected (&cases)[N]) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "layer " << c.layer << ", step " << c.step);
+        EXPECT_NEAR(st.SLayer1(c.layer, c.step), c.s1, kSettlementTolerance);
+        EXPECT_NEAR(st.SLayer10(c.layer, c.step), c.s10, kSettlementTolerance);
+        EXPECT_NEAR(st.SLayer100(c.layer, c.step), c.s100, kSettlementTolerance);
+        EXPECT_NEAR(st.SLayer10000(c.layer, c.step), c.s10000, kSettlementTolerance);
+    }
+}
+
 TEST(LoadStepSettlements, TerzaghiBjerrumTable) {
     // Layer 1: H 2, sigma'0 50, sigma'p 60, Cr 0.02, e0 1, Cc 0.3, Calpha 0.01
     //   (Cr/(1+e0) 0.01, Cc/(1+e0) 0.15, Calpha/(1+e0) 0.005; creep 2 x 0.005 = 0.01 per decade).
@@ -68,16 +79,7 @@ TEST(LoadStepSettlements, TerzaghiBjerrumTable) {
         // Step 4, layer 2: -1 x 0.133333 x log10(1.4) = -0.01948374; creep -0.0033333 per decade.
         {2, 4, -0.01948374, -0.02281707, -0.02615041, -0.03281707},
     };
-    for (const auto& c : cases) {
-        EXPECT_NEAR(st->SLayer1(c.layer, c.step), c.s1, kSettlementTolerance)
-            << c.layer << "," << c.step;
-        EXPECT_NEAR(st->SLayer10(c.layer, c.step), c.s10, kSettlementTolerance)
-            << c.layer << "," << c.step;
-        EXPECT_NEAR(st->SLayer100(c.layer, c.step), c.s100, kSettlementTolerance)
-            << c.layer << "," << c.step;
-        EXPECT_NEAR(st->SLayer10000(c.layer, c.step), c.s10000, kSettlementTolerance)
-            << c.layer << "," << c.step;
-    }
+    expectLayerSettlements(*st, cases);
     // Totals of step 4 add both layers: -0.05441100 - 0.01948374 = -0.07389474 after 1 day and
     // -0.09441100 - 0.03281707 = -0.12722807 after 10 000 days.
     EXPECT_NEAR(st->S1(4), -0.07389474, 2 * kSettlementTolerance);
@@ -106,16 +108,7 @@ TEST(LoadStepSettlements, TerzaghiKoppejanTable) {
         //   2 x 0.002 x 0.25131 = 0.00167820.
         {2, 4, -0.01678202, -0.01846022, -0.02013842, -0.02349482},
     };
-    for (const auto& c : cases) {
-        EXPECT_NEAR(st->SLayer1(c.layer, c.step), c.s1, kSettlementTolerance)
-            << c.layer << "," << c.step;
-        EXPECT_NEAR(st->SLayer10(c.layer, c.step), c.s10, kSettlementTolerance)
-            << c.layer << "," << c.step;
-        EXPECT_NEAR(st->SLayer100(c.layer, c.step), c.s100, kSettlementTolerance)
-            << c.layer << "," << c.step;
-        EXPECT_NEAR(st->SLayer10000(c.layer, c.step), c.s10000, kSettlementTolerance)
-            << c.layer << "," << c.step;
-    }
+    expectLayerSettlements(*st, cases);
     // Step 3 after 1 day: -0.00672944 - 0.00672944 = -0.01345889. Step 4 after 10 000 days:
     // layer 1 at 90 kPa gives -0.02 x ln(1.8) - 4 x 0.002 x ln(1.8) = -0.01645802, plus layer 2's
     // -0.02349482.
