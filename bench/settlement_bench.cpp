@@ -5,7 +5,7 @@
 #include "app/application.h"
 #include "app/desktop.h"
 #include "app/number_text.h"
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 #include "settlement/settlement_calculation.h"
 
 #include "silent_desktop.h"

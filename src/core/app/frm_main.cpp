@@ -3,8 +3,8 @@
 #include "app/application.h"
 #include "app/frm_about.h"
 #include "app/number_text.h"
-#include "consolidation/form4.h"
-#include "settlement/form1.h"
+#include "consolidation/form4_consolidation_input.h"
+#include "settlement/form1_settlement_input.h"
 
 #include <cmath>
 

@@ -5,11 +5,12 @@
 #include "consolidation/consolidation_degrees.h"
 #include "consolidation/consolidation_inputs.h"
 #include "consolidation/drain_zone.h"
-#include "consolidation/form4.h"
-#include "consolidation/form5.h"
-#include "consolidation/form7.h"
+#include "consolidation/form15_drains_no_drains_graph.h"
+#include "consolidation/form4_consolidation_input.h"
+#include "consolidation/form5_consolidation_results.h"
+#include "consolidation/form6_settlement_time_graph.h"
+#include "consolidation/form7_settlement_time_list.h"
 #include "consolidation/rest_settlement_times.h"
-#include "consolidation/settlement_time_graphs.h"
 #include "consolidation/settlement_time_series.h"
 
 #include <algorithm>

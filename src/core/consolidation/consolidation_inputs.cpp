@@ -4,7 +4,7 @@
 #include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
-#include "consolidation/form4.h"
+#include "consolidation/form4_consolidation_input.h"
 
 #include <cmath>
 #include <string>

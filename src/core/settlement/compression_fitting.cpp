@@ -2,7 +2,7 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 
 #include <cmath>
 #include <optional>

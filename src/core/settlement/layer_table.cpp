@@ -1,8 +1,10 @@
+#include "settlement/layer_table.h"
+
 #include "app/desktop.h"
 #include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/calculation_stop.h"
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 #include "settlement/settlement_input.h"
 
 #include <string>

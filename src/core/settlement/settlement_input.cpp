@@ -3,7 +3,7 @@
 #include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/calculation_stop.h"
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 
 #include <algorithm>
 #include <cmath>

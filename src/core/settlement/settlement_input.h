@@ -8,15 +8,10 @@
 namespace korvex {
 
 struct Module1;
-class Desktop;
 class Form1;
 
 // The site boxes, in the order the window is read, and their checks; then the fill heights.
 void readSiteInput(Module1& st, const Form1& form);
-
-// The layer table for the active method: levels, soil masses and method parameters. A layer soil
-// mass outside 1..3 only warns through the desktop; everything else that is wrong refuses.
-void readLayerTable(Module1& st, const Form1& form, Desktop& desktop);
 
 // The number of a box or cell: empty reads as 0, text without a leading number (or a number a
 // Single cannot hold) is refused with a message naming the field.

@@ -1,6 +1,6 @@
 #include "app/qt_desktop.h"
 #include "consolidation/consolidation_views.h"
-#include "consolidation/form5.h"
+#include "consolidation/form5_consolidation_results.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "app/qt_desktop.h"
 #include "consolidation/consolidation_views.h"
-#include "consolidation/form7.h"
+#include "consolidation/form7_settlement_time_list.h"
 #include "ui/grid_view.h"
 
 #include <QGroupBox>

@@ -1,9 +1,10 @@
 #include "app/gui_host.h"
 #include "consolidation/consolidation_views.h"
-#include "consolidation/form4.h"
-#include "consolidation/form5.h"
-#include "consolidation/form7.h"
-#include "consolidation/settlement_time_graphs.h"
+#include "consolidation/form15_drains_no_drains_graph.h"
+#include "consolidation/form4_consolidation_input.h"
+#include "consolidation/form5_consolidation_results.h"
+#include "consolidation/form6_settlement_time_graph.h"
+#include "consolidation/form7_settlement_time_list.h"
 #include "ui/graph_window_view.h"
 
 namespace korvex::gui {

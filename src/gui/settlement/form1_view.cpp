@@ -1,7 +1,7 @@
 #include "settlement/form1_view.h"
 
 #include "app/qt_desktop.h"
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 #include "ui/grid_view.h"
 #include "ui/text_box.h"
 

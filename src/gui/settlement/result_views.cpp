@@ -3,10 +3,10 @@
 #include "ui/text_box.h"
 
 #include "app/qt_desktop.h"
-#include "settlement/form2.h"
-#include "settlement/form3.h"
-#include "settlement/form8.h"
-#include "settlement/form9.h"
+#include "settlement/form2_soil_stresses.h"
+#include "settlement/form3_settlement_results.h"
+#include "settlement/form8_fill_height.h"
+#include "settlement/form9_fill_height_required_time.h"
 #include "ui/grid_view.h"
 
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "app/frm_about.h"
 #include "app/frm_main.h"
-#include "consolidation/form4.h"
-#include "settlement/form1.h"
+#include "consolidation/form4_consolidation_input.h"
+#include "settlement/form1_settlement_input.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "consolidation/form4.h"
+#include "consolidation/form4_consolidation_input.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "app/number_text.h"
 #include "consolidation/consolidation_inputs.h"
-#include "consolidation/form4.h"
-#include "consolidation/form5.h"
+#include "consolidation/form4_consolidation_input.h"
+#include "consolidation/form5_consolidation_results.h"
 #include "consolidation/rest_settlement_times.h"
 #include "support/test_app.h"
 

@@ -1,5 +1,5 @@
 #include "app/number_text.h"
-#include "consolidation/form4.h"
+#include "consolidation/form4_consolidation_input.h"
 #include "consolidation/rest_settlement_times.h"
 #include "support/test_app.h"
 

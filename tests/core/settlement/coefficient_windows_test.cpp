@@ -1,7 +1,7 @@
-#include "settlement/form16.h"
-#include "settlement/form17.h"
+#include "settlement/form16_cc_e0_regression.h"
+#include "settlement/form17_curve_fitting.h"
 
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>

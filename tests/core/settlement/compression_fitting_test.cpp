@@ -1,6 +1,6 @@
 #include "settlement/compression_fitting.h"
 
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "settlement/form8.h"
-#include "settlement/form9.h"
+#include "settlement/form8_fill_height.h"
+#include "settlement/form9_fill_height_required_time.h"
 
 #include "support/test_app.h"
 

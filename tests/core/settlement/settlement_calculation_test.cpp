@@ -1,7 +1,7 @@
 #include "settlement/settlement_calculation.h"
 
 #include "app/number_text.h"
-#include "consolidation/form4.h"
+#include "consolidation/form4_consolidation_input.h"
 #include "settlement_site.h"
 
 #include <gtest/gtest.h>

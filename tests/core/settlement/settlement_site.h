@@ -2,7 +2,7 @@
 
 // A settlement input window filled as a user would fill it, for the calculation's tests.
 
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 #include "support/test_app.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "consolidation/settlement_time_graphs.h"
+#include "consolidation/settlement_time_graph_window.h"
 
 #include "app/application.h"
 #include "ui/graph_window.h"
@@ -35,17 +35,5 @@ void SettlementTimeGraphWindow::Command2_Click() {
 void SettlementTimeGraphWindow::Command3_Click() {
     copyGraphWindowImage(Graph1);
 }
-
-namespace {
-const char* kForm6Legends[] = {"Instantaneous Load", "Gradually Load", "No Consolidation"};
-const char* kForm15Legends[] = {"Vertical flow IL", "Vertical flow Olson", "Horizontal flow IL",
-                                "Horizontal flow Olson", "Settlement without consolidation"};
-} // namespace
-
-Form6::Form6(Application& app)
-    : SettlementTimeGraphWindow(app, "Graphs", 3, 10695, kForm6Legends) {}
-
-Form15::Form15(Application& app)
-    : SettlementTimeGraphWindow(app, "Graphs Drains/ No Drains", 5, 11055, kForm15Legends) {}
 
 } // namespace korvex

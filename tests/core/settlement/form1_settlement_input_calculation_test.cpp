@@ -1,10 +1,10 @@
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 
 #include "app/number_text.h"
-#include "settlement/form2.h"
-#include "settlement/form3.h"
-#include "settlement/form8.h"
-#include "settlement/form9.h"
+#include "settlement/form2_soil_stresses.h"
+#include "settlement/form3_settlement_results.h"
+#include "settlement/form8_fill_height.h"
+#include "settlement/form9_fill_height_required_time.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "settlement/form8.h"
+#include "settlement/form8_fill_height.h"
 
 #include "app/application.h"
 #include "app/number_text.h"

@@ -1,4 +1,4 @@
-#include "settlement/form2.h"
+#include "settlement/form2_soil_stresses.h"
 
 #include "app/application.h"
 #include "app/number_text.h"

@@ -1,4 +1,4 @@
-#include "consolidation/form7.h"
+#include "consolidation/form7_settlement_time_list.h"
 
 #include "app/application.h"
 #include "app/number_text.h"

@@ -1,14 +1,14 @@
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 
 #include "app/application.h"
 #include "app/number_text.h"
 #include "settlement/compression_fitting.h"
-#include "settlement/form16.h"
-#include "settlement/form17.h"
-#include "settlement/form2.h"
-#include "settlement/form3.h"
-#include "settlement/form8.h"
-#include "settlement/form9.h"
+#include "settlement/form16_cc_e0_regression.h"
+#include "settlement/form17_curve_fitting.h"
+#include "settlement/form2_soil_stresses.h"
+#include "settlement/form3_settlement_results.h"
+#include "settlement/form8_fill_height.h"
+#include "settlement/form9_fill_height_required_time.h"
 #include "settlement/settlement_calculation.h"
 
 namespace korvex {

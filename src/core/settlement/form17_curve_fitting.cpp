@@ -1,8 +1,8 @@
-#include "settlement/form17.h"
+#include "settlement/form17_curve_fitting.h"
 
 #include "app/application.h"
 #include "app/number_text.h"
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 
 namespace korvex {
 

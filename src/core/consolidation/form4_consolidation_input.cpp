@@ -1,10 +1,10 @@
-#include "consolidation/form4.h"
+#include "consolidation/form4_consolidation_input.h"
 
 #include "app/application.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_calculation.h"
 #include "consolidation/equivalent_cv.h"
-#include "consolidation/form5.h"
+#include "consolidation/form5_consolidation_results.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "settlement/form2.h"
+#include "settlement/form2_soil_stresses.h"
 
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "settlement/form16.h"
+#include "settlement/form16_cc_e0_regression.h"
 
 #include "app/application.h"
 #include "app/number_text.h"

@@ -1,4 +1,4 @@
-#include "settlement/form9.h"
+#include "settlement/form9_fill_height_required_time.h"
 
 #include "app/application.h"
 #include "app/number_text.h"

@@ -1,8 +1,8 @@
-#include "settlement/form1.h"
+#include "settlement/form1_settlement_input.h"
 
-#include "settlement/form16.h"
-#include "settlement/form17.h"
-#include "settlement/form3.h"
+#include "settlement/form16_cc_e0_regression.h"
+#include "settlement/form17_curve_fitting.h"
+#include "settlement/form3_settlement_results.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>

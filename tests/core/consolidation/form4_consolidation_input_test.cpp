@@ -1,4 +1,4 @@
-#include "consolidation/form4.h"
+#include "consolidation/form4_consolidation_input.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>
