@@ -21,6 +21,7 @@ bool isSpace(char c) {
 struct LeadingNumber {
     bool found = false;
     std::string normalised;
+    std::size_t end = 0; // one past the number's last character in the scanned text
 };
 
 LeadingNumber scanLeadingNumber(std::string_view text) {
@@ -65,9 +66,11 @@ LeadingNumber scanLeadingNumber(std::string_view text) {
         }
         if (exponentDigits > 0) {
             out += exponent;
+            i = j;
         }
     }
     result.found = true;
+    result.end = i;
     result.normalised = out;
     return result;
 }
@@ -296,6 +299,26 @@ bool hasLeadingNumber(std::string_view text) {
 
 bool isBlank(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return isSpace(c); });
+}
+
+FieldNumber readFieldNumber(std::string_view text) {
+    if (isBlank(text)) {
+        return {FieldNumber::Kind::Empty, 0.0};
+    }
+    LeadingNumber scanned = scanLeadingNumber(text);
+    if (!scanned.found) {
+        return {FieldNumber::Kind::NoNumber, 0.0};
+    }
+    if (!isBlank(text.substr(scanned.end))) {
+        return {FieldNumber::Kind::TextAfterNumber, 0.0};
+    }
+    double value = leadingNumber(text);
+    // A value that rounds to a Single infinity cannot be stored; one that rounds to a subnormal or
+    // to zero can, as every Single box has always held it.
+    if (!std::isfinite(value) || !std::isfinite(toSingle(value))) {
+        return {FieldNumber::Kind::OutOfRange, 0.0};
+    }
+    return {FieldNumber::Kind::Number, value};
 }
 
 double countFromText(std::string_view text) {

@@ -23,6 +23,17 @@ bool hasLeadingNumber(std::string_view text);
 // True when the text holds nothing but blanks.
 bool isBlank(std::string_view text);
 
+// A field that must hold one number and nothing else: blanks around it are allowed, anything
+// after it is not ("2,5" and "1.5.3" are refused, not read as 2 and 1.5), and the value must fit
+// a Single. "inf" and "nan" are no numbers. Callers decide what an empty field means.
+struct FieldNumber {
+    enum class Kind { Number, Empty, NoNumber, TextAfterNumber, OutOfRange };
+    Kind kind;
+    double value; // the number for Kind::Number, else 0
+    bool isNumber() const { return kind == Kind::Number; }
+};
+FieldNumber readFieldNumber(std::string_view text);
+
 // A count typed as text: the leading number rounded to the nearest integer, halves to even.
 double countFromText(std::string_view text);
 

@@ -33,6 +33,40 @@ TEST(LeadingNumber, OverflowReadsAsAnInfinityThatValidationRefuses) {
     EXPECT_EQ(leadingNumber("1e-999"), 0.0);
 }
 
+TEST(FieldNumber, AcceptsOneNumberThatFitsASingleAndNothingElse) {
+    using K = FieldNumber::Kind;
+    struct Case {
+        const char* text;
+        K kind;
+        double value;
+    };
+    const Case cases[] = {
+        {"", K::Empty, 0.0},
+        {"  ", K::Empty, 0.0},
+        {" 2.5 ", K::Number, 2.5},
+        {"-0", K::Number, -0.0},
+        {"1E-07", K::Number, 1e-7},
+        {"2D2", K::Number, 200.0},
+        {"1e-39", K::Number, 1e-39}, // a subnormal Single, still storable
+        {"3.4e38", K::Number, 3.4e38},
+        {"2,5", K::TextAfterNumber, 0.0},
+        {"1.5.3", K::TextAfterNumber, 0.0},
+        {"1,5E-07", K::TextAfterNumber, 0.0},
+        {"1e", K::TextAfterNumber, 0.0},
+        {"12 34", K::TextAfterNumber, 0.0},
+        {"abc", K::NoNumber, 0.0},
+        {"nan", K::NoNumber, 0.0},
+        {"inf", K::NoNumber, 0.0},
+        {"1e39", K::OutOfRange, 0.0}, // above the largest Single, 3.40282e38
+        {"-1e999", K::OutOfRange, 0.0},
+    };
+    for (const auto& c : cases) {
+        FieldNumber read = readFieldNumber(c.text);
+        EXPECT_EQ(read.kind, c.kind) << "text: '" << c.text << "'";
+        EXPECT_DOUBLE_EQ(read.value, c.value) << "text: '" << c.text << "'";
+    }
+}
+
 TEST(LeadingNumber, TellsATextWithANumberFromOneWithout) {
     EXPECT_TRUE(hasLeadingNumber(" 3"));
     EXPECT_TRUE(hasLeadingNumber("-.5"));
