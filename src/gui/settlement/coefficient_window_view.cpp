@@ -1,4 +1,4 @@
-#include "settlement/coefficient_views.h"
+#include "settlement/coefficient_window_view.h"
 
 #include "app/qt_desktop.h"
 #include "ui/text_box.h"

@@ -1,4 +1,4 @@
-#include "settlement/form1_view.h"
+#include "settlement/form1_settlement_input_view.h"
 
 #include "app/qt_desktop.h"
 #include "settlement/form1_settlement_input.h"

@@ -1,5 +1,5 @@
+#include "consolidation/form7_settlement_time_list_view.h"
 #include "app/qt_desktop.h"
-#include "consolidation/consolidation_views.h"
 #include "consolidation/form7_settlement_time_list.h"
 #include "ui/grid_view.h"
 

@@ -12,9 +12,7 @@ class QRadioButton;
 
 namespace korvex {
 class Form4;
-class Form5;
-class Form7;
-} // namespace korvex
+}
 
 namespace korvex::gui {
 
@@ -45,44 +43,6 @@ private:
     FieldBoxes fields_;
     std::vector<QPushButton*> buttons_;
     QRadioButton* options_[4] = {};
-    GridView* table_ = nullptr;
-};
-
-// The consolidation result window: read-only boxes in two frames, the graph buttons in a third,
-// the list, preload and exit buttons beside them.
-class Form5View : public WindowView {
-    Q_OBJECT
-public:
-    Form5View(Form5& model, GuiHost& host);
-    ~Form5View() override;
-
-    void refreshFromModel() override;
-    QLineEdit* box(const std::string& name) const;
-    QPushButton* button(const std::string& caption) const;
-
-private:
-    QLineEdit* makeBox(const std::string& name, std::string* text);
-    QPushButton* makeButton(const std::string& caption, void (Form5::*handler)());
-
-    Form5& form_;
-    FieldBoxes fields_;
-    std::vector<QPushButton*> buttons_;
-    QPushButton* preload_ = nullptr;
-    QPushButton* listing_ = nullptr;
-};
-
-// The list of settlements against time.
-class Form7View : public WindowView {
-    Q_OBJECT
-public:
-    Form7View(Form7& model, GuiHost& host);
-    ~Form7View() override;
-
-    void refreshFromModel() override;
-    GridView& table() { return *table_; }
-
-private:
-    Form7& form_;
     GridView* table_ = nullptr;
 };
 

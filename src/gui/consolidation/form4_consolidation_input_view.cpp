@@ -1,5 +1,5 @@
+#include "consolidation/form4_consolidation_input_view.h"
 #include "app/qt_desktop.h"
-#include "consolidation/consolidation_views.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "ui/grid_view.h"
 #include "ui/text_box.h"

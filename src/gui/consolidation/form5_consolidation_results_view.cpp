@@ -1,5 +1,5 @@
+#include "consolidation/form5_consolidation_results_view.h"
 #include "app/qt_desktop.h"
-#include "consolidation/consolidation_views.h"
 #include "consolidation/form5_consolidation_results.h"
 
 #include <QGridLayout>
