@@ -37,11 +37,8 @@ protected:
     void commitEdits() override;
 
 private:
-    QPushButton* makeButton(const std::string& caption, void (Form4::*handler)());
-
     Form4& form_;
     FieldBoxes fields_;
-    std::vector<QPushButton*> buttons_;
     QRadioButton* options_[4] = {};
     GridView* table_ = nullptr;
 };

@@ -29,11 +29,9 @@ public:
 
 private:
     QLineEdit* makeBox(const std::string& name, std::string* text);
-    QPushButton* makeButton(const std::string& caption, void (Form5::*handler)());
 
     Form5& form_;
     FieldBoxes fields_;
-    std::vector<QPushButton*> buttons_;
     QPushButton* preload_ = nullptr;
     QPushButton* listing_ = nullptr;
 };

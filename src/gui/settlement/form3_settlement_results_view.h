@@ -25,12 +25,9 @@ public:
     QPushButton* button(const std::string& caption) const;
 
 private:
-    QPushButton* sideButton(const std::string& caption, void (Form3::*handler)());
-
     Form3& form_;
     QLabel* label1_ = nullptr;
     QPushButton* list_ = nullptr;
-    std::vector<QPushButton*> buttons_;
 };
 
 } // namespace korvex::gui
