@@ -1,6 +1,7 @@
 #include "consolidation/consolidation_calculation.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
 #include "consolidation/consolidation_inputs.h"

@@ -1,6 +1,7 @@
 #include "settlement/settlement_calculation.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "settlement/calculation_stop.h"
