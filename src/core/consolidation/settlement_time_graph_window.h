@@ -10,6 +10,21 @@ namespace korvex {
 
 class SettlementTimeGraphWindow : public WindowModel {
 public:
+    // A graph is filled only by a button of the result window, so new results cannot refill it:
+    // it closes instead, with the settlement or consolidation results it was drawn from.
+    WindowReaction reactionTo(ResultsEvent event) const override {
+        switch (event) {
+        case ResultsEvent::SettlementResultsChanged:
+        case ResultsEvent::ConsolidationResultsChanged:
+        case ResultsEvent::ProjectReplaced:
+            return WindowReaction::Close;
+        case ResultsEvent::PreloadResultsChanged:
+        case ResultsEvent::ObservationsChanged:
+            break;
+        }
+        return WindowReaction::Keep;
+    }
+
     // "Exit"
     void Command1_Click();
     // "Print": landscape, 15000 x 8500 twips.
