@@ -15,6 +15,7 @@ public:
     void msgBox(const std::string& text, int, const std::string&) override {
         throw std::runtime_error("unexpected message: " + text);
     }
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> showOpen(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> showSave(const FileDialogRequest&) override { return {}; }
     bool showPrinter(const std::string&) override { return false; }

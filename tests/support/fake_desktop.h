@@ -36,12 +36,15 @@ public:
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::deque<bool> printerAnswers;
+    // Answers to askYesNo; an unset answer means No.
+    std::deque<bool> yesNoAnswers;
     std::string regionalOneTenth = "0.1";
     std::optional<std::string> systemInfoProgram;
     bool startProgramSucceeds = true;
     bool printSucceeds = true;
 
     std::vector<RecordedMessage> messages;
+    std::vector<RecordedMessage> questions;
     std::vector<FileDialogRequest> openRequests, saveRequests;
     std::vector<std::string> printerTitles;
     std::vector<TextPrintJob> printedText;
@@ -55,6 +58,15 @@ public:
 
     void msgBox(const std::string& text, int style, const std::string& caption) override {
         messages.push_back({text, style, caption});
+    }
+    bool askYesNo(const std::string& text, const std::string& caption) override {
+        questions.push_back({text, 0, caption});
+        if (yesNoAnswers.empty()) {
+            return false;
+        }
+        bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
     }
     std::optional<std::string> showOpen(const FileDialogRequest& request) override {
         openRequests.push_back(request);

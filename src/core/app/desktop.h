@@ -24,6 +24,9 @@ struct FileDialogRequest {
     int filterIndex = 1;
     // The name the dialog starts with (the name chosen last time in the same window, or empty).
     std::string fileName;
+    // Whether a save dialog itself asks before an existing file is chosen. The save helper asks
+    // through askYesNo instead, so that the user is asked once.
+    bool confirmReplace = true;
 };
 
 // A text document for the printer: one printed line per entry, in the given font, with the
@@ -42,6 +45,9 @@ public:
     // A modal message box with an OK button. An empty caption shows the program's title.
     virtual void msgBox(const std::string& text, int style = vbOKOnly,
                         const std::string& caption = {}) = 0;
+
+    // A modal question with the buttons Yes and No: true for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& caption = {}) = 0;
 
     // Modal file dialogs: the chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> showOpen(const FileDialogRequest& request) = 0;

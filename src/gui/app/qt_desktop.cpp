@@ -51,6 +51,16 @@ void QtDesktop::msgBox(const std::string& text, int style, const std::string& ca
     box.exec();
 }
 
+bool QtDesktop::askYesNo(const std::string& text, const std::string& caption) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(caption.empty() ? QString(kProgramTitle) : qs(caption));
+    box.setText(qs(text));
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 namespace {
 
 // "Text files(*.txt)|*.txt|All files(*.*)|*.*|" becomes Qt's "Text files(*.txt) (*.txt);;...".
@@ -88,6 +98,7 @@ std::optional<std::string> QtDesktop::showSave(const FileDialogRequest& request)
     QFileDialog dialog(QApplication::activeWindow(), qs(request.title), qs(request.fileName));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
     QStringList filters = qtFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

@@ -18,6 +18,7 @@ public:
     ~QtDesktop() override;
 
     void msgBox(const std::string& text, int style, const std::string& caption) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
     std::optional<std::string> showOpen(const FileDialogRequest& request) override;
     std::optional<std::string> showSave(const FileDialogRequest& request) override;
     bool showPrinter(const std::string& title) override;
