@@ -98,6 +98,9 @@ TEST(ExactText, WritesTheFewestDigitsInTheBoxStyle) {
         {std::numeric_limits<float>::max(), "3.4028235E+38"},
         {std::numeric_limits<float>::min(), "1.1754944E-38"},
         {std::numeric_limits<float>::denorm_min(), "1E-45"}, // 1.4013e-45
+        // 7.03853069185e-26, the one positive Single whose shortest digits, 7.038531E-26, read
+        // through a double land on the midpoint to the next Single and round up to it.
+        {std::bit_cast<float>(0x15AE43FDu), "7.0385307E-26"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(exactText(c.value), c.text) << "value " << c.value;
