@@ -22,6 +22,12 @@ public:
     bool printText(const TextPrintJob&) override { return false; }
     bool printGraph(const GraphModel&, double, double, PageOrientation) override { return false; }
     bool copyGraphImage(const GraphModel&, double, double) override { return false; }
+    bool printerAvailable() override { return false; }
+    std::optional<std::string> textPdf(const TextPrintJob&) override { return {}; }
+    std::optional<std::string> graphPdf(const GraphModel&, double, double,
+                                        PageOrientation) override {
+        return {};
+    }
     std::optional<std::string> getSetting(const std::string&, const std::string&) override {
         return {};
     }

@@ -42,6 +42,8 @@ public:
     std::optional<std::string> systemInfoProgram;
     bool startProgramSucceeds = true;
     bool printSucceeds = true;
+    // A machine without a printer: print commands offer PDF files instead.
+    bool printerInstalled = true;
 
     std::vector<RecordedMessage> messages;
     std::vector<RecordedMessage> questions;
@@ -50,6 +52,9 @@ public:
     std::vector<TextPrintJob> printedText;
     std::vector<RecordedGraphJob> printedGraphs;
     std::vector<RecordedGraphJob> clipboardImages;
+    std::vector<TextPrintJob> pdfText;
+    std::vector<RecordedGraphJob> pdfGraphs;
+    static constexpr const char* kPdfBytes = "%PDF-1.4 pages of the fake desktop\n";
     std::map<std::string, std::string> settings;
     std::vector<std::string> startedPrograms;
     std::vector<std::pair<std::string, int>> helpRequests;
@@ -97,6 +102,16 @@ public:
     bool copyGraphImage(const GraphModel& graph, double width, double height) override {
         clipboardImages.push_back(record(graph, width, height, PageOrientation::Portrait));
         return true;
+    }
+    bool printerAvailable() override { return printerInstalled; }
+    std::optional<std::string> textPdf(const TextPrintJob& job) override {
+        pdfText.push_back(job);
+        return kPdfBytes;
+    }
+    std::optional<std::string> graphPdf(const GraphModel& graph, double width, double height,
+                                        PageOrientation orientation) override {
+        pdfGraphs.push_back(record(graph, width, height, orientation));
+        return kPdfBytes;
     }
     std::optional<std::string> getSetting(const std::string& section,
                                           const std::string& key) override {

@@ -61,6 +61,17 @@ public:
                             PageOrientation orientation) = 0;
     virtual bool copyGraphImage(const GraphModel& graph, double widthTwips, double heightTwips) = 0;
 
+    // Whether print jobs have somewhere to go: an installed printer, or a file the printer dialog
+    // was told to print into.
+    virtual bool printerAvailable() = 0;
+    // The pages printText and printGraph would print, as the bytes of a PDF file with the
+    // printer's page size and margins and the job's orientation; nothing when they could not be
+    // made.
+    virtual std::optional<std::string> textPdf(const TextPrintJob& job) = 0;
+    virtual std::optional<std::string> graphPdf(const GraphModel& graph, double widthTwips,
+                                                double heightTwips,
+                                                PageOrientation orientation) = 0;
+
     // Per-user settings under the program's title, by section and key.
     virtual std::optional<std::string> getSetting(const std::string& section,
                                                   const std::string& key) = 0;

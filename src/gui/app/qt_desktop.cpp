@@ -3,16 +3,19 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 
@@ -116,8 +119,9 @@ bool QtDesktop::showPrinter(const std::string& title) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtDesktop::printText(const TextPrintJob& job) {
-    QPrinter& p = printer();
+namespace {
+
+bool printTextOn(QPrinter& p, const TextPrintJob& job) {
     p.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&p)) {
@@ -151,6 +155,47 @@ bool QtDesktop::printText(const TextPrintJob& job) {
         y += lineHeight;
     }
     return painter.end();
+}
+
+} // namespace
+
+bool QtDesktop::printText(const TextPrintJob& job) {
+    return printTextOn(printer(), job);
+}
+
+bool QtDesktop::printerAvailable() {
+    // Without a printer the printer dialog still offers a file, but one it names by itself (the
+    // home folder, with no name) unless the user types one: the jobs go through a save dialog
+    // instead, which asks before replacing a file.
+    return !printToFile_.isEmpty() || !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::optional<std::string> QtDesktop::pdfOfPages(const std::function<bool(QPrinter&)>& draw) {
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        return std::nullopt;
+    }
+    const QString path = dir.filePath("printout.pdf");
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setPageLayout(printer().pageLayout());
+    if (!draw(pdf)) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty()) {
+        return std::nullopt;
+    }
+    return bytes.toStdString();
+}
+
+std::optional<std::string> QtDesktop::textPdf(const TextPrintJob& job) {
+    return pdfOfPages([&](QPrinter& pdf) { return printTextOn(pdf, job); });
 }
 
 std::optional<std::string> QtDesktop::getSetting(const std::string& section,

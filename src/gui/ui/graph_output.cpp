@@ -345,6 +345,13 @@ bool QtDesktop::printGraph(const GraphModel& graph, double widthTwips, double he
     return printGraphOn(printer(), graph, widthTwips, heightTwips, orientation);
 }
 
+std::optional<std::string> QtDesktop::graphPdf(const GraphModel& graph, double widthTwips,
+                                               double heightTwips, PageOrientation orientation) {
+    return pdfOfPages([&](QPrinter& pdf) {
+        return printGraphOn(pdf, graph, widthTwips, heightTwips, orientation);
+    });
+}
+
 bool QtDesktop::copyGraphImage(const GraphModel& graph, double widthTwips, double heightTwips) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
