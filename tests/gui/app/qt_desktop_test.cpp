@@ -36,5 +36,13 @@ TEST(QtDesktop, AnswersItsDialogsFromAScript) {
               (QStringList{"message: Replace?", "message: Replace?", "save: Save", "save: Save"}));
 }
 
+TEST(QtDesktop, PageSetupShowsThePrinterDialog) {
+    QtDesktop desktop;
+    test::DialogScript script;
+    script.print();
+    EXPECT_TRUE(desktop.showPrinter("Page Setup"));
+    EXPECT_EQ(script.seen(), QStringList{"printer: Page Setup"});
+}
+
 } // namespace
 } // namespace korvex::gui
