@@ -30,8 +30,8 @@ double readBox(std::string_view text, std::string_view caption) {
 }
 
 double readCell(std::string_view text, int layer, std::string_view heading) {
-    return readField(text,
-                     "layer " + std::to_string(layer) + ", column \"" + std::string(heading) + "\"");
+    return readField(text, "layer " + std::to_string(layer) + ", column \"" + std::string(heading) +
+                               "\"");
 }
 
 bool commitOnSuccess(Application& app, const std::function<void(Module1&)>& work) {

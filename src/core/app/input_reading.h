@@ -21,7 +21,8 @@ struct Module1;
 // started the work shows it, and the work's scratch state is dropped.
 class InputRefusal : public std::runtime_error {
 public:
-    InputRefusal(const std::string& message, int style) : std::runtime_error(message), style_(style) {}
+    InputRefusal(const std::string& message, int style)
+        : std::runtime_error(message), style_(style) {}
     int style() const { return style_; }
 
 private:

@@ -9,8 +9,9 @@ namespace {
 
 TEST(InputReading, ABoxHoldsOneNumberOrIsRefusedByItsCaption) {
     constexpr const char* kNoNumber = "No number in \"Area [m2]:\"; correct the input.";
-    constexpr const char* kTextAfter = "Text after the number in \"Area [m2]:\"; the decimal symbol "
-                                       "is a point (.); correct the input.";
+    constexpr const char* kTextAfter =
+        "Text after the number in \"Area [m2]:\"; the decimal symbol "
+        "is a point (.); correct the input.";
     struct Case {
         const char* text;
         double value;
