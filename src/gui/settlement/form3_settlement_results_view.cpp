@@ -40,7 +40,6 @@ Form3View::Form3View(Form3& model, GuiHost& host)
     }
     list_ = findButton("List");
     sideColumn()->addLayout(choices);
-    fitTableWidth(*this);
     resize(1150, 640);
 }
 
