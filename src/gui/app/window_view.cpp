@@ -45,6 +45,12 @@ QPushButton* WindowView::makeButton(const std::string& caption, std::function<vo
     return button;
 }
 
+void WindowView::setTabOrder(const std::vector<QWidget*>& widgets) {
+    for (std::size_t i = 1; i < widgets.size(); ++i) {
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+    }
+}
+
 QPushButton* WindowView::findButton(const std::string& caption, bool enabledOnly) const {
     for (QPushButton* button : buttons_) {
         if (ss(button->text()) == caption && (!enabledOnly || button->isEnabled())) {

@@ -109,6 +109,8 @@ void GridView::setUp() {
     setSelectionMode(readOnly() ? QAbstractItemView::NoSelection
                                 : QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Tab goes on to the next control of the window; the arrow keys move between cells.
+    setTabKeyNavigation(false);
     if (readOnly()) {
         setItemDelegate(new DecimalPointDelegate(*this));
     }
@@ -318,6 +320,16 @@ void GridView::focusInEvent(QFocusEvent* event) {
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lineEdit_ && event->type() == QEvent::KeyPress && !closing_) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) {
+            // Tab leaves the table from the box as from the table itself, writing the edit first
+            // (the table takes the focus back as the box closes).
+            editor_->setText(ss(lineEdit_->text()));
+            editor_->Fg_LeaveCell();
+            refreshFromModel();
+            focusNextPrevChild(keyEvent->key() == Qt::Key_Tab &&
+                               !(keyEvent->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
         int code = 0;
         switch (keyEvent->key()) {
         case Qt::Key_Return:

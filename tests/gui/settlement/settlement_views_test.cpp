@@ -118,6 +118,46 @@ TEST(SettlementInputView, TypedBoxesSurviveAndServeAHandlerOfAnotherWindow) {
     EXPECT_EQ(input->box("Text4")->text(), "0.5");
 }
 
+// The keyboard leaves a table by Tab as it leaves a box, to the control laid out after it.
+TEST(SettlementViewsTabOrder, TabLeavesTheLayerTableAndFollowsTheResultWindowsLayout) {
+    SettlementSession s;
+    Form1& form = s.app.windows().show<Form1>();
+    auto* input = s.view<gui::Form1View>("Form1");
+    ASSERT_NE(input, nullptr);
+    QApplication::setActiveWindow(input);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(input));
+    gui::GridView& table = input->layerTable();
+    const int lastRow = form.Fg1.Rows() - 1;
+    const int lastCol = form.Fg1.Cols() - 1;
+    // From the last cell, once resting and once while a number is being typed into it.
+    table.setFocus();
+    table.setCurrentCell(lastRow - 1, lastCol);
+    QTest::keyClick(&table, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), input->button("Dimensions "));
+    table.setFocus();
+    QTest::keyClick(&table, Qt::Key_7);
+    ASSERT_TRUE(table.editing());
+    QTest::keyClick(table.cellEditor(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), input->button("Dimensions "));
+    EXPECT_FALSE(table.editing());
+    EXPECT_EQ(form.Fg1.TextMatrix(lastRow, lastCol), "7");
+
+    // The result window: its table, the buttons under it, then the row at the bottom.
+    setKnownResults(s.app.state());
+    s.app.windows().show<Form3>();
+    auto* results = s.view<gui::Form3View>("Form3");
+    ASSERT_NE(results, nullptr);
+    QApplication::setActiveWindow(results);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(results));
+    results->gridView()->setFocus();
+    QTest::keyClick(results->gridView(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), results->button("Settlements"));
+    results->button("Settlement Fill Height")->setFocus();
+    // "List" is disabled while there is no listing window.
+    QTest::keyClick(results->button("Settlement Fill Height"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), results->exitButton());
+}
+
 TEST(SettlementResultView, ListIsDisabledUntilTheListingWindowExistsAndButtonsRedraw) {
     SettlementSession s;
     setKnownResults(s.app.state());
