@@ -2,13 +2,34 @@
 
 #include "app/qt_desktop.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QPushButton>
 
 namespace korvex::gui {
 
+namespace {
+
+// Assistive tools take a plain widget for a filler inside something else; a window of the
+// program is told to them as a window.
+QAccessibleInterface* accessibleWindow(const QString& /*className*/, QObject* object) {
+    auto* view = qobject_cast<WindowView*>(object);
+    if (view != nullptr && view->isWindow()) {
+        return new QAccessibleWidget(view, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 WindowView::WindowView(WindowModel& model, GuiHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), host_(host) {
+    static const bool announcedAsWindows = [] {
+        QAccessible::installFactory(accessibleWindow);
+        return true;
+    }();
+    (void)announcedAsWindows;
     setWindowTitle(QString::fromStdString(model.Caption));
 }
 
