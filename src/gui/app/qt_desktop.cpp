@@ -74,7 +74,6 @@ std::optional<std::string> showFileDialog(const FileDialogRequest& request,
     QFileDialog dialog(QApplication::activeWindow(), qs(request.title), qs(request.fileName));
     dialog.setAcceptMode(acceptMode);
     dialog.setFileMode(fileMode);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     QStringList filters = qtFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
