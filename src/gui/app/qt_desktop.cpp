@@ -87,7 +87,6 @@ std::optional<std::string> showFileDialog(const FileDialogRequest& request,
     QFileDialog dialog(QApplication::activeWindow(), qs(request.title), qs(request.fileName));
     dialog.setAcceptMode(acceptMode);
     dialog.setFileMode(fileMode);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
     QStringList filters = qtFilters(request.filter);
     if (!filters.isEmpty()) {
