@@ -1,0 +1,53 @@
+#include "observations/form14_observation_graphs.h"
+
+#include "app/module1.h"
+#include "app/number_text.h"
+
+#include <algorithm>
+
+namespace korvex {
+
+namespace {
+const char* kNoLegends[] = {"", ""};
+} // namespace
+
+Form14::Form14(Application& app) : SettlementTimeGraphWindow(app, "Graphs", 2, 10695, kNoLegends) {
+    Graph1.setGraphTitle("Observations vs Predictions");
+    Graph1.setBottomTitle("Time (days)");
+    Graph1.setLeftTitle("Settlement (m)");
+    Graph1.saveDesign();
+}
+
+void Form14::fill(const SingleArray<101>& predicted, Single shift, const Module1& st) {
+    const int observations = static_cast<int>(st.NObs);
+    GraphModel& graph = Graph1;
+    graph.restoreDesign();
+    // The graph has one point count for both sets: the prediction keeps its 20 rows however many
+    // readings there are, and neither set draws a point it did not write.
+    graph.setNumPoints(std::max(kPredictionRows, observations));
+    graph.setNumSets(2);
+
+    graph.setThisSet(1);
+    for (int i = 1; i <= kPredictionRows; ++i) {
+        graph.setThisPoint(i);
+        graph.setGraphData(predicted(i));
+        graph.setXPosData(num::toSingle(static_cast<double>(st.TPred(i)) + shift));
+    }
+    graph.setThisPoint(1);
+    graph.setLabelText("Predicted settlements");
+
+    graph.setThisSet(2);
+    for (int i = 1; i <= observations; ++i) {
+        graph.setThisPoint(i);
+        // Measured settlements are entered positive downward; the predictions are negative.
+        graph.setGraphData(-st.SObs(i));
+        graph.setXPosData(st.TObs(i));
+    }
+    if (observations > 0) {
+        graph.setThisPoint(observations);
+        graph.setLabelText("Measured settlements");
+    }
+    graph.setDrawMode(2);
+}
+
+} // namespace korvex

@@ -1,0 +1,29 @@
+#pragma once
+
+// Form14 compares the measured settlements of a plate with one settlement-time prediction of the
+// consolidation calculation.
+
+#include "app/vb_types.h"
+#include "consolidation/settlement_time_graph_window.h"
+
+namespace korvex {
+
+struct Module1;
+
+// TODO(shared-pieces): move onto the graph-window base of core/ui once it has landed.
+// TODO(seams): close on "consolidation results changed", "project replaced" and "observations
+// changed": the predictions or measurements drawn are then no longer those shown elsewhere.
+class Form14 : public SettlementTimeGraphWindow {
+public:
+    static constexpr const char* kName = "Form14";
+    static constexpr int kPredictionRows = 20;
+
+    explicit Form14(Application& app);
+    std::string_view windowName() const override { return kName; }
+
+    // Draws the prediction at its 20 times, each moved by `shift` days, and the observations
+    // 1..NObs drawn downward.
+    void fill(const SingleArray<101>& predicted, Single shift, const Module1& st);
+};
+
+} // namespace korvex
