@@ -47,19 +47,15 @@ FrmAboutView::FrmAboutView(frmAbout& model, GuiHost& host) : WindowView(model, h
     layout->addWidget(disclaimer);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(qs(form_.cmdOK), this);
+    QPushButton* ok = makeButton(form_.cmdOK, form_, &frmAbout::cmdOK_Click);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
-    auto* sysInfo = new QPushButton(qs(form_.cmdSysInfo), this);
+    QPushButton* sysInfo = makeButton(form_.cmdSysInfo, form_, &frmAbout::cmdSysInfo_Click);
     sysInfo->setObjectName("cmdSysInfo");
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(sysInfo);
     layout->addLayout(buttons);
-
-    connect(ok, &QPushButton::clicked, this, [this] { handle([this] { form_.cmdOK_Click(); }); });
-    connect(sysInfo, &QPushButton::clicked, this,
-            [this] { handle([this] { form_.cmdSysInfo_Click(); }); });
     setFixedWidth(480);
 }
 

@@ -48,10 +48,10 @@ FrmSplashView::FrmSplashView(frmSplash& model, GuiHost& host)
     layout->addWidget(company);
 
     auto* buttons = new QHBoxLayout;
-    auto* start = new QPushButton(qs(form_.Command1), this);
+    QPushButton* start = makeButton(form_.Command1, form_, &frmSplash::Command1_Click);
     start->setObjectName("Command1");
     start->setDefault(true);
-    auto* exit = new QPushButton(qs(form_.Command2), this);
+    QPushButton* exit = makeButton(form_.Command2, form_, &frmSplash::Command2_Click);
     exit->setObjectName("Command2");
     buttons->addStretch();
     buttons->addWidget(start);
@@ -59,11 +59,6 @@ FrmSplashView::FrmSplashView(frmSplash& model, GuiHost& host)
     buttons->addStretch();
     outer->addWidget(frame);
     outer->addLayout(buttons);
-
-    connect(start, &QPushButton::clicked, this,
-            [this] { handle([this] { form_.Command1_Click(); }); });
-    connect(exit, &QPushButton::clicked, this,
-            [this] { handle([this] { form_.Command2_Click(); }); });
     setFixedWidth(520);
 }
 

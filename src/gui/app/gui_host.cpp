@@ -3,7 +3,6 @@
 #include "app/window_view.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QTimer>
 
 namespace korvex::gui {
@@ -96,32 +95,6 @@ void registerAllViews(GuiHost& host) {
     registerUiViews(host);
     registerSettlementViews(host);
     registerConsolidationViews(host);
-}
-
-WindowView::WindowView(WindowModel& model, GuiHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model), host_(host) {
-    setWindowTitle(QString::fromStdString(model.Caption));
-}
-
-WindowView::~WindowView() = default;
-
-void WindowView::closeEvent(QCloseEvent* event) {
-    if (!released_) {
-        // The close box unloads the window like its "Exit" button.
-        WindowModel& model = model_;
-        commitEdits();
-        host_.app().runHandler([&] { host_.app().windows().unload(model); });
-        if (!released_) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
-}
-
-void WindowView::afterHandler() {
-    // This view may have been released by its own handler; refresh the others regardless.
-    host_.refreshAll();
 }
 
 } // namespace korvex::gui

@@ -66,12 +66,14 @@ QStringList qtFilters(const std::string& filter) {
     return result;
 }
 
-} // namespace
-
-std::optional<std::string> QtDesktop::showOpen(const FileDialogRequest& request) {
+// The open and the save dialogs differ only in what they accept: an open dialog insists on an
+// existing file, a save dialog takes any name.
+std::optional<std::string> showFileDialog(const FileDialogRequest& request,
+                                          QFileDialog::AcceptMode acceptMode,
+                                          QFileDialog::FileMode fileMode) {
     QFileDialog dialog(QApplication::activeWindow(), qs(request.title), qs(request.fileName));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(acceptMode);
+    dialog.setFileMode(fileMode);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     QStringList filters = qtFilters(request.filter);
     if (!filters.isEmpty()) {
@@ -84,19 +86,14 @@ std::optional<std::string> QtDesktop::showOpen(const FileDialogRequest& request)
     return ss(dialog.selectedFiles().first());
 }
 
+} // namespace
+
+std::optional<std::string> QtDesktop::showOpen(const FileDialogRequest& request) {
+    return showFileDialog(request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+}
+
 std::optional<std::string> QtDesktop::showSave(const FileDialogRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow(), qs(request.title), qs(request.fileName));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    QStringList filters = qtFilters(request.filter);
-    if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
-        dialog.selectNameFilter(filters.value(std::max(0, request.filterIndex - 1)));
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return ss(dialog.selectedFiles().first());
+    return showFileDialog(request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
 }
 
 bool QtDesktop::showPrinter(const std::string& title) {

@@ -5,6 +5,12 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <string>
+#include <vector>
+
+class QPushButton;
+
 namespace korvex::gui {
 
 // The gui half of a window: it lays out its model, copies what the user types into it, runs a
@@ -41,8 +47,21 @@ protected:
     virtual void commitEdits() {}
     void closeEvent(QCloseEvent* event) override;
 
+    // A push button of this window that runs the handler through handle() on a click. It never
+    // becomes a default button, so Enter stays with the box or table cell being edited.
+    QPushButton* makeButton(const std::string& caption, std::function<void()> handler);
+    template <typename Form>
+    QPushButton* makeButton(const std::string& caption, Form& form, void (Form::*handler)()) {
+        return makeButton(caption, [&form, handler] { (form.*handler)(); });
+    }
+    // The button made with this caption, or, with enabledOnly, the enabled one (two buttons of a
+    // window may share a caption while only one of them applies).
+    QPushButton* findButton(const std::string& caption, bool enabledOnly = false) const;
+
 private:
     void afterHandler();
+
+    std::vector<QPushButton*> buttons_;
 
     WindowModel& model_;
     GuiHost& host_;

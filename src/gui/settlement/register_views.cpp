@@ -1,41 +1,23 @@
 #include "app/gui_host.h"
-#include "settlement/coefficient_views.h"
 #include "settlement/form16_cc_e0_regression.h"
+#include "settlement/form16_cc_e0_regression_view.h"
 #include "settlement/form17_curve_fitting.h"
+#include "settlement/form17_curve_fitting_view.h"
 #include "settlement/form1_settlement_input.h"
-#include "settlement/form1_view.h"
+#include "settlement/form1_settlement_input_view.h"
 #include "settlement/form2_soil_stresses.h"
+#include "settlement/form2_soil_stresses_view.h"
 #include "settlement/form3_settlement_results.h"
+#include "settlement/form3_settlement_results_view.h"
 #include "settlement/form8_fill_height.h"
+#include "settlement/form8_fill_height_view.h"
 #include "settlement/form9_fill_height_required_time.h"
-#include "settlement/result_views.h"
+#include "settlement/form9_fill_height_required_time_view.h"
+#include "ui/graph_window_view.h"
 
 namespace korvex::gui {
 
 namespace {
-
-WindowView* makeForm16View(Form16& form, GuiHost& host) {
-    return new CoefficientView(form, host, "Equation", {"Cc = a log(e0) + b"},
-                               {{"a = :", &form.Text1}, {"b = :", &form.Text2}},
-                               [&form] { form.Command1_Click(); });
-}
-
-WindowView* makeForm17View(Form17& form, GuiHost& host) {
-    return new CoefficientView(form, host, "Equations",
-                               {"1/Cp = exp(aCp * SoilmassWet + bCp)",
-                                "1/Cs =exp(aCs * SoilmassWet + bCs)",
-                                "1/Cp' = exp(aCp' * SoilmassWet + bCp')",
-                                "1/C = exp(aC * SoilmassWet + bC)", "1/Cs' = (1/C - 1/Cp') * 1/4"},
-                               {{"aCp :", &form.Text1},
-                                {"aCs :", &form.Text2},
-                                {"aCp' :", &form.Text3},
-                                {"aC :", &form.Text4},
-                                {"bCp :", &form.Text5},
-                                {"bCs :", &form.Text6},
-                                {"bCp' :", &form.Text7},
-                                {"bC :", &form.Text8}},
-                               [&form] { form.Command1_Click(); });
-}
 
 template <typename Form, typename Make> void add(GuiHost& host, Make make) {
     host.registerView(Form::kName, [make](WindowModel& model, GuiHost& h) -> WindowView* {

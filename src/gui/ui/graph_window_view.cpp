@@ -27,30 +27,23 @@ GraphWindowView::GraphWindowView(WindowModel& model, GuiHost& host, GraphModel& 
     body->addWidget(graphView_, 1);
 
     buttonRow_ = new QHBoxLayout;
-    exitButton_ = makeButton(buttons.exitCaption, std::move(buttons.exitClicked));
-    printButton_ = makeButton(buttons.printCaption, std::move(buttons.printClicked));
-    clipboardButton_ = makeButton(buttons.clipboardCaption, std::move(buttons.clipboardClicked));
+    exitButton_ = rowButton(buttons.exitCaption, std::move(buttons.exitClicked));
+    printButton_ = rowButton(buttons.printCaption, std::move(buttons.printClicked));
+    clipboardButton_ = rowButton(buttons.clipboardCaption, std::move(buttons.clipboardClicked));
     buttonRow_->addStretch(1);
     outer->addLayout(buttonRow_);
 }
 
 GraphWindowView::~GraphWindowView() = default;
 
-QPushButton* GraphWindowView::makeButton(const std::string& caption,
-                                         std::function<void()> handler) {
-    auto* button = new QPushButton(qs(caption), this);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
-        if (handler) {
-            handle([&] { handler(); });
-        }
-    });
+QPushButton* GraphWindowView::rowButton(const std::string& caption, std::function<void()> handler) {
+    QPushButton* button = makeButton(caption, std::move(handler));
     buttonRow_->addWidget(button);
     return button;
 }
 
 QPushButton* GraphWindowView::addButton(const std::string& caption, std::function<void()> handler) {
-    QPushButton* button = makeButton(caption, std::move(handler));
+    QPushButton* button = rowButton(caption, std::move(handler));
     // Keep the stretch at the end of the row.
     buttonRow_->removeWidget(button);
     buttonRow_->insertWidget(buttonRow_->count() - 1, button);

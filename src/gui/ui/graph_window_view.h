@@ -51,7 +51,7 @@ public:
     QVBoxLayout* sideColumn() { return sideColumn_; }
 
 private:
-    QPushButton* makeButton(const std::string& caption, std::function<void()> handler);
+    QPushButton* rowButton(const std::string& caption, std::function<void()> handler);
 
     GraphView* graphView_ = nullptr;
     GridView* gridView_ = nullptr;

@@ -3,7 +3,6 @@
 #include "app/qt_desktop.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <string>
 #include <vector>
@@ -66,17 +65,5 @@ private:
     };
     std::vector<Entry> boxes_;
 };
-
-// The button with this caption, or, with enabledOnly, the enabled one (two buttons of a window
-// may share a caption while only one of them applies).
-inline QPushButton* findButton(const std::vector<QPushButton*>& buttons, const std::string& caption,
-                               bool enabledOnly = false) {
-    for (QPushButton* button : buttons) {
-        if (ss(button->text()) == caption && (!enabledOnly || button->isEnabled())) {
-            return button;
-        }
-    }
-    return nullptr;
-}
 
 } // namespace korvex::gui

@@ -1,10 +1,10 @@
 #include "app/number_text.h"
 #include "gui/settlement/settlement_session.h"
 #include "settlement/form1_settlement_input.h"
-#include "settlement/form1_view.h"
+#include "settlement/form1_settlement_input_view.h"
 #include "settlement/form3_settlement_results.h"
+#include "settlement/form3_settlement_results_view.h"
 #include "settlement/form8_fill_height.h"
-#include "settlement/result_views.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 #include "gui/settlement/settlement_session.h"
 #include "gui/support/screenshot.h"
-#include "settlement/coefficient_views.h"
+#include "settlement/coefficient_window_view.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form1_settlement_input.h"
-#include "settlement/form1_view.h"
+#include "settlement/form1_settlement_input_view.h"
 #include "settlement/form2_soil_stresses.h"
 #include "settlement/form3_settlement_results.h"
-#include "settlement/result_views.h"
+#include "settlement/form3_settlement_results_view.h"
 #include "ui/graph_view.h"
 
 #include <QCheckBox>

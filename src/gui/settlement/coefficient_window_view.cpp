@@ -1,4 +1,4 @@
-#include "settlement/coefficient_views.h"
+#include "settlement/coefficient_window_view.h"
 
 #include "app/qt_desktop.h"
 #include "ui/text_box.h"
@@ -44,10 +44,7 @@ CoefficientView::CoefficientView(WindowModel& model, GuiHost& host, const std::s
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    ok_ = new QPushButton(QStringLiteral("OK and Exit"), this);
-    ok_->setAutoDefault(false);
-    connect(ok_, &QPushButton::clicked, this,
-            [this, okAndExit = std::move(okAndExit)] { handle([&] { okAndExit(); }); });
+    ok_ = makeButton("OK and Exit", std::move(okAndExit));
     buttons->addWidget(ok_);
     outer->addLayout(buttons);
 }

@@ -1,5 +1,5 @@
+#include "consolidation/form5_consolidation_results_view.h"
 #include "app/qt_desktop.h"
-#include "consolidation/consolidation_views.h"
 #include "consolidation/form5_consolidation_results.h"
 
 #include <QGridLayout>
@@ -104,16 +104,16 @@ Form5View::Form5View(Form5& model, GuiHost& host) : WindowView(model, host), for
         {"Drains + NO Drains", &Form5::Command13_Click},
     };
     for (const GraphButton& b : graphButtons) {
-        graphs->addWidget(makeButton(b.caption, b.handler));
+        graphs->addWidget(makeButton(b.caption, form_, b.handler));
     }
     side->addWidget(frame3);
     side->addStretch(1);
-    preload_ = makeButton("Optimize Preload", &Form5::Command14_Click);
+    preload_ = makeButton("Optimize Preload", form_, &Form5::Command14_Click);
     side->addWidget(preload_);
-    listing_ = makeButton("List ", &Form5::Command15_Click);
+    listing_ = makeButton("List ", form_, &Form5::Command15_Click);
     side->addWidget(listing_);
-    side->addWidget(makeButton("List Settlements vs Time", &Form5::Command2_Click));
-    side->addWidget(makeButton("Exit", &Form5::Command1_Click));
+    side->addWidget(makeButton("List Settlements vs Time", form_, &Form5::Command2_Click));
+    side->addWidget(makeButton("Exit", form_, &Form5::Command1_Click));
     outer->addLayout(side);
     resize(1040, 520);
 }
@@ -129,16 +129,6 @@ QLineEdit* Form5View::makeBox(const std::string& name, std::string* text) {
     return edit;
 }
 
-QPushButton* Form5View::makeButton(const std::string& caption, void (Form5::*handler)()) {
-    auto* button = new QPushButton(qs(caption), this);
-    button->setAutoDefault(false);
-    Form5& form = form_;
-    connect(button, &QPushButton::clicked, this,
-            [this, &form, handler] { handle([&form, handler] { (form.*handler)(); }); });
-    buttons_.push_back(button);
-    return button;
-}
-
 void Form5View::refreshFromModel() {
     setWindowTitle(qs(form_.Caption));
     fields_.refresh();
@@ -151,7 +141,7 @@ QLineEdit* Form5View::box(const std::string& name) const {
 }
 
 QPushButton* Form5View::button(const std::string& caption) const {
-    return findButton(buttons_, caption);
+    return findButton(caption);
 }
 
 } // namespace korvex::gui

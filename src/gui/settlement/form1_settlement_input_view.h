@@ -40,11 +40,8 @@ protected:
     void commitEdits() override;
 
 private:
-    QPushButton* makeButton(const std::string& caption, void (Form1::*handler)());
-
     Form1& form_;
     FieldBoxes fields_;
-    std::vector<QPushButton*> buttons_;
     QCheckBox* check1_ = nullptr;
     GridView* table_ = nullptr;
     QPushButton* lineFit_ = nullptr;

@@ -1,5 +1,5 @@
+#include "consolidation/form4_consolidation_input_view.h"
 #include "app/qt_desktop.h"
-#include "consolidation/consolidation_views.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "ui/grid_view.h"
 #include "ui/text_box.h"
@@ -123,32 +123,22 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
     equivalentLabel->setBuddy(equivalent);
     fields_.add("Text14", equivalent, &form_.Text14);
     cvLayout->addWidget(equivalent);
-    cvLayout->addWidget(makeButton("Calculation Equiv. Cv", &Form4::Command4_Click));
+    cvLayout->addWidget(makeButton("Calculation Equiv. Cv", form_, &Form4::Command4_Click));
     body->addWidget(cvFrame, 1);
 
     auto* actions = new QHBoxLayout;
     actions->addStretch(1);
-    QPushButton* calculate = makeButton("Calculate", &Form4::Command1_Click);
+    QPushButton* calculate = makeButton("Calculate", form_, &Form4::Command1_Click);
     QFont bold = calculate->font();
     bold.setBold(true);
     calculate->setFont(bold);
     actions->addWidget(calculate);
-    actions->addWidget(makeButton("Exit", &Form4::Command3_Click));
+    actions->addWidget(makeButton("Exit", form_, &Form4::Command3_Click));
     outer->addLayout(actions);
     resize(1000, 560);
 }
 
 Form4View::~Form4View() = default;
-
-QPushButton* Form4View::makeButton(const std::string& caption, void (Form4::*handler)()) {
-    auto* button = new QPushButton(qs(caption), this);
-    button->setAutoDefault(false);
-    Form4& form = form_;
-    connect(button, &QPushButton::clicked, this,
-            [this, &form, handler] { handle([&form, handler] { (form.*handler)(); }); });
-    buttons_.push_back(button);
-    return button;
-}
 
 void Form4View::refreshFromModel() {
     setWindowTitle(qs(form_.Caption));
@@ -174,7 +164,7 @@ QLineEdit* Form4View::box(const std::string& name) const {
 }
 
 QPushButton* Form4View::button(const std::string& caption) const {
-    return findButton(buttons_, caption);
+    return findButton(caption);
 }
 
 QRadioButton* Form4View::option(int number) const {

@@ -1,5 +1,5 @@
+#include "consolidation/form7_settlement_time_list_view.h"
 #include "app/qt_desktop.h"
-#include "consolidation/consolidation_views.h"
 #include "consolidation/form7_settlement_time_list.h"
 #include "ui/grid_view.h"
 
@@ -32,11 +32,7 @@ Form7View::Form7View(Form7& model, GuiHost& host) : WindowView(model, host), for
     labels->addWidget(new QLabel(qs(form_.Label2), this));
     bottom->addLayout(labels);
     bottom->addStretch(1);
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
-    exit->setAutoDefault(false);
-    connect(exit, &QPushButton::clicked, this,
-            [this] { handle([this] { form_.Command1_Click(); }); });
-    bottom->addWidget(exit);
+    bottom->addWidget(makeButton("Exit", form_, &Form7::Command1_Click));
     outer->addLayout(bottom);
     resize(1000, 560);
 }

@@ -1,4 +1,4 @@
-#include "settlement/form1_view.h"
+#include "settlement/form1_settlement_input_view.h"
 
 #include "app/qt_desktop.h"
 #include "settlement/form1_settlement_input.h"
@@ -80,29 +80,29 @@ Form1View::Form1View(Form1& model, GuiHost& host) : WindowView(model, host), for
     outer->addWidget(frame, 1);
 
     auto* helpers = new QHBoxLayout;
-    helpers->addWidget(makeButton("Dimensions ", &Form1::Command3_Click));
-    helpers->addWidget(makeButton("Values for Calpha", &Form1::Command5_Click));
-    helpers->addWidget(makeButton("Correction Bulkdensity ", &Form1::Command6_Click));
-    lineFit_ = makeButton("Line fitting Cc-e0", &Form1::Command8_Click);
+    helpers->addWidget(makeButton("Dimensions ", form_, &Form1::Command3_Click));
+    helpers->addWidget(makeButton("Values for Calpha", form_, &Form1::Command5_Click));
+    helpers->addWidget(makeButton("Correction Bulkdensity ", form_, &Form1::Command6_Click));
+    lineFit_ = makeButton("Line fitting Cc-e0", form_, &Form1::Command8_Click);
     helpers->addWidget(lineFit_);
-    bjerrumEquation_ = makeButton("Equation", &Form1::Command4_Click);
+    bjerrumEquation_ = makeButton("Equation", form_, &Form1::Command4_Click);
     helpers->addWidget(bjerrumEquation_);
-    curveFit_ = makeButton("Curve fitting 1/Cp,1/Cs", &Form1::Command7_Click);
+    curveFit_ = makeButton("Curve fitting 1/Cp,1/Cs", form_, &Form1::Command7_Click);
     helpers->addWidget(curveFit_);
-    koppejanEquation_ = makeButton("Equation", &Form1::Command9_Click);
+    koppejanEquation_ = makeButton("Equation", form_, &Form1::Command9_Click);
     helpers->addWidget(koppejanEquation_);
     helpers->addStretch(1);
     outer->addLayout(helpers);
 
     auto* actions = new QHBoxLayout;
     actions->addStretch(1);
-    QPushButton* calculate = makeButton("Calculate Settlements", &Form1::Command1_Click);
+    QPushButton* calculate = makeButton("Calculate Settlements", form_, &Form1::Command1_Click);
     calculate->setDefault(false);
     QFont bold = calculate->font();
     bold.setBold(true);
     calculate->setFont(bold);
     actions->addWidget(calculate);
-    actions->addWidget(makeButton("Exit", &Form1::Command2_Click));
+    actions->addWidget(makeButton("Exit", form_, &Form1::Command2_Click));
     outer->addLayout(actions);
 
     connect(check1_, &QCheckBox::toggled, this,
@@ -111,16 +111,6 @@ Form1View::Form1View(Form1& model, GuiHost& host) : WindowView(model, host), for
 }
 
 Form1View::~Form1View() = default;
-
-QPushButton* Form1View::makeButton(const std::string& caption, void (Form1::*handler)()) {
-    auto* button = new QPushButton(qs(caption), this);
-    button->setAutoDefault(false);
-    Form1& form = form_;
-    connect(button, &QPushButton::clicked, this,
-            [this, &form, handler] { handle([&form, handler] { (form.*handler)(); }); });
-    buttons_.push_back(button);
-    return button;
-}
 
 void Form1View::refreshFromModel() {
     setWindowTitle(qs(form_.Caption));
@@ -146,7 +136,7 @@ QLineEdit* Form1View::box(const std::string& name) const {
 }
 
 QPushButton* Form1View::button(const std::string& caption) const {
-    return findButton(buttons_, caption, /*enabledOnly=*/true);
+    return findButton(caption, /*enabledOnly=*/true);
 }
 
 } // namespace korvex::gui
