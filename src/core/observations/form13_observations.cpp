@@ -4,7 +4,7 @@
 #include "app/module1.h"
 #include "app/number_text.h"
 #include "observations/asaoka_analysis.h"
-#include "observations/form14_observation_graphs.h"
+#include "observations/form14_observation_graph.h"
 #include "observations/measurement_table.h"
 #include "observations/settlement_rates.h"
 #include "ui/graph_window.h"

@@ -1,8 +1,8 @@
 #include "app/gui_host.h"
 #include "observations/form13_observations.h"
 #include "observations/form13_observations_view.h"
-#include "observations/form14_observation_graphs.h"
-#include "observations/form14_observation_graphs_view.h"
+#include "observations/form14_observation_graph.h"
+#include "observations/form14_observation_graph_view.h"
 
 namespace korvex::gui {
 

@@ -1,7 +1,7 @@
-#include "observations/form14_observation_graphs_view.h"
+#include "observations/form14_observation_graph_view.h"
 
 #include "consolidation/settlement_time_graph_window_view.h"
-#include "observations/form14_observation_graphs.h"
+#include "observations/form14_observation_graph.h"
 
 namespace korvex::gui {
 

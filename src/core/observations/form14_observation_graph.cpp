@@ -1,4 +1,4 @@
-#include "observations/form14_observation_graphs.h"
+#include "observations/form14_observation_graph.h"
 
 #include "app/module1.h"
 #include "app/number_text.h"
