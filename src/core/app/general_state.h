@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/vb_types.h"
+
+#include <string>
+
+namespace korvex {
+
+// The part of the shared state every window and calculation may read: how the program was
+// started and what it shows, the project's names and the physical constants.
+struct GeneralState {
+    // Window, mode and file variables.
+    Integer Method = 0;
+    Integer ListMode = 0;
+    Integer SettlementCalculated = 0;
+    Integer ConsolidationCalculated = 0;
+    Integer FileNr = 0;
+    std::string FileName;
+
+    // Project strings and constants.
+    std::string ProjectName;
+    std::string BoreHole;
+    std::string ExtraCode;
+    Single Gravity = 0;
+    Single GammaWater = 0;
+    Single SoilmassWater = 0;
+    Single Pi = 0;
+};
+
+} // namespace korvex
