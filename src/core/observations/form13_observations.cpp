@@ -1,11 +1,13 @@
 #include "observations/form13_observations.h"
 
 #include "app/application.h"
-#include "app/module1.h"
+#include "app/general_state.h"
 #include "app/number_text.h"
+#include "consolidation/consolidation_state.h"
 #include "observations/asaoka_analysis.h"
 #include "observations/form14_observation_graph.h"
 #include "observations/measurement_table.h"
+#include "observations/observation_state.h"
 #include "observations/settlement_rates.h"
 #include "ui/graph_window.h"
 
@@ -109,8 +111,8 @@ Form13::Form13(Application& app)
 }
 
 void Form13::Form_Load() {
-    Module1& st = state();
-    st.ListMode = 1;
+    ObservationState& st = observed();
+    app().part<GeneralState>().ListMode = 1;
     // The plate of the readings on show: a code from an earlier opening or an observation file
     // must not give way to the default, or the readings are saved under another plate.
     Text1 = num::isBlank(st.PlateCode) ? kDefaultPlate : st.PlateCode;
@@ -158,7 +160,7 @@ bool Form13::readObservations() {
     if (!readings) {
         return false;
     }
-    Module1& st = state();
+    ObservationState& st = observed();
     storeMeasurements(st, Fg12, *readings);
     if (st.NObs == 0.0f) {
         desktop().msgBox("No Data available.", vbOKOnly, kProgramTitle);
@@ -169,7 +171,7 @@ bool Form13::readObservations() {
 }
 
 void Form13::warnOnColumnLength() {
-    const Module1& st = state();
+    const ObservationState& st = observed();
     for (int i = 1; i <= kMeasurementRows; ++i) {
         if (st.TObs(i) == 0.0f && st.TObs(i - 1) != 0.0f && st.NObs != static_cast<Single>(i - 1)) {
             desktop().msgBox(" Rows Time and Settlements not the same lenght. ", vbExclamation);
@@ -179,18 +181,18 @@ void Form13::warnOnColumnLength() {
 }
 
 bool Form13::enoughForRates() {
-    if (state().NObs < 2.0f) {
+    if (observed().NObs < 2.0f) {
         desktop().msgBox("The rate plots need at least two observations.", vbExclamation);
         return false;
     }
     return true;
 }
 
-void Form13::comparePrediction(const SingleArray<101>& predicted, bool shifted) {
+void Form13::comparePrediction(SingleArray<101> ConsolidationState::*series, bool shifted) {
     if (!readObservations()) {
         return;
     }
-    Module1& st = state();
+    ObservationState& st = observed();
     if (shifted) {
         const std::optional<double> shift =
             boxNumber(desktop(), Text2, "Shift in days (Equivalent time surcharge):");
@@ -200,28 +202,29 @@ void Form13::comparePrediction(const SingleArray<101>& predicted, bool shifted) 
         st.TShift = num::toSingle(*shift);
     }
     Form14& graphs = windows().load<Form14>();
-    graphs.fill(predicted, shifted ? st.TShift : 0.0f, st);
+    const ConsolidationState& consolidation = app().part<ConsolidationState>();
+    graphs.fill(consolidation.*series, consolidation.TPred, shifted ? st.TShift : 0.0f, st);
     windows().show<Form14>();
 }
 
 void Form13::Command1_Click() {
-    comparePrediction(state().SVertIL, true);
+    comparePrediction(&ConsolidationState::SVertIL, true);
 }
 void Form13::Command2_Click() {
-    comparePrediction(state().SHorIL, true);
+    comparePrediction(&ConsolidationState::SHorIL, true);
 }
 void Form13::Command3_Click() {
-    comparePrediction(state().SVertGL, false);
+    comparePrediction(&ConsolidationState::SVertGL, false);
 }
 void Form13::Command4_Click() {
-    comparePrediction(state().SHorGL, false);
+    comparePrediction(&ConsolidationState::SHorGL, false);
 }
 
 void Form13::Command5_Click() {
     if (!readObservations()) {
         return;
     }
-    Module1& st = state();
+    ObservationState& st = observed();
     const int n = static_cast<int>(st.NObs);
     // Taken after the table is read: times edited since the last press count at once.
     st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
@@ -229,10 +232,12 @@ void Form13::Command5_Click() {
     input.times = observedRows(st.TObs, n);
     input.settlements = observedRows(st.SObs, n);
     input.dt = st.DtAsaoka;
-    input.drainPath = st.DrainPath;
-    input.drainZone = st.DrainZone;
-    input.fn = st.Fn;
-    input.pi = st.Pi;
+    // The drainage of the last consolidation or preload calculation.
+    const ConsolidationState& consolidation = app().part<ConsolidationState>();
+    input.drainPath = consolidation.DrainPath;
+    input.drainZone = consolidation.DrainZone;
+    input.fn = consolidation.Fn;
+    input.pi = app().part<GeneralState>().Pi;
     const AsaokaResult r = asaokaAnalysis(input);
     if (r.unequalSteps) {
         warnUnequalSteps(desktop(), "the Asaoka analysis", st.DtAsaoka);
@@ -301,7 +306,7 @@ void Form13::Command6_Click() {
     if (!readObservations()) {
         return;
     }
-    Module1& st = state();
+    ObservationState& st = observed();
     st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
     if (!enoughForRates()) {
         return;
@@ -326,7 +331,7 @@ void Form13::Command7_Click() {
     if (!readObservations()) {
         return;
     }
-    Module1& st = state();
+    ObservationState& st = observed();
     st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
     if (!enoughForRates()) {
         return;
@@ -348,7 +353,7 @@ void Form13::Command8_Click() {
     if (!readObservations()) {
         return;
     }
-    Module1& st = state();
+    ObservationState& st = observed();
     st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
     if (!enoughForRates()) {
         return;
@@ -383,7 +388,7 @@ void Form13::Command12_Click() {
     if (!increment) {
         return;
     }
-    Module1& st = state();
+    ObservationState& st = observed();
     st.DtObs = num::toSingle(*increment);
     for (int i = 1; i <= kMeasurementRows; ++i) {
         st.TObs(i) = num::toSingle(i * static_cast<double>(st.DtObs));
@@ -396,6 +401,10 @@ void Form13::Command13_Click() {
         windows().unload(*listing);
     }
     windows().showByName(kListingWindow);
+}
+
+ObservationState& Form13::observed() {
+    return app().part<ObservationState>();
 }
 
 bool Form13::listingAvailable() const {

@@ -13,7 +13,9 @@
 
 namespace korvex {
 
+struct ConsolidationState;
 struct Measurements;
+struct ObservationState;
 
 // TODO(seams): describe the boxes in the window's field table once the seams have landed.
 class Form13 : public WindowModel {
@@ -63,6 +65,7 @@ public:
     GraphModel Graph1;
 
 private:
+    ObservationState& observed();
     // The steps every analysis and comparison starts with: the table read into the shared state,
     // a refusal for no readings, one warning for columns of different length. False when the
     // button has to stop.
@@ -70,7 +73,7 @@ private:
     // Reads the table strictly; a refused cell is shown and nothing is stored.
     std::optional<Measurements> readTable();
     void warnOnColumnLength();
-    void comparePrediction(const SingleArray<101>& predicted, bool shifted);
+    void comparePrediction(SingleArray<101> ConsolidationState::*series, bool shifted);
     // The rate buttons draw a line through two observations at least.
     bool enoughForRates();
     void clearAsaokaBoxes();

@@ -1,7 +1,7 @@
 #include "observations/form14_observation_graph.h"
 
-#include "app/module1.h"
 #include "app/number_text.h"
+#include "observations/observation_state.h"
 
 #include <algorithm>
 
@@ -18,8 +18,9 @@ Form14::Form14(Application& app) : SettlementTimeGraphWindow(app, "Graphs", 2, 1
     Graph1.saveDesign();
 }
 
-void Form14::fill(const SingleArray<101>& predicted, Single shift, const Module1& st) {
-    const int observations = static_cast<int>(st.NObs);
+void Form14::fill(const SingleArray<101>& predicted, const SingleArray<101>& times, Single shift,
+                  const ObservationState& observed) {
+    const int observations = static_cast<int>(observed.NObs);
     GraphModel& graph = Graph1;
     graph.restoreDesign();
     // The graph has one point count for both sets: the prediction keeps its 20 rows however many
@@ -31,7 +32,7 @@ void Form14::fill(const SingleArray<101>& predicted, Single shift, const Module1
     for (int i = 1; i <= kPredictionRows; ++i) {
         graph.setThisPoint(i);
         graph.setGraphData(predicted(i));
-        graph.setXPosData(num::toSingle(static_cast<double>(st.TPred(i)) + shift));
+        graph.setXPosData(num::toSingle(static_cast<double>(times(i)) + shift));
     }
     graph.setThisPoint(1);
     graph.setLabelText("Predicted settlements");
@@ -40,8 +41,8 @@ void Form14::fill(const SingleArray<101>& predicted, Single shift, const Module1
     for (int i = 1; i <= observations; ++i) {
         graph.setThisPoint(i);
         // Measured settlements are entered positive downward; the predictions are negative.
-        graph.setGraphData(-st.SObs(i));
-        graph.setXPosData(st.TObs(i));
+        graph.setGraphData(-observed.SObs(i));
+        graph.setXPosData(observed.TObs(i));
     }
     if (observations > 0) {
         graph.setThisPoint(observations);

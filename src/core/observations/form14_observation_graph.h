@@ -8,7 +8,7 @@
 
 namespace korvex {
 
-struct Module1;
+struct ObservationState;
 
 // TODO(shared-pieces): move onto the graph-window base of core/ui once it has landed.
 // TODO(seams): close on "consolidation results changed", "project replaced" and "observations
@@ -23,7 +23,8 @@ public:
 
     // Draws the prediction at its 20 times, each moved by `shift` days, and the observations
     // 1..NObs drawn downward.
-    void fill(const SingleArray<101>& predicted, Single shift, const Module1& st);
+    void fill(const SingleArray<101>& predicted, const SingleArray<101>& times, Single shift,
+              const ObservationState& observed);
 };
 
 } // namespace korvex

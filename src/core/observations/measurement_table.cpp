@@ -1,7 +1,7 @@
 #include "observations/measurement_table.h"
 
-#include "app/module1.h"
 #include "app/number_text.h"
+#include "observations/observation_state.h"
 
 namespace korvex {
 
@@ -65,7 +65,7 @@ Measurements readMeasurementsQuietly(const Grid& table) {
     return readings;
 }
 
-void storeMeasurements(Module1& st, Grid& table, const Measurements& readings) {
+void storeMeasurements(ObservationState& st, Grid& table, const Measurements& readings) {
     table.setTextMatrix(0, kTimeColumn, kHeadings[kTimeColumn]);
     table.setTextMatrix(0, kSettlementColumn, kHeadings[kSettlementColumn]);
     for (int i = 1; i <= kMeasurementRows; ++i) {

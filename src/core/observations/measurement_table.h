@@ -12,7 +12,7 @@
 
 namespace korvex {
 
-struct Module1;
+struct ObservationState;
 
 inline constexpr int kMeasurementRows = 100;
 inline constexpr int kTimeColumn = 1;
@@ -38,7 +38,7 @@ std::variant<Measurements, std::string> readMeasurements(const Grid& table);
 Measurements readMeasurementsQuietly(const Grid& table);
 
 // Writes the readings into TObs, SObs and NObs, and the column headings back into the table.
-void storeMeasurements(Module1& st, Grid& table, const Measurements& readings);
+void storeMeasurements(ObservationState& st, Grid& table, const Measurements& readings);
 
 // Rows 1 to count of an observation array, as a plain list.
 std::vector<Single> observedRows(const SingleArray<100>& values, int count);
