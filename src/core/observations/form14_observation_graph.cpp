@@ -7,14 +7,18 @@
 
 namespace korvex {
 
-namespace {
-const char* kNoLegends[] = {"", ""};
-} // namespace
-
-Form14::Form14(Application& app) : SettlementTimeGraphWindow(app, "Graphs", 2, 10695, kNoLegends) {
+Form14::Form14(Application& app) : GraphWindow(app, kWideLandscapePrint) {
+    Caption = "Graphs";
+    Graph1.setNumPoints(kPredictionRows);
+    Graph1.setNumSets(2);
     Graph1.setGraphTitle("Observations vs Predictions");
     Graph1.setBottomTitle("Time (days)");
     Graph1.setLeftTitle("Settlement (m)");
+    // The predictions run from 10 to 80 000 days: on a linear axis the readings of the first
+    // months would lie on one vertical line.
+    Graph1.setXScale(AxisScale::Logarithmic);
+    Graph1.setWidth(10695);
+    Graph1.setHeight(5655);
     Graph1.saveDesign();
 }
 

@@ -4,16 +4,16 @@
 // consolidation calculation.
 
 #include "app/vb_types.h"
-#include "consolidation/settlement_time_graph_window.h"
+#include "ui/graph_window.h"
 
 namespace korvex {
 
 struct ObservationState;
 
-// TODO(shared-pieces): move onto the graph-window base of core/ui once it has landed.
 // TODO(seams): close on "consolidation results changed", "project replaced" and "observations
 // changed": the predictions or measurements drawn are then no longer those shown elsewhere.
-class Form14 : public SettlementTimeGraphWindow {
+// Exit, Print (landscape, 15000 x 8500 twips) and Image to Clipboard are the graph window's.
+class Form14 : public GraphWindow {
 public:
     static constexpr const char* kName = "Form14";
     static constexpr int kPredictionRows = 20;

@@ -1,13 +1,21 @@
 #include "observations/form14_observation_graph_view.h"
 
-#include "consolidation/settlement_time_graph_window_view.h"
 #include "observations/form14_observation_graph.h"
+#include "ui/graph_window_view.h"
 
 namespace korvex::gui {
 
 WindowView* makeForm14View(Form14& model, GuiHost& host) {
-    // TODO(shared-pieces): the view of the graph-window base once Form14 has moved onto it.
-    return makeSettlementTimeGraphWindowView(model, host, "Print ", 10695);
+    GraphWindowButtons buttons;
+    buttons.printCaption = "Print ";
+    buttons.exitClicked = [&model] { model.Command1_Click(); };
+    buttons.printClicked = [&model] { model.Command2_Click(); };
+    buttons.clipboardClicked = [&model] { model.Command3_Click(); };
+    auto* view = new GraphWindowView(model, host, model.Graph1, nullptr, std::move(buttons));
+    // The layout size of the graph plus its margins, at 15 twips to a pixel.
+    view->resize(static_cast<int>(model.Graph1.Width() / 15) + 60,
+                 static_cast<int>(model.Graph1.Height() / 15) + 90);
+    return view;
 }
 
 } // namespace korvex::gui
