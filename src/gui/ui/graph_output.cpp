@@ -249,6 +249,9 @@ void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
                                 ? cyclic(kSetMarkers, static_cast<std::size_t>(set.symbol))
                                 : cyclic(kSetMarkers, s);
         curve->setScatterStyle(QCPScatterStyle(marker, QPen(colour, 1.2), Qt::white, kMarkerSize));
+        if (set.line == SetLine::MarkersOnly) {
+            curve->setLineStyle(QCPCurve::lsNone);
+        }
         curve->setName(qs(set.legend));
         int order = 0;
         for (const GraphPoint& point : set.points) {
