@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     QStandardPaths::setTestModeEnabled(true);
+    // The program uses the platform's file dialogs; a test drives Qt's own.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -61,8 +61,7 @@ public:
                             PageOrientation orientation) = 0;
     virtual bool copyGraphImage(const GraphModel& graph, double widthTwips, double heightTwips) = 0;
 
-    // Whether print jobs have somewhere to go: an installed printer, or a file the printer dialog
-    // was told to print into.
+    // Whether a printer is installed for print jobs to go to.
     virtual bool printerAvailable() = 0;
     // The pages printText and printGraph would print, as the bytes of a PDF file with the
     // printer's page size and margins and the job's orientation; nothing when they could not be

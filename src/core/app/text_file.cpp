@@ -110,6 +110,11 @@ std::string reasonOf(int error) {
     return std::generic_category().message(error);
 }
 
+// A C library call that failed without saying why still failed.
+int lastError() {
+    return errno != 0 ? errno : EIO;
+}
+
 [[noreturn]] void failWriting(const std::string& path, const std::string& reason) {
     throw FileError("The file " + path + " could not be written: " + reason + ".");
 }
@@ -154,7 +159,7 @@ void writeFileReplacing(const std::string& path, std::string_view bytes) {
     namespace fs = std::filesystem;
     const fs::path target(path);
     if (target.filename().empty()) {
-        failWriting(path, "the name names no file");
+        failWriting(path, "no file name was given");
     }
     std::error_code ec;
     const fs::file_status existing = fs::status(target, ec);
@@ -170,7 +175,7 @@ void writeFileReplacing(const std::string& path, std::string_view bytes) {
         // "x": never open a file that is already there, such as the leftover of a crashed save.
         file = std::fopen(temporary.string().c_str(), "wbx");
         if (file == nullptr && errno != EEXIST) {
-            failWriting(path, reasonOf(errno));
+            failWriting(path, reasonOf(lastError()));
         }
     }
     if (file == nullptr) {
@@ -178,25 +183,26 @@ void writeFileReplacing(const std::string& path, std::string_view bytes) {
     }
 
     int error = 0;
+    errno = 0;
     std::size_t allowed = bytes.size();
     if (faultActive && failAfterBytes < allowed) {
         allowed = failAfterBytes;
     }
     if (std::fwrite(bytes.data(), 1, allowed, file) != allowed) {
-        error = errno;
+        error = lastError();
     } else if (faultActive && failAfterBytes < bytes.size()) {
         error = ENOSPC;
     } else if (std::fflush(file) != 0) {
-        error = errno;
+        error = lastError();
     }
 #if defined(__unix__) || defined(__APPLE__)
     // Renaming a file whose data is still in the cache can leave an empty file after a power cut.
     if (error == 0 && ::fsync(::fileno(file)) != 0) {
-        error = errno;
+        error = lastError();
     }
 #endif
     if (std::fclose(file) != 0 && error == 0) {
-        error = errno;
+        error = lastError();
     }
     if (error == 0 && faultActive) {
         error = EIO;

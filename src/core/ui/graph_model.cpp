@@ -158,7 +158,8 @@ void GraphModel::setProperty(int dispatchId, int value) {
     if (dispatchId == 112) {
         property112_ = value;
     } else if (dispatchId == 63) {
-        property63_ = value;
+        sets_[static_cast<std::size_t>(thisSet_ - 1)].line =
+            value == 8 ? SetLine::MarkersOnly : SetLine::Joined;
     }
 }
 
@@ -202,7 +203,6 @@ void GraphModel::restoreDesign() {
     thisPoint_ = 1;
     property62_.clear();
     property112_ = 0;
-    property63_ = 0;
     drawnSinceLastWrite_ = false;
 }
 

@@ -20,10 +20,15 @@ struct GraphPoint {
     std::string label;
 };
 
+// How the points of a set are drawn: joined by a line, or as markers alone (a scatter of
+// measurements beside fitted lines).
+enum class SetLine { Joined, MarkersOnly };
+
 struct GraphSet {
     std::vector<GraphPoint> points;
     int symbol = 0;
     std::string legend;
+    SetLine line = SetLine::Joined;
 };
 
 enum class AxisScale { Linear, Logarithmic };
@@ -90,7 +95,8 @@ public:
     void setWidth(double twips) { width_ = twips; }
     void setHeight(double twips) { height_ = twips; }
 
-    // Properties known only by their dispatch numbers; kept, not drawn.
+    // Properties known only by their dispatch numbers; kept, not drawn, except 63, the line of
+    // the current set: 8 draws it as markers alone, any other value joins its points.
     void setProperty(int dispatchId, const std::string& value);
     void setProperty(int dispatchId, int value);
 
@@ -138,7 +144,6 @@ private:
     bool drawnSinceLastWrite_ = false;
     std::string property62_;
     int property112_ = 0;
-    int property63_ = 0;
     GraphDesign design_;
 };
 

@@ -87,7 +87,6 @@ std::optional<std::string> showFileDialog(const FileDialogRequest& request,
     QFileDialog dialog(QApplication::activeWindow(), qs(request.title), qs(request.fileName));
     dialog.setAcceptMode(acceptMode);
     dialog.setFileMode(fileMode);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
     QStringList filters = qtFilters(request.filter);
     if (!filters.isEmpty()) {
@@ -164,9 +163,9 @@ bool QtDesktop::printText(const TextPrintJob& job) {
 }
 
 bool QtDesktop::printerAvailable() {
-    // Without a printer the printer dialog still offers a file, but one it names by itself (the
-    // home folder, with no name) unless the user types one: the jobs go through a save dialog
-    // instead, which asks before replacing a file.
+    // Without a printer the printer dialog offers only a file, and names one by itself (the home
+    // folder) unless the user types a name: such jobs go through the save dialog instead, which
+    // asks before replacing a file.
     return !printToFile_.isEmpty() || !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 

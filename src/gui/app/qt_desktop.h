@@ -42,8 +42,8 @@ public:
     std::string regionalTextOfOneTenth() override;
     void endProgram() override;
 
-    // Send every print job to this PDF file instead of the system printer (tests, and machines
-    // without a printer).
+    // Send every print job to this PDF file instead of the system printer (tests); a printer then
+    // counts as available.
     void setPrintToFile(const QString& pdfPath) { printToFile_ = pdfPath; }
     QPrinter& printer();
 

@@ -2,13 +2,34 @@
 
 #include "app/qt_desktop.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QPushButton>
 
 namespace korvex::gui {
 
+namespace {
+
+// Assistive tools take a plain widget for a filler inside something else; a window of the
+// program is told to them as a window.
+QAccessibleInterface* accessibleWindow(const QString& /*className*/, QObject* object) {
+    auto* view = qobject_cast<WindowView*>(object);
+    if (view != nullptr && view->isWindow()) {
+        return new QAccessibleWidget(view, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 WindowView::WindowView(WindowModel& model, GuiHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), host_(host) {
+    static const bool announcedAsWindows = [] {
+        QAccessible::installFactory(accessibleWindow);
+        return true;
+    }();
+    (void)announcedAsWindows;
     setWindowTitle(QString::fromStdString(model.Caption));
 }
 
@@ -43,6 +64,12 @@ QPushButton* WindowView::makeButton(const std::string& caption, std::function<vo
     });
     buttons_.push_back(button);
     return button;
+}
+
+void WindowView::setTabOrder(const std::vector<QWidget*>& widgets) {
+    for (std::size_t i = 1; i < widgets.size(); ++i) {
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+    }
 }
 
 QPushButton* WindowView::findButton(const std::string& caption, bool enabledOnly) const {

@@ -57,6 +57,9 @@ protected:
     // The button made with this caption, or, with enabledOnly, the enabled one (two buttons of a
     // window may share a caption while only one of them applies).
     QPushButton* findButton(const std::string& caption, bool enabledOnly = false) const;
+    // Tab goes through these widgets in this order (where the order of making them differs from
+    // the window's layout).
+    static void setTabOrder(const std::vector<QWidget*>& widgets);
 
 private:
     void afterHandler();

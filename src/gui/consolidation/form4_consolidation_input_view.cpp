@@ -53,8 +53,8 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
         QStringLiteral("kh = horizontal permeability kr = permeability remolded Soil around the "
                        "drain."),
         inputs);
-    ratio->setWordWrap(true);
-    grid->addWidget(ratio, rows[0], 0, 1, 2);
+    // On one line across the frame: a wrapped line was cut when the window was made small.
+    grid->addWidget(ratio, rows[0], 0, 1, 4);
     grid->setColumnMinimumWidth(2, 16);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);

@@ -41,9 +41,10 @@ Form5View::Form5View(Form5& model, GuiHost& host) : WindowView(model, host), for
     for (const Row& r : rows1) {
         auto* label = new QLabel(QString::fromUtf8(r.label), frame1);
         grid1->addWidget(label, row, 0);
-        grid1->addWidget(makeBox(r.box, &(form_.*(r.text))), row, 1);
+        grid1->addWidget(makeBox(r.box, &(form_.*(r.text)), label), row, 1);
         if (std::string(r.box) == "Text18") {
-            grid1->addWidget(makeBox("Text19", &form_.Text19), row, 2);
+            // The yearly flow shares the label that names both units.
+            grid1->addWidget(makeBox("Text19", &form_.Text19, label), row, 2);
         }
         ++row;
     }
@@ -73,10 +74,12 @@ Form5View::Form5View(Form5& model, GuiHost& host) : WindowView(model, host), for
     };
     row = 0;
     for (const Sentence& s : rows2) {
-        grid2->addWidget(new QLabel(QString::fromUtf8(s.first), frame2), row, 0);
-        grid2->addWidget(makeBox(s.firstBox, &(form_.*(s.firstText))), row, 1);
-        grid2->addWidget(new QLabel(QString::fromUtf8(s.second), frame2), row, 2);
-        grid2->addWidget(makeBox(s.secondBox, &(form_.*(s.secondText))), row, 3);
+        auto* first = new QLabel(QString::fromUtf8(s.first), frame2);
+        auto* second = new QLabel(QString::fromUtf8(s.second), frame2);
+        grid2->addWidget(first, row, 0);
+        grid2->addWidget(makeBox(s.firstBox, &(form_.*(s.firstText)), first), row, 1);
+        grid2->addWidget(second, row, 2);
+        grid2->addWidget(makeBox(s.secondBox, &(form_.*(s.secondText)), second), row, 3);
         ++row;
     }
     grid2->setColumnStretch(4, 1);
@@ -120,11 +123,16 @@ Form5View::Form5View(Form5& model, GuiHost& host) : WindowView(model, host), for
 
 Form5View::~Form5View() = default;
 
-QLineEdit* Form5View::makeBox(const std::string& name, std::string* text) {
+QLineEdit* Form5View::makeBox(const std::string& name, std::string* text, QLabel* label) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(qs(name));
-    edit->setReadOnly(true);
     edit->setFixedWidth(110);
+    // A box without a label of its own would be read out by its frame's caption.
+    if (label->buddy() == nullptr) {
+        label->setBuddy(edit);
+    } else {
+        edit->setAccessibleName(label->text());
+    }
     fields_.add(name, edit, text, /*editable=*/false);
     return edit;
 }

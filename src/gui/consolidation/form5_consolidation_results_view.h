@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -28,7 +29,8 @@ public:
     QPushButton* button(const std::string& caption) const;
 
 private:
-    QLineEdit* makeBox(const std::string& name, std::string* text);
+    // A read-only box, announced by the label that stands before it.
+    QLineEdit* makeBox(const std::string& name, std::string* text, QLabel* label);
 
     Form5& form_;
     FieldBoxes fields_;

@@ -9,7 +9,6 @@ GraphWindowView* makeForm2View(Form2& model, GuiHost& host) {
     auto* view = new ResultWindowView(model, host, model.Graph1, &model.Fg2,
                                       graphButtons(model, &Form2::Command1_Click,
                                                    &Form2::Command2_Click, &Form2::Command3_Click));
-    fitTableWidth(*view);
     view->resize(1150, 600);
     return view;
 }

@@ -2,6 +2,7 @@
 
 #include "app/qt_desktop.h"
 #include "settlement/form3_settlement_results.h"
+#include "ui/grid_view.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -33,14 +34,19 @@ Form3View::Form3View(Form3& model, GuiHost& host)
         {"Settlement Fill Height", &Form3::Command7_Click},
         {"List", &Form3::Command9_Click},
     };
+    // Tab follows the layout: the table, the choices under it, then the button row.
+    std::vector<QWidget*> tabOrder = {gridView()};
     int place = 0;
     for (const Choice& c : choiceButtons) {
-        choices->addWidget(makeButton(c.caption, form_, c.handler), place / 2, place % 2);
+        QPushButton* button = makeButton(c.caption, form_, c.handler);
+        choices->addWidget(button, place / 2, place % 2);
+        tabOrder.push_back(button);
         ++place;
     }
     list_ = findButton("List");
     sideColumn()->addLayout(choices);
-    fitTableWidth(*this);
+    tabOrder.insert(tabOrder.end(), {exitButton(), printButton(), clipboardButton()});
+    setTabOrder(tabOrder);
     resize(1150, 640);
 }
 

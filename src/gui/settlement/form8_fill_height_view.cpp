@@ -10,7 +10,6 @@ GraphWindowView* makeForm8View(Form8& model, GuiHost& host) {
         new ResultWindowView(model, host, model.Graph1, &model.Fg6,
                              graphButtons(model, &Form8::Command1_Click, &Form8::Command2_Click,
                                           &Form8::Command3_Click, "Image to Cipboard"));
-    fitTableWidth(*view);
     view->resize(1180, 600);
     return view;
 }

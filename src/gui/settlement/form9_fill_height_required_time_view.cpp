@@ -9,7 +9,6 @@ GraphWindowView* makeForm9View(Form9& model, GuiHost& host) {
     auto* view = new ResultWindowView(model, host, model.Graph1, &model.Fg7,
                                       graphButtons(model, &Form9::Command1_Click,
                                                    &Form9::Command2_Click, &Form9::Command3_Click));
-    fitTableWidth(*view);
     view->resize(1000, 600);
     return view;
 }

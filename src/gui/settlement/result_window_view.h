@@ -6,18 +6,9 @@
 
 namespace korvex::gui {
 
-// A graph window whose result table shows every heading in full: the layout's column widths were
-// made for a narrower font.
-class ResultWindowView : public GraphWindowView {
-    Q_OBJECT
-public:
-    ResultWindowView(WindowModel& model, GuiHost& host, GraphModel& graph, Grid* grid,
-                     GraphWindowButtons buttons);
-    void refreshFromModel() override;
-
-private:
-    void widenColumns();
-};
+// A result window is a graph window beside its result table; the table keeps every heading and
+// number whole by itself.
+using ResultWindowView = GraphWindowView;
 
 // The three buttons of a result window, each running its handler of the window's model (a
 // handler the window inherits included).
@@ -33,9 +24,5 @@ GraphWindowButtons graphButtons(Form& form, void (std::type_identity_t<Form>::*e
     buttons.clipboardClicked = [&form, clipboardHandler] { (form.*clipboardHandler)(); };
     return buttons;
 }
-
-// Fills the view and widens its result table until every column shows without a horizontal
-// scroll bar.
-void fitTableWidth(GraphWindowView& view);
 
 } // namespace korvex::gui

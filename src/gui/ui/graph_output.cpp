@@ -2,6 +2,7 @@
 
 #include "app/qt_desktop.h"
 #include "ui/grid_view.h"
+#include "ui/label_placement.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -75,11 +76,19 @@ QCPRange axisRange(const Extent& extent, AxisScale scale) {
     return {extent.low - 0.05 * span, extent.high + 0.05 * span};
 }
 
+QFont titleFont(const QFont& plotFont) {
+    return QFont(plotFont.family(), 11, QFont::Bold);
+}
+
+QFont axisTitleFont(const QFont& plotFont) {
+    QFont font = plotFont;
+    font.setPointSizeF(9.5);
+    return font;
+}
+
 void setUpAxis(QCPAxis* axis, AxisScale scale, const std::string& title) {
     axis->setLabel(qs(title));
-    QFont labelFont = axis->labelFont();
-    labelFont.setPointSizeF(9.5);
-    axis->setLabelFont(labelFont);
+    axis->setLabelFont(axisTitleFont(axis->parentPlot()->font()));
     QFont tickFont = axis->tickLabelFont();
     tickFont.setPointSizeF(8.5);
     axis->setTickLabelFont(tickFont);
@@ -110,8 +119,7 @@ QCPTextElement* titleElement(QCustomPlot& plot) {
         return title;
     }
     layout->insertRow(0);
-    auto* title =
-        new QCPTextElement(&plot, QString(), QFont(plot.font().family(), 11, QFont::Bold));
+    auto* title = new QCPTextElement(&plot, QString(), titleFont(plot.font()));
     layout->addElement(0, 0, title);
     // Room for the last tick label of the x axis, which reaches past the axis end.
     plot.axisRect()->setAutoMargins(QCP::msLeft | QCP::msTop | QCP::msBottom);
@@ -170,6 +178,21 @@ Qt::Alignment quietestCorner(const GraphModel& graph, const QCPRange& xRange,
     return corners[std::min_element(hits, hits + 4) - hits];
 }
 
+constexpr int kMarkerSize = 7;
+
+// The axes end on the outermost points (a log axis on whole decades): a marker there is drawn
+// whole, over the axis, instead of cut in half at the axis.
+class WholeMarkerCurve : public QCPCurve {
+public:
+    using QCPCurve::QCPCurve;
+
+protected:
+    QRect clipRect() const override {
+        const int reach = kMarkerSize / 2 + 2;
+        return QCPCurve::clipRect().adjusted(-reach, -reach, reach, reach);
+    }
+};
+
 void mirrorAxis(QCPAxis* axis, QCPAxis* mirror) {
     // A closed box, as engineering plots are drawn; the mirror carries ticks but no labels.
     mirror->setVisible(true);
@@ -213,21 +236,22 @@ void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
     mirrorAxis(plot.yAxis, plot.yAxis2);
 
     int legendEntries = 0;
-    // Labels of points that lie close together are stacked rather than printed over each other.
-    std::vector<std::pair<double, double>> labelled;
     QFont labelFont = plot.font();
     labelFont.setPointSizeF(7.5);
     const auto& sets = graph.sets();
     for (std::size_t s = 0; s < sets.size(); ++s) {
         const GraphSet& set = sets[s];
         // A curve keeps the points in the order they were written: stress paths run backwards.
-        auto* curve = new QCPCurve(plot.xAxis, plot.yAxis);
+        auto* curve = new WholeMarkerCurve(plot.xAxis, plot.yAxis);
         const QColor colour = cyclic(kSetColours, s);
         curve->setPen(QPen(colour, 1.5, cyclic(kSetDashes, s)));
         const auto marker = set.symbol > 0
                                 ? cyclic(kSetMarkers, static_cast<std::size_t>(set.symbol))
                                 : cyclic(kSetMarkers, s);
-        curve->setScatterStyle(QCPScatterStyle(marker, QPen(colour, 1.2), Qt::white, 7));
+        curve->setScatterStyle(QCPScatterStyle(marker, QPen(colour, 1.2), Qt::white, kMarkerSize));
+        if (set.line == SetLine::MarkersOnly) {
+            curve->setLineStyle(QCPCurve::lsNone);
+        }
         curve->setName(qs(set.legend));
         int order = 0;
         for (const GraphPoint& point : set.points) {
@@ -239,17 +263,6 @@ void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
             if (!point.label.empty()) {
                 auto* label = new QCPItemText(&plot);
                 label->position->setCoords(point.x, point.y);
-                const double fx = axisFraction(point.x, xRange, graph.xScale());
-                const double fy = axisFraction(point.y, yRange, graph.yScale());
-                const bool nearRightEnd = fx > 0.7;
-                const auto crowd = std::count_if(labelled.begin(), labelled.end(), [&](auto p) {
-                    return std::abs(p.first - fx) < 0.15 && std::abs(p.second - fy) < 0.05;
-                });
-                labelled.emplace_back(fx, fy);
-                const int lift = 3 + 13 * static_cast<int>(crowd);
-                label->setPositionAlignment((nearRightEnd ? Qt::AlignRight : Qt::AlignLeft) |
-                                            Qt::AlignBottom);
-                label->setPadding(nearRightEnd ? QMargins(0, 0, 6, lift) : QMargins(6, 0, 0, lift));
                 label->setFont(labelFont);
                 label->setColor(colour);
                 label->setText(qs(point.label));
@@ -271,6 +284,73 @@ void renderGraph(const GraphModel& graph, QCustomPlot& plot) {
         plot.axisRect()->insetLayout()->setInsetAlignment(
             0, quietestCorner(graph, xRange, yRange, legendEntries));
     }
+    placePointLabels(plot);
+}
+
+void placePointLabels(QCustomPlot& plot) {
+    // The places are measured in pixels, so the plot is laid out at its present size first.
+    plot.setViewport(plot.rect());
+    QCPLayoutGrid* layout = plot.plotLayout();
+    layout->update(QCPLayoutElement::upPreparation);
+    layout->update(QCPLayoutElement::upMargins);
+    layout->update(QCPLayoutElement::upLayout);
+
+    PlotObstacles obstacles;
+    obstacles.area = plot.axisRect()->rect();
+    for (int i = 0; i < plot.plottableCount(); ++i) {
+        auto* curve = qobject_cast<QCPCurve*>(plot.plottable(i));
+        if (curve == nullptr) {
+            continue;
+        }
+        QPolygonF line;
+        for (auto it = curve->data()->constBegin(); it != curve->data()->constEnd(); ++it) {
+            line << QPointF(plot.xAxis->coordToPixel(it->key), plot.yAxis->coordToPixel(it->value));
+        }
+        obstacles.lines.push_back(line);
+    }
+    if (plot.legend != nullptr && plot.legend->visible()) {
+        obstacles.keepClear.push_back(plot.legend->outerRect());
+    }
+
+    std::vector<QCPItemText*> labels;
+    std::vector<LabelRequest> requests;
+    for (int i = 0; i < plot.itemCount(); ++i) {
+        if (auto* label = qobject_cast<QCPItemText*>(plot.item(i))) {
+            const QRect text =
+                QFontMetrics(label->font())
+                    .boundingRect(QRect(), Qt::TextDontClip | Qt::AlignLeft, label->text());
+            labels.push_back(label);
+            requests.push_back({label->position->pixelPosition(), QSizeF(text.size())});
+        }
+    }
+    const std::vector<LabelPlace> places = placeLabels(requests, obstacles);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        labels[i]->setPositionAlignment(places[i].alignment);
+        labels[i]->setPadding(places[i].padding);
+    }
+}
+
+QSize graphMinimumSize(const GraphModel& graph, const QFont& plotFont) {
+    const QFontMetrics title(titleFont(plotFont));
+    const QFontMetrics axisTitle(axisTitleFont(plotFont));
+    int legendEntries = 0;
+    int legendWidth = 0;
+    for (const GraphSet& set : graph.sets()) {
+        if (!set.legend.empty()) {
+            ++legendEntries;
+            legendWidth = std::max(legendWidth, axisTitle.horizontalAdvance(qs(set.legend)));
+        }
+    }
+    // Beside and below the axes go the tick labels and the axis titles; above them the title.
+    const int aroundWidth = 110;
+    const int aroundHeight = 110;
+    const int width = std::max({title.horizontalAdvance(qs(graph.GraphTitle())) + 20,
+                                axisTitle.horizontalAdvance(qs(graph.BottomTitle())) + aroundWidth,
+                                legendWidth + 60 + aroundWidth, 320});
+    const int height =
+        std::max({axisTitle.horizontalAdvance(qs(graph.LeftTitle())) + aroundHeight,
+                  legendEntries * (axisTitle.height() + 6) + 20 + aroundHeight, 240});
+    return {width, height};
 }
 
 namespace {

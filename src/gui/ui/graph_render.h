@@ -4,7 +4,9 @@
 
 #include "ui/graph_model.h"
 
+#include <QFont>
 #include <QImage>
+#include <QSize>
 
 class QCustomPlot;
 class QPrinter;
@@ -13,6 +15,13 @@ namespace korvex::gui {
 
 // Fills a plot with the model's sets, titles, legend and axes (replacing what it held).
 void renderGraph(const GraphModel& graph, QCustomPlot& plot);
+
+// Lays the plot out at its present size and moves every point label to a free place beside its
+// point; run again whenever the plot changes size.
+void placePointLabels(QCustomPlot& plot);
+
+// The smallest size at which the graph's title, axis titles and legend show whole.
+QSize graphMinimumSize(const GraphModel& graph, const QFont& plotFont);
 
 // The graph drawn at a layout size in twips, as an image at the given multiple of the screen's
 // resolution.

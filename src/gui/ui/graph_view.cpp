@@ -3,6 +3,7 @@
 #include "ui/graph_render.h"
 #include "ui/grid_view.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 #include <qcustomplot.h>
 
@@ -14,7 +15,7 @@ GraphView::GraphView(GraphModel& graph, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(plot_);
-    setMinimumSize(240, 180);
+    plot_->installEventFilter(this);
     // The layout's titles and axes show before the first filling.
     redraw();
 }
@@ -31,6 +32,20 @@ void GraphView::redraw() {
     drawnRevision_ = graph_.drawRevision();
     renderGraph(graph_, *plot_);
     plot_->replot();
+    // A new title or legend may need more room.
+    updateGeometry();
+}
+
+bool GraphView::eventFilter(QObject* watched, QEvent* event) {
+    // Labels kept clear of each other at one size may meet at another.
+    if (watched == plot_ && event->type() == QEvent::Resize) {
+        placePointLabels(*plot_);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QSize GraphView::minimumSizeHint() const {
+    return graphMinimumSize(graph_, plot_->font());
 }
 
 QSize GraphView::sizeHint() const {

@@ -24,6 +24,10 @@ public:
     GraphModel& graph() { return graph_; }
     QCustomPlot& plot() { return *plot_; }
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     GraphModel& graph_;

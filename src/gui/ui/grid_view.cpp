@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace korvex::gui {
@@ -21,19 +21,58 @@ int twipsToPixels(double twips) {
 namespace {
 
 // The table's alignment codes: 0-2 left, 3-5 centre, 6-8 right, 9 numbers right and text left.
-Qt::Alignment cellAlignment(int code, const std::string& text) {
+constexpr int kAlignGeneral = 9;
+
+bool looksLikeNumber(const QString& text) {
+    return !text.isEmpty() && (text[0].isDigit() || text[0] == '-' || text[0] == '.');
+}
+
+Qt::Alignment cellAlignment(int code, const QString& text) {
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (code >= 3 && code <= 5) {
         horizontal = Qt::AlignHCenter;
     } else if (code >= 6 && code <= 8) {
         horizontal = Qt::AlignRight;
-    } else if (code == 9 && !text.empty() &&
-               (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-' ||
-                text[0] == '.')) {
+    } else if (code == kAlignGeneral && looksLikeNumber(text)) {
         horizontal = Qt::AlignRight;
     }
     return horizontal | Qt::AlignVCenter;
 }
+
+// The part of a number from its decimal point (or exponent) on; a whole number has none.
+QString decimalTail(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '.' || text[i] == 'E' || text[i] == 'e') {
+            return text.mid(i);
+        }
+    }
+    return {};
+}
+
+// Right-aligned numbers are moved left by what their decimals fall short of the longest in their
+// column, so that the decimal points of a column lie one under the other.
+class DecimalPointDelegate : public QStyledItemDelegate {
+public:
+    explicit DecimalPointDelegate(GridView& table) : QStyledItemDelegate(&table), table_(table) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem shifted = option;
+        // Nothing marks a current cell in a table that is only read.
+        shifted.state &= ~QStyle::State_HasFocus;
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const int alignment = index.data(Qt::TextAlignmentRole).toInt();
+        if ((alignment & Qt::AlignRight) != 0 && looksLikeNumber(text)) {
+            const int shortfall = table_.decimalsWidth(index.column()) -
+                                  option.fontMetrics.horizontalAdvance(decimalTail(text));
+            shifted.rect.adjust(0, 0, -std::max(0, shortfall), 0);
+        }
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+
+private:
+    GridView& table_;
+};
 
 } // namespace
 
@@ -66,8 +105,15 @@ GridView::~GridView() {
 void GridView::setUp() {
     // Cells change only through the editor box (or not at all in a result table).
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A result table is read, not worked in: no cell stands out as chosen.
+    setSelectionMode(readOnly() ? QAbstractItemView::NoSelection
+                                : QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Tab goes on to the next control of the window; the arrow keys move between cells.
+    setTabKeyNavigation(false);
+    if (readOnly()) {
+        setItemDelegate(new DecimalPointDelegate(*this));
+    }
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
@@ -115,7 +161,6 @@ void GridView::refreshFromModel() {
         setColumnCount(grid_.Cols());
     }
     for (int c = 0; c < grid_.Cols(); ++c) {
-        setColumnWidth(c, std::max(8, twipsToPixels(grid_.ColWidth(c))));
         QTableWidgetItem* header = horizontalHeaderItem(c);
         if (header == nullptr) {
             header = new QTableWidgetItem;
@@ -131,6 +176,7 @@ void GridView::refreshFromModel() {
             showCell(r, c);
         }
     }
+    fitColumns();
     if (currentRow() != grid_.Row() - 1 || currentColumn() != grid_.Col()) {
         setCurrentCell(grid_.Row() - 1, grid_.Col());
     }
@@ -152,12 +198,14 @@ void GridView::showCell(int row, int col) {
         }
         setItem(row - 1, col, cell);
     }
-    const std::string& text = grid_.TextMatrix(row, col);
-    const QString shown = qs(text);
+    const QString shown = qs(grid_.TextMatrix(row, col));
     if (cell->text() != shown) {
         cell->setText(shown);
     }
-    const Qt::Alignment alignment = cellAlignment(grid_.ColAlignment(col), text);
+    // Numbers in a result table stand right-aligned unless its window asks otherwise.
+    const int code =
+        readOnly() && grid_.ColAlignment(col) == 0 ? kAlignGeneral : grid_.ColAlignment(col);
+    const Qt::Alignment alignment = cellAlignment(code, shown);
     if (cell->textAlignment() != static_cast<int>(alignment)) {
         cell->setTextAlignment(alignment);
     }
@@ -272,6 +320,16 @@ void GridView::focusInEvent(QFocusEvent* event) {
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lineEdit_ && event->type() == QEvent::KeyPress && !closing_) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) {
+            // Tab leaves the table from the box as from the table itself, writing the edit first
+            // (the table takes the focus back as the box closes).
+            editor_->setText(ss(lineEdit_->text()));
+            editor_->Fg_LeaveCell();
+            refreshFromModel();
+            focusNextPrevChild(keyEvent->key() == Qt::Key_Tab &&
+                               !(keyEvent->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
         int code = 0;
         switch (keyEvent->key()) {
         case Qt::Key_Return:
@@ -300,10 +358,94 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     return QTableWidget::eventFilter(watched, event);
 }
 
+void GridView::fitColumns() {
+    const int columns = columnCount();
+    neededWidths_.assign(static_cast<std::size_t>(columns), 0);
+    decimalsWidths_.assign(static_cast<std::size_t>(columns), 0);
+    const QFontMetrics cellMetrics = fontMetrics();
+    const QFontMetrics headingMetrics(horizontalHeader()->font());
+    for (int c = 0; c < columns; ++c) {
+        int needed = std::max(8, twipsToPixels(grid_.ColWidth(c)));
+        if (readOnly()) {
+            // A result table shows every heading and every number whole: the layout's widths
+            // were made for a narrower font.
+            if (const QTableWidgetItem* heading = horizontalHeaderItem(c)) {
+                needed = std::max(needed, headingMetrics.horizontalAdvance(heading->text()) + 14);
+            }
+            int integers = 0;
+            int decimals = 0;
+            int texts = 0;
+            for (int r = 0; r < rowCount(); ++r) {
+                const QTableWidgetItem* cell = item(r, c);
+                const QString text = cell != nullptr ? cell->text() : QString();
+                if (looksLikeNumber(text)) {
+                    const int tail = cellMetrics.horizontalAdvance(decimalTail(text));
+                    decimals = std::max(decimals, tail);
+                    integers = std::max(integers, cellMetrics.horizontalAdvance(text) - tail);
+                } else {
+                    texts = std::max(texts, cellMetrics.horizontalAdvance(text));
+                }
+            }
+            decimalsWidths_[static_cast<std::size_t>(c)] = decimals;
+            needed = std::max({needed, integers + decimals + 10, texts + 10});
+        }
+        neededWidths_[static_cast<std::size_t>(c)] = needed;
+    }
+    int total = 0;
+    for (int width : neededWidths_) {
+        total += width;
+    }
+    // A result table wider than its columns shares the room out among its data columns rather
+    // than ending in a blank band.
+    const int spare = readOnly() ? viewport()->width() - total : 0;
+    int dataWidth = 0;
+    for (int c = grid_.FixedCols(); c < columns; ++c) {
+        dataWidth += neededWidths_[static_cast<std::size_t>(c)];
+    }
+    int given = 0;
+    for (int c = 0; c < columns; ++c) {
+        int width = neededWidths_[static_cast<std::size_t>(c)];
+        if (spare > 0 && dataWidth > 0 && c >= grid_.FixedCols()) {
+            // The last column takes what rounding leaves, so the columns end at the edge.
+            const int share =
+                c + 1 == columns
+                    ? spare - given
+                    : static_cast<int>(static_cast<long long>(spare) * width / dataWidth);
+            given += share;
+            width += share;
+        }
+        if (columnWidth(c) != width) {
+            setColumnWidth(c, width);
+        }
+    }
+}
+
+int GridView::decimalsWidth(int column) const {
+    return column >= 0 && column < static_cast<int>(decimalsWidths_.size())
+               ? decimalsWidths_[static_cast<std::size_t>(column)]
+               : 0;
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    if (readOnly() && !closing_) {
+        fitColumns();
+    }
+}
+
+QSize GridView::minimumSizeHint() const {
+    QSize size = QTableWidget::minimumSizeHint();
+    if (readOnly()) {
+        // A result table is never narrower than its columns, so no heading or number is cut.
+        size.setWidth(sizeHint().width());
+    }
+    return size;
+}
+
 QSize GridView::sizeHint() const {
     int width = 2 * frameWidth();
-    for (int c = 0; c < columnCount(); ++c) {
-        width += columnWidth(c);
+    for (int needed : neededWidths_) {
+        width += needed;
     }
     if (verticalScrollBar() != nullptr) {
         width += verticalScrollBar()->sizeHint().width();

@@ -9,6 +9,7 @@
 
 #include <QTableWidget>
 #include <memory>
+#include <vector>
 
 class QLineEdit;
 
@@ -36,6 +37,9 @@ public:
     // The box over the current cell (tests type into it).
     QLineEdit* cellEditor() const { return lineEdit_; }
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // How wide the decimals of a column's longest decimal tail are, in pixels (result tables).
+    int decimalsWidth(int column) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -43,6 +47,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void setUp();
@@ -50,6 +55,9 @@ private:
     void syncEditorBox(bool giveFocus);
     void showCell(int row, int col);
     void placeEditorBox();
+    // Sets each column to the layout's width (a result table: at least its heading and numbers,
+    // and together the whole width of the table).
+    void fitColumns();
 
     Grid& grid_;
     std::unique_ptr<GridCellEditor> ownEditor_;
@@ -57,6 +65,8 @@ private:
     QLineEdit* lineEdit_ = nullptr;
     bool syncing_ = false;
     bool closing_ = false;
+    std::vector<int> neededWidths_;
+    std::vector<int> decimalsWidths_;
 };
 
 // Screen pixels of a layout size in twips (15 twips to a pixel at 96 dots per inch).

@@ -17,6 +17,15 @@ inline void keepInModel(QLineEdit* box, std::string* field) {
                      [field](const QString& text) { *field = ss(text); });
 }
 
+// A box that shows a result is set in the window's colour, so that it does not invite typing; its
+// text can still be selected and copied.
+inline void showAsResult(QLineEdit* box) {
+    box->setReadOnly(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    box->setPalette(palette);
+}
+
 // The text boxes of a window, each tied to a model field by the program's name of the box.
 class FieldBoxes {
 public:
@@ -25,6 +34,8 @@ public:
         boxes_.push_back({name, box, field, editable});
         if (editable) {
             keepInModel(box, field);
+        } else {
+            showAsResult(box);
         }
     }
 

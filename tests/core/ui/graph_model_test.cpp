@@ -107,7 +107,13 @@ TEST(GraphProtocol, DesignIsRestoredBeforeANewFilling) {
     graph.setNumSets(5);
     graph.setGraphTitle("Settlement 2");
     writeSet(graph, 5, 1, {{1, 1}});
+    // Markers alone for the current set only; a new filling joins every set's points again.
+    graph.setThisSet(2);
+    graph.setProperty(63, 8);
+    EXPECT_EQ(graph.sets()[0].line, SetLine::Joined);
+    EXPECT_EQ(graph.sets()[1].line, SetLine::MarkersOnly);
     graph.restoreDesign();
+    EXPECT_EQ(graph.sets()[1].line, SetLine::Joined);
     EXPECT_EQ(graph.NumSets(), 2);
     EXPECT_EQ(graph.NumPoints(), 8);
     EXPECT_EQ(graph.GraphTitle(), "Settlement");

@@ -18,6 +18,7 @@
 #include "ui/graph_window_view.h"
 #include "ui/grid_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -212,6 +213,29 @@ TEST(ConsolidationViews, TypingInTheInputWindowSurvivesAClickInAnotherWindow) {
     EXPECT_EQ(degree->text(), "0.85");
     ConsolidationSession::click(input.button("Calculate"));
     EXPECT_FLOAT_EQ(s.app.state().DegreeCons, 0.85f);
+}
+
+TEST(ConsolidationViews, EachResultBoxIsReadOnlyAndAnnouncedByItsOwnLabel) {
+    ConsolidationSession s;
+    ConsolidationSession::click(s.openInput().button("Calculate"));
+    Form5View* results = s.results();
+    ASSERT_NE(results, nullptr);
+    // Not by the caption of the frame around them; the yearly flow shares its label.
+    const std::pair<const char*, const char*> cases[] = {
+        {"Text1", "Drainzone [m]:"},
+        {"Text8", "Consolidation time for vertical flow only [days]:"},
+        {"Text19", "Required discharge flow capacity [m3/s] [m3/year]:"},
+        {"Text16", "Difference S10 000 ...SConsolidation time "},
+        {"Text10", "days for horizontal flow [m]:"},
+        {"Text15", "m [days]:"},
+    };
+    for (const auto& [box, label] : cases) {
+        QLineEdit* edit = results->box(box);
+        ASSERT_NE(edit, nullptr) << box;
+        EXPECT_TRUE(edit->isReadOnly()) << box;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), label)
+            << box;
+    }
 }
 
 TEST(ConsolidationViews, ScreenshotsOfTheInputResultGraphAndListWindows) {

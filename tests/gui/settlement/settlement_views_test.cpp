@@ -10,8 +10,10 @@
 #include "ui/graph_view.h"
 
 #include <QCheckBox>
+#include <QLineF>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <qcustomplot.h>
 
 namespace korvex::test {
 namespace {
@@ -116,6 +118,46 @@ TEST(SettlementInputView, TypedBoxesSurviveAndServeAHandlerOfAnotherWindow) {
     EXPECT_EQ(input->box("Text4")->text(), "0.5");
 }
 
+// The keyboard leaves a table by Tab as it leaves a box, to the control laid out after it.
+TEST(SettlementViewsTabOrder, TabLeavesTheLayerTableAndFollowsTheResultWindowsLayout) {
+    SettlementSession s;
+    Form1& form = s.app.windows().show<Form1>();
+    auto* input = s.view<gui::Form1View>("Form1");
+    ASSERT_NE(input, nullptr);
+    QApplication::setActiveWindow(input);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(input));
+    gui::GridView& table = input->layerTable();
+    const int lastRow = form.Fg1.Rows() - 1;
+    const int lastCol = form.Fg1.Cols() - 1;
+    // From the last cell, once resting and once while a number is being typed into it.
+    table.setFocus();
+    table.setCurrentCell(lastRow - 1, lastCol);
+    QTest::keyClick(&table, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), input->button("Dimensions "));
+    table.setFocus();
+    QTest::keyClick(&table, Qt::Key_7);
+    ASSERT_TRUE(table.editing());
+    QTest::keyClick(table.cellEditor(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), input->button("Dimensions "));
+    EXPECT_FALSE(table.editing());
+    EXPECT_EQ(form.Fg1.TextMatrix(lastRow, lastCol), "7");
+
+    // The result window: its table, the buttons under it, then the row at the bottom.
+    setKnownResults(s.app.state());
+    s.app.windows().show<Form3>();
+    auto* results = s.view<gui::Form3View>("Form3");
+    ASSERT_NE(results, nullptr);
+    QApplication::setActiveWindow(results);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(results));
+    results->gridView()->setFocus();
+    QTest::keyClick(results->gridView(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), results->button("Settlements"));
+    results->button("Settlement Fill Height")->setFocus();
+    // "List" is disabled while there is no listing window.
+    QTest::keyClick(results->button("Settlement Fill Height"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), results->exitButton());
+}
+
 TEST(SettlementResultView, ListIsDisabledUntilTheListingWindowExistsAndButtonsRedraw) {
     SettlementSession s;
     setKnownResults(s.app.state());
@@ -173,6 +215,69 @@ TEST(SettlementViewsScreenshot, InputWindowWithATwoLayerSite) {
     st.Method = 2;
     form.Command9_Click();
     saveScreenshot(s.host.viewOf("Form17"), "settlement-curve-fit-coefficients");
+}
+
+// The text of a point label in pixels, without the gap to its point.
+QRectF labelText(QCPItemText* label) {
+    const QMargins gap = label->padding();
+    return QRectF(label->topLeft->pixelPosition(), label->bottomRight->pixelPosition())
+        .adjusted(gap.left(), gap.top(), -gap.right(), -gap.bottom());
+}
+
+TEST(SettlementResultGraphs, PointLabelsStayWholeApartAndOffTheLines) {
+    SettlementSession s;
+    setKnownResults(s.app.state());
+    Form3& form = s.app.windows().show<Form3>();
+    form.Command4_Click();
+    form.Command2_Click();
+    s.host.refreshAll();
+    QApplication::processEvents();
+    for (const char* window : {"Form3", "Form2"}) {
+        QCustomPlot& plot = s.view<gui::GraphWindowView>(window)->graphView().plot();
+        const QRectF inside = plot.axisRect()->rect();
+        std::vector<QRectF> texts;
+        for (int i = 0; i < plot.itemCount(); ++i) {
+            auto* label = qobject_cast<QCPItemText*>(plot.item(i));
+            const QRectF text = labelText(label);
+            // The soil-stress graph lost the labels of its top layer above the axes.
+            EXPECT_TRUE(inside.contains(text)) << window << " " << label->text().toStdString();
+            for (const QRectF& other : texts) {
+                EXPECT_FALSE(text.intersects(other))
+                    << window << " " << label->text().toStdString();
+            }
+            texts.push_back(text);
+        }
+        EXPECT_GE(texts.size(), 6u) << window;
+    }
+
+    // The caption of the fill thicknesses sits at the start of the first stress path, where all
+    // the paths begin: no line may run through it.
+    QCustomPlot& plot = s.view<gui::GraphWindowView>("Form3")->graphView().plot();
+    QRectF caption;
+    for (int i = 0; i < plot.itemCount(); ++i) {
+        auto* label = qobject_cast<QCPItemText*>(plot.item(i));
+        if (label->text() == "FillLayer thickness (m)") {
+            caption = labelText(label);
+        }
+    }
+    ASSERT_FALSE(caption.isEmpty());
+    for (int c = 0; c < plot.plottableCount(); ++c) {
+        auto* curve = qobject_cast<QCPCurve*>(plot.plottable(c));
+        QPointF previous;
+        bool first = true;
+        for (auto it = curve->data()->constBegin(); it != curve->data()->constEnd(); ++it) {
+            const QPointF point(plot.xAxis->coordToPixel(it->key),
+                                plot.yAxis->coordToPixel(it->value));
+            // Every half pixel along the line.
+            const int steps = first ? 0 : static_cast<int>(QLineF(previous, point).length() * 2);
+            for (int k = 0; k <= steps; ++k) {
+                const QPointF on = previous + (point - previous) * (k / std::max(1.0 * steps, 1.0));
+                EXPECT_FALSE(caption.contains(first ? point : on)) << "set " << c;
+            }
+            previous = point;
+            first = false;
+        }
+    }
 }
 
 TEST(SettlementViewsScreenshot, ResultWindowWithItsGraphAndTheFillWindows) {

@@ -58,5 +58,20 @@ TEST(GraphRender, KeepsWrittenOrderAndLeavesOutWhatCannotBeDrawn) {
     EXPECT_EQ(plot.itemCount(), 1);
 }
 
+TEST(GraphRender, ASetOfMarkersAloneHasNoJoiningLine) {
+    test::FakeDesktop desktop;
+    GraphModel graph(desktop);
+    graph.setNumSets(3);
+    graph.setThisSet(2);
+    graph.setProperty(63, 8);
+    QCustomPlot plot;
+    renderGraph(graph, plot);
+    ASSERT_EQ(plot.plottableCount(), 3);
+    const QCPCurve::LineStyle expected[] = {QCPCurve::lsLine, QCPCurve::lsNone, QCPCurve::lsLine};
+    for (int set = 0; set < 3; ++set) {
+        EXPECT_EQ(qobject_cast<QCPCurve*>(plot.plottable(set))->lineStyle(), expected[set]) << set;
+    }
+}
+
 } // namespace
 } // namespace korvex::gui

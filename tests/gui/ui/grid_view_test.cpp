@@ -225,6 +225,29 @@ TEST(GridViewReadOnly, NeverOpensAnEditor) {
     EXPECT_EQ(results.TextMatrix(1, 1), "0.25");
 }
 
+TEST(GridViewReadOnly, NumbersStandRightAndWholeInColumnsAcrossTheTable) {
+    // 300 twips give 20 pixels, too narrow for any of these numbers.
+    Grid results(3, 3, 300);
+    const char* cells[2][3] = {{"10", "-0.1192087", "ok"}, {"80000", "-0.1", "-2"}};
+    for (int r = 0; r < 2; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            results.setTextMatrix(r + 1, c, cells[r][c]);
+        }
+    }
+    GridView view(results);
+    view.resize(600, 200);
+    view.show();
+    QApplication::processEvents();
+    EXPECT_EQ(view.selectionMode(), QAbstractItemView::NoSelection);
+    EXPECT_TRUE(view.item(0, 1)->textAlignment() & Qt::AlignRight);
+    EXPECT_TRUE(view.item(1, 0)->textAlignment() & Qt::AlignRight);
+    EXPECT_TRUE(view.item(0, 2)->textAlignment() & Qt::AlignLeft);
+    // Wide enough for the longest number, and no blank band after the last column.
+    EXPECT_GT(view.columnWidth(1), view.fontMetrics().horizontalAdvance("-0.1192087"));
+    EXPECT_EQ(view.columnWidth(0) + view.columnWidth(1) + view.columnWidth(2),
+              view.viewport()->width());
+}
+
 // A window with a layer table, closed by its own handler while a cell is being edited.
 class TableWindow : public WindowModel {
 public:

@@ -1,0 +1,414 @@
+#include "observations/form13_observations.h"
+
+#include "app/application.h"
+#include "app/general_state.h"
+#include "app/number_text.h"
+#include "consolidation/consolidation_state.h"
+#include "observations/asaoka_analysis.h"
+#include "observations/form14_observation_graph.h"
+#include "observations/measurement_table.h"
+#include "observations/observation_state.h"
+#include "observations/settlement_rates.h"
+#include "ui/graph_window.h"
+
+#include <variant>
+
+namespace korvex {
+
+namespace {
+
+constexpr const char* kDefaultPlate = "BH1plate";
+constexpr const char* kListingWindow = "Form18";
+
+// TODO(seams): read boxes through the shared box reading and its refusal type once it has landed.
+std::optional<double> boxNumber(Desktop& desktop, const std::string& text, const char* caption) {
+    const num::FieldNumber field = num::readFieldNumber(text);
+    switch (field.kind) {
+    case num::FieldNumber::Kind::Number:
+        return field.value;
+    case num::FieldNumber::Kind::Empty:
+        return 0.0;
+    case num::FieldNumber::Kind::TextAfterNumber:
+        desktop.msgBox(std::string("Text after the number in \"") + caption +
+                           "\" (the decimal symbol is a point); correct the input.",
+                       vbExclamation);
+        return std::nullopt;
+    default:
+        desktop.msgBox(std::string("No number in \"") + caption + "\"; correct the input.",
+                       vbExclamation);
+        return std::nullopt;
+    }
+}
+
+std::string resultText(const std::optional<Single>& value) {
+    return value ? num::boxText(*value) : std::string();
+}
+
+Single roundedForDisplay(const std::optional<Single>& value) {
+    return value ? num::toSingle(num::roundDecimals(*value, 4)) : 0.0f;
+}
+
+// The readings lie one time step apart from loading on, as ds/dt and Asaoka's steps take them.
+bool stepsFromLoading(const std::vector<Single>& times, Single dt) {
+    double previous = 0.0;
+    for (Single t : times) {
+        if (!sameWithinOnePercent(t - previous, dt, dt)) {
+            return false;
+        }
+        previous = t;
+    }
+    return true;
+}
+
+void warnUnequalSteps(Desktop& desktop, const char* analysis, Single dt) {
+    desktop.msgBox(std::string("The times of the observations are not equally spaced (within "
+                               "1 %): ") +
+                       analysis +
+                       " takes them as steps of TObs(2) - TObs(1) = " + num::boxText(dt) + " days.",
+                   vbExclamation);
+}
+
+void drawPlot(GraphModel& graph, const char* title, const char* bottom, const char* left) {
+    graph.restoreDesign();
+    graph.setGraphTitle(title);
+    graph.setBottomTitle(bottom);
+    graph.setLeftTitle(left);
+}
+
+void drawRate(GraphModel& graph, const std::vector<Single>& times, const Rates& rates) {
+    graph.setNumPoints(static_cast<int>(rates.values.size()));
+    graph.setNumSets(1);
+    graph.setThisSet(1);
+    std::size_t missing = 0;
+    for (std::size_t i = 0; i < rates.values.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        if (missing < rates.missingRows.size() && rates.missingRows[missing] == row) {
+            ++missing;
+            continue;
+        }
+        graph.setThisPoint(row);
+        graph.setGraphData(rates.values[i]);
+        graph.setXPosData(times[i]);
+    }
+    graph.setDrawMode(2);
+}
+
+template <std::size_t N> void storeRates(SingleArray<N>& target, const Rates& rates) {
+    target.fill(0.0f);
+    for (std::size_t i = 0; i < rates.values.size(); ++i) {
+        target(static_cast<std::ptrdiff_t>(i) + 1) = rates.values[i];
+    }
+}
+
+} // namespace
+
+Form13::Form13(Application& app)
+    : WindowModel(app), Fg12(kMeasurementRows + 1, 3), Graph1(app.desktop()) {
+    Caption = "Observations";
+    Graph1.setWidth(7500);
+    Graph1.setHeight(5250);
+    Graph1.saveDesign();
+}
+
+void Form13::Form_Load() {
+    ObservationState& st = observed();
+    app().part<GeneralState>().ListMode = 1;
+    // The plate of the readings on show: a code from an earlier opening or an observation file
+    // must not give way to the default, or the readings are saved under another plate.
+    Text1 = num::isBlank(st.PlateCode) ? kDefaultPlate : st.PlateCode;
+    st.PlateCode = Text1;
+    Text2 = "0";
+    Text3 = "10";
+    st.TShift = 0.0f;
+    clearAsaokaBoxes();
+
+    prepareEditableTable(Fg12);
+    Fg12.setColWidth(0, 900);
+    Fg12.setColWidth(kTimeColumn, 1000);
+    Fg12.setColWidth(kSettlementColumn, 1100);
+    for (int i = 1; i <= kMeasurementRows; ++i) {
+        Fg12.setTextMatrix(i, kTimeColumn, st.TObs(i) == 0.0f ? "" : num::boxText(st.TObs(i)));
+        Fg12.setTextMatrix(i, kSettlementColumn,
+                           st.SObs(i) == 0.0f ? "" : num::boxText(st.SObs(i)));
+    }
+    Fg12.setTextMatrix(0, 0, "Number (-)");
+    storeMeasurements(st, Fg12, readMeasurementsQuietly(Fg12));
+    Fg12.setRow(kMeasurementRows);
+    Fg12.setCol(kSettlementColumn);
+}
+
+void Form13::clearAsaokaBoxes() {
+    Text4.clear();
+    Text5.clear();
+    Text6.clear();
+    Text7.clear();
+    MaskEdBox1.clear();
+    MaskEdBox2.clear();
+}
+
+std::optional<Measurements> Form13::readTable() {
+    auto reading = readMeasurements(Fg12);
+    if (auto* refusal = std::get_if<std::string>(&reading)) {
+        desktop().msgBox(*refusal, vbExclamation);
+        return std::nullopt;
+    }
+    return std::get<Measurements>(reading);
+}
+
+bool Form13::readObservations() {
+    std::optional<Measurements> readings = readTable();
+    if (!readings) {
+        return false;
+    }
+    ObservationState& st = observed();
+    storeMeasurements(st, Fg12, *readings);
+    if (st.NObs == 0.0f) {
+        desktop().msgBox("No Data available.", vbOKOnly, kProgramTitle);
+        return false;
+    }
+    warnOnColumnLength();
+    return true;
+}
+
+void Form13::warnOnColumnLength() {
+    const ObservationState& st = observed();
+    for (int i = 1; i <= kMeasurementRows; ++i) {
+        if (st.TObs(i) == 0.0f && st.TObs(i - 1) != 0.0f && st.NObs != static_cast<Single>(i - 1)) {
+            desktop().msgBox(" Rows Time and Settlements not the same lenght. ", vbExclamation);
+            return;
+        }
+    }
+}
+
+bool Form13::enoughForRates() {
+    if (observed().NObs < 2.0f) {
+        desktop().msgBox("The rate plots need at least two observations.", vbExclamation);
+        return false;
+    }
+    return true;
+}
+
+void Form13::comparePrediction(SingleArray<101> ConsolidationState::*series, bool shifted) {
+    if (!readObservations()) {
+        return;
+    }
+    ObservationState& st = observed();
+    if (shifted) {
+        const std::optional<double> shift =
+            boxNumber(desktop(), Text2, "Shift in days (Equivalent time surcharge):");
+        if (!shift) {
+            return;
+        }
+        st.TShift = num::toSingle(*shift);
+    }
+    Form14& graphs = windows().load<Form14>();
+    const ConsolidationState& consolidation = app().part<ConsolidationState>();
+    graphs.fill(consolidation.*series, consolidation.TPred, shifted ? st.TShift : 0.0f, st);
+    windows().show<Form14>();
+}
+
+void Form13::Command1_Click() {
+    comparePrediction(&ConsolidationState::SVertIL, true);
+}
+void Form13::Command2_Click() {
+    comparePrediction(&ConsolidationState::SHorIL, true);
+}
+void Form13::Command3_Click() {
+    comparePrediction(&ConsolidationState::SVertGL, false);
+}
+void Form13::Command4_Click() {
+    comparePrediction(&ConsolidationState::SHorGL, false);
+}
+
+void Form13::Command5_Click() {
+    if (!readObservations()) {
+        return;
+    }
+    ObservationState& st = observed();
+    const int n = static_cast<int>(st.NObs);
+    // Taken after the table is read: times edited since the last press count at once.
+    st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
+    AsaokaInput input;
+    input.times = observedRows(st.TObs, n);
+    input.settlements = observedRows(st.SObs, n);
+    input.dt = st.DtAsaoka;
+    // The drainage of the last consolidation or preload calculation.
+    const ConsolidationState& consolidation = app().part<ConsolidationState>();
+    input.drainPath = consolidation.DrainPath;
+    input.drainZone = consolidation.DrainZone;
+    input.fn = consolidation.Fn;
+    input.pi = app().part<GeneralState>().Pi;
+    const AsaokaResult r = asaokaAnalysis(input);
+    if (r.unequalSteps) {
+        warnUnequalSteps(desktop(), "the Asaoka analysis", st.DtAsaoka);
+    }
+
+    st.SumX = r.sumX;
+    st.SumX2 = r.sumX2;
+    st.SumXY = r.sumXY;
+    st.SumY = r.sumY;
+    st.SumY2 = r.sumY2;
+    // A result that cannot be found is 0 in the state, never the value of an earlier press.
+    st.Beta1 = roundedForDisplay(r.beta1);
+    st.Beta0 = roundedForDisplay(r.beta0);
+    st.SFinal = roundedForDisplay(r.sFinal);
+    st.Correlation = r.correlation.value_or(0.0f);
+    st.CvOverall = r.cvOverall.value_or(0.0f);
+    st.ChOverall = r.chOverall.value_or(0.0f);
+    st.SAsaokaFit.fill(0.0f);
+    for (int i = 1; i <= n; ++i) {
+        st.SAsaokaFit(i) = r.fit[static_cast<std::size_t>(i - 1)];
+    }
+
+    Text4 = r.beta0 ? num::boxText(st.Beta0) : "";
+    Text5 = r.beta1 ? num::boxText(st.Beta1) : "";
+    Text6 = resultText(r.correlation);
+    Text7 = r.sFinal ? num::boxText(st.SFinal) : "";
+    MaskEdBox1 = resultText(r.cvOverall);
+    MaskEdBox2 = resultText(r.chOverall);
+
+    GraphModel& graph = Graph1;
+    drawPlot(graph, "Asoaka Graph", "S(i-1) (m)", "S(i) (m)");
+    if (r.pairs > 0) {
+        const int first = r.fromLoading ? 1 : 2;
+        graph.setNumPoints(r.pairs);
+        graph.setNumSets(3);
+        for (int set = 1; set <= 3; ++set) {
+            graph.setThisSet(set);
+            if (set == 2) {
+                // The measured pairs are a scatter about the fitted line, not a curve.
+                graph.setProperty(63, 8);
+            }
+            if (set == 3 && !r.beta1) {
+                break;
+            }
+            for (int i = first; i <= n; ++i) {
+                const Single x = st.SObs(i - 1);
+                const Single y = set == 1 ? x : set == 2 ? st.SObs(i) : st.SAsaokaFit(i);
+                graph.setThisPoint(i - first + 1);
+                graph.setGraphData(y);
+                graph.setXPosData(x);
+            }
+        }
+    }
+    graph.setDrawMode(2);
+
+    if (!r.missing.empty()) {
+        std::string text;
+        for (const std::string& line : r.missing) {
+            text += (text.empty() ? "" : "\n") + line;
+        }
+        desktop().msgBox(text, vbExclamation);
+    }
+}
+
+void Form13::Command6_Click() {
+    if (!readObservations()) {
+        return;
+    }
+    ObservationState& st = observed();
+    st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
+    if (!enoughForRates()) {
+        return;
+    }
+    const int n = static_cast<int>(st.NObs);
+    const std::vector<Single> times = observedRows(st.TObs, n);
+    const Rates rates = settlementPerDay(observedRows(st.SObs, n), st.DtAsaoka);
+    storeRates(st.DsDt, rates);
+    if (st.DtAsaoka > 0.0f && !stepsFromLoading(times, st.DtAsaoka)) {
+        warnUnequalSteps(desktop(), "ds/dt", st.DtAsaoka);
+    }
+    drawPlot(Graph1, "dSettlement/dtime ", "Time (days)", "ds/dt (m/day)");
+    drawRate(Graph1, times, rates);
+    if (!rates.missingRows.empty()) {
+        desktop().msgBox("No ds/dt for rows " + rowList(rates.missingRows) +
+                             ": the time increment TObs(2) - TObs(1) is not above 0.",
+                         vbExclamation);
+    }
+}
+
+void Form13::Command7_Click() {
+    if (!readObservations()) {
+        return;
+    }
+    ObservationState& st = observed();
+    st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
+    if (!enoughForRates()) {
+        return;
+    }
+    const int n = static_cast<int>(st.NObs);
+    const std::vector<Single> times = observedRows(st.TObs, n);
+    const Rates rates = settlementPerDecade(times, observedRows(st.SObs, n));
+    storeRates(st.DsDlogt, rates);
+    drawPlot(Graph1, "dSettlement/log(ti/ti-1) ", "Time (days)", "ds/log(ti/ti-1) (m)");
+    drawRate(Graph1, times, rates);
+    if (!rates.missingRows.empty()) {
+        desktop().msgBox("No ds/log(ti/ti-1) for rows " + rowList(rates.missingRows) +
+                             ": a row and the next need two different times above 0.",
+                         vbExclamation);
+    }
+}
+
+void Form13::Command8_Click() {
+    if (!readObservations()) {
+        return;
+    }
+    ObservationState& st = observed();
+    st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
+    if (!enoughForRates()) {
+        return;
+    }
+    const int n = static_cast<int>(st.NObs);
+    const std::vector<Single> times = observedRows(st.TObs, n);
+    const Rates rates = settlementOverTime(times, observedRows(st.SObs, n));
+    storeRates(st.TSRatio, rates);
+    drawPlot(Graph1, "Settlement/Time ", "Time (days)", "s/t (m/day)");
+    drawRate(Graph1, times, rates);
+    if (!rates.missingRows.empty()) {
+        desktop().msgBox("No s/t for rows " + rowList(rates.missingRows) +
+                             ": the time is not above 0.",
+                         vbExclamation);
+    }
+}
+
+void Form13::Command9_Click() {
+    windows().unload(*this);
+}
+
+void Form13::Command10_Click() {
+    printGraphWindow(Graph1, kWideLandscapePrint);
+}
+
+void Form13::Command11_Click() {
+    copyGraphWindowImage(Graph1);
+}
+
+void Form13::Command12_Click() {
+    const std::optional<double> increment = boxNumber(desktop(), Text3, "Time increment [days]:");
+    if (!increment) {
+        return;
+    }
+    ObservationState& st = observed();
+    st.DtObs = num::toSingle(*increment);
+    for (int i = 1; i <= kMeasurementRows; ++i) {
+        st.TObs(i) = num::toSingle(i * static_cast<double>(st.DtObs));
+        Fg12.setTextMatrix(i, kTimeColumn, num::boxText(st.TObs(i)));
+    }
+}
+
+void Form13::Command13_Click() {
+    if (WindowModel* listing = windows().findByName(kListingWindow)) {
+        windows().unload(*listing);
+    }
+    windows().showByName(kListingWindow);
+}
+
+ObservationState& Form13::observed() {
+    return app().part<ObservationState>();
+}
+
+bool Form13::listingAvailable() const {
+    return windows().canShowByName(kListingWindow);
+}
+
+} // namespace korvex

@@ -1,0 +1,82 @@
+#pragma once
+
+// The observation window: the readings of one settlement plate, the Asaoka analysis and the rate
+// plots in its own graph, and the comparison with the predictions in Form14.
+
+#include "app/vb_types.h"
+#include "app/window_model.h"
+#include "ui/graph_model.h"
+#include "ui/grid.h"
+
+#include <optional>
+#include <string>
+
+namespace korvex {
+
+struct ConsolidationState;
+struct Measurements;
+struct ObservationState;
+
+// TODO(seams): describe the boxes in the window's field table once the seams have landed.
+class Form13 : public WindowModel {
+public:
+    static constexpr const char* kName = "Form13";
+
+    explicit Form13(Application& app);
+    std::string_view windowName() const override { return kName; }
+
+    void Form_Load() override;
+
+    // "No Drains IL", "Drains IL", "No Drains GL", "Drains GL": the readings against a prediction
+    // in Form14.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    // "Asoaka"
+    void Command5_Click();
+    // "ds/dt", "ds/log(ti/ti-1)", "t/s"
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    // "Exit"
+    void Command9_Click();
+    // "Print Graph", "Image to Clipboard"
+    void Command10_Click();
+    void Command11_Click();
+    // "Changing time increment"
+    void Command12_Click();
+    // "List"
+    void Command13_Click();
+
+    // The listing belongs to the report; "List" is enabled once it exists.
+    bool listingAvailable() const;
+    // The observation file commands of the "File (open - save - print)" menu come with the
+    // observation file; until then their items are disabled.
+    bool observationFileAvailable() const { return false; }
+
+    // "Code of Settlement Plate:", "Shift in days (Equivalent time surcharge):", "Time increment
+    // [days]:"
+    std::string Text1, Text2, Text3;
+    // The Asaoka results, read only: intercept, slope, correlation, final settlement, Cv and Ch.
+    std::string Text4, Text5, Text6, Text7, MaskEdBox1, MaskEdBox2;
+    Grid Fg12;
+    std::string TxtEdit;
+    GraphModel Graph1;
+
+private:
+    ObservationState& observed();
+    // The steps every analysis and comparison starts with: the table read into the shared state,
+    // a refusal for no readings, one warning for columns of different length. False when the
+    // button has to stop.
+    bool readObservations();
+    // Reads the table strictly; a refused cell is shown and nothing is stored.
+    std::optional<Measurements> readTable();
+    void warnOnColumnLength();
+    void comparePrediction(SingleArray<101> ConsolidationState::*series, bool shifted);
+    // The rate buttons draw a line through two observations at least.
+    bool enoughForRates();
+    void clearAsaokaBoxes();
+};
+
+} // namespace korvex

@@ -1,0 +1,30 @@
+#pragma once
+
+// Form14 compares the measured settlements of a plate with one settlement-time prediction of the
+// consolidation calculation.
+
+#include "app/vb_types.h"
+#include "ui/graph_window.h"
+
+namespace korvex {
+
+struct ObservationState;
+
+// TODO(seams): close on "consolidation results changed", "project replaced" and "observations
+// changed": the predictions or measurements drawn are then no longer those shown elsewhere.
+// Exit, Print (landscape, 15000 x 8500 twips) and Image to Clipboard are the graph window's.
+class Form14 : public GraphWindow {
+public:
+    static constexpr const char* kName = "Form14";
+    static constexpr int kPredictionRows = 20;
+
+    explicit Form14(Application& app);
+    std::string_view windowName() const override { return kName; }
+
+    // Draws the prediction at its 20 times, each moved by `shift` days, and the observations
+    // 1..NObs drawn downward.
+    void fill(const SingleArray<101>& predicted, const SingleArray<101>& times, Single shift,
+              const ObservationState& observed);
+};
+
+} // namespace korvex

@@ -1,0 +1,196 @@
+#include "observations/form13_observations_view.h"
+
+#include "app/qt_desktop.h"
+#include "observations/form13_observations.h"
+#include "ui/graph_view.h"
+#include "ui/grid_view.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidgetItem>
+#include <QVBoxLayout>
+
+namespace korvex::gui {
+
+namespace {
+
+struct Box {
+    const char* name;
+    const char* label;
+    std::string Form13::*text;
+};
+
+} // namespace
+
+Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), form_(model) {
+    auto* outer = new QVBoxLayout(this);
+
+    auto* menuBar = new QMenuBar(this);
+    menuBar->setNativeMenuBar(false);
+    outer->setMenuBar(menuBar);
+    QMenu* file = menuBar->addMenu(QStringLiteral("File (open - save - print)"));
+    file->setObjectName(QStringLiteral("filemnu"));
+    const char* items[][2] = {{"openmnu", "Open Observation file"},
+                              {"saveobmnu", "Save Observation file"},
+                              {"printobservmnu", "Print Observationdata"}};
+    for (const auto& item : items) {
+        if (!fileItems_.empty()) {
+            file->addSeparator();
+        }
+        QAction* action = file->addAction(QString::fromUtf8(item[1]));
+        action->setObjectName(QString::fromUtf8(item[0]));
+        fileItems_.push_back(action);
+    }
+
+    auto* inputs = new QHBoxLayout;
+    const Box inputBoxes[] = {
+        {"Text1", "Code of Settlement Plate:", &Form13::Text1},
+        {"Text2", "Shift in days (Equivalent time surcharge):", &Form13::Text2},
+        {"Text3", "Time increment [days]:", &Form13::Text3},
+    };
+    for (const Box& b : inputBoxes) {
+        auto* label = new QLabel(QString::fromUtf8(b.label), this);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromUtf8(b.name));
+        edit->setFixedWidth(90);
+        label->setBuddy(edit);
+        fields_.add(b.name, edit, &(form_.*(b.text)));
+        inputs->addWidget(label);
+        inputs->addWidget(edit);
+        inputs->addSpacing(12);
+    }
+    inputs->addWidget(makeButton("Changing time increment", form_, &Form13::Command12_Click));
+    inputs->addStretch(1);
+    outer->addLayout(inputs);
+
+    auto* body = new QHBoxLayout;
+    outer->addLayout(body, 1);
+
+    auto* frame1 = new QGroupBox(QStringLiteral("Measurements"), this);
+    auto* tableLayout = new QVBoxLayout(frame1);
+    table_ = new GridView(form_.Fg12, form_.TxtEdit, host.app().desktop(), frame1);
+    tableLayout->addWidget(table_);
+    body->addWidget(frame1);
+
+    auto* right = new QVBoxLayout;
+    body->addLayout(right, 1);
+    auto* frame4 = new QGroupBox(QStringLiteral("Graph Observations "), this);
+    auto* graphLayout = new QVBoxLayout(frame4);
+    graph_ = new GraphView(form_.Graph1, frame4);
+    graphLayout->addWidget(graph_, 1);
+    auto* graphButtons = new QHBoxLayout;
+    graphButtons->addStretch(1);
+    graphButtons->addWidget(makeButton("Print Graph", form_, &Form13::Command10_Click));
+    graphButtons->addWidget(makeButton("Image to Clipboard", form_, &Form13::Command11_Click));
+    graphLayout->addLayout(graphButtons);
+    right->addWidget(frame4, 1);
+
+    // The results of the last "Asoaka", two to a column; the user reads them, never types them.
+    auto* results = new QGridLayout;
+    const Box resultBoxes[] = {
+        {"Text4", "Intercept (m) :", &Form13::Text4},
+        {"Text5", "Slope (Beta1) (-) :", &Form13::Text5},
+        {"Text6", "Correlation [-]:", &Form13::Text6},
+        {"Text7", "Final settlement (m) :", &Form13::Text7},
+        {"MaskEdBox1", "Cv- Overall [m2/s] :", &Form13::MaskEdBox1},
+        {"MaskEdBox2", "Ch - Overall [m2/s] :", &Form13::MaskEdBox2},
+    };
+    int index = 0;
+    for (const Box& b : resultBoxes) {
+        auto* label = new QLabel(QString::fromUtf8(b.label), this);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromUtf8(b.name));
+        edit->setReadOnly(true);
+        edit->setFixedWidth(100);
+        label->setBuddy(edit);
+        fields_.add(b.name, edit, &(form_.*(b.text)), false);
+        const int column = index / 2;
+        results->addWidget(label, index % 2, column * 2);
+        results->addWidget(edit, index % 2, column * 2 + 1);
+        ++index;
+    }
+    results->setHorizontalSpacing(8);
+    results->setColumnMinimumWidth(2, 20);
+    results->setColumnMinimumWidth(4, 20);
+    right->addLayout(results);
+
+    auto* frames = new QHBoxLayout;
+    struct Frame {
+        const char* caption;
+        const char* buttons[4];
+        void (Form13::*handlers[4])();
+    };
+    const Frame buttonFrames[] = {
+        {"Graphs Prediction and Observations",
+         {"No Drains IL", "Drains IL", "No Drains GL", "Drains GL"},
+         {&Form13::Command1_Click, &Form13::Command2_Click, &Form13::Command3_Click,
+          &Form13::Command4_Click}},
+        {"Special Plots Observations",
+         {"Asoaka", "ds/dt", "ds/log(ti/ti-1)", "t/s"},
+         {&Form13::Command5_Click, &Form13::Command6_Click, &Form13::Command7_Click,
+          &Form13::Command8_Click}},
+    };
+    for (const Frame& f : buttonFrames) {
+        auto* frame = new QGroupBox(QString::fromUtf8(f.caption), this);
+        auto* layout = new QGridLayout(frame);
+        for (int k = 0; k < 4; ++k) {
+            layout->addWidget(makeButton(f.buttons[k], form_, f.handlers[k]), k / 2, k % 2);
+        }
+        frames->addWidget(frame);
+    }
+    auto* actions = new QVBoxLayout;
+    actions->addStretch(1);
+    list_ = makeButton("List", form_, &Form13::Command13_Click);
+    actions->addWidget(list_);
+    actions->addWidget(makeButton("Exit", form_, &Form13::Command9_Click));
+    frames->addLayout(actions);
+    right->addLayout(frames);
+
+    resize(1120, 700);
+}
+
+Form13View::~Form13View() = default;
+
+void Form13View::refreshFromModel() {
+    setWindowTitle(qs(form_.Caption));
+    fields_.refresh();
+    table_->refreshFromModel();
+    // The layout's column widths were made for a smaller font: no heading is cut off here.
+    const QFontMetrics heading = table_->horizontalHeader()->fontMetrics();
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        const QTableWidgetItem* item = table_->horizontalHeaderItem(c);
+        const int needed = item ? heading.horizontalAdvance(item->text()) + 14 : 0;
+        if (table_->columnWidth(c) < needed) {
+            table_->setColumnWidth(c, needed);
+        }
+    }
+    table_->setMinimumWidth(table_->sizeHint().width());
+    graph_->refreshFromModel();
+    list_->setEnabled(form_.listingAvailable());
+    for (QAction* item : fileItems_) {
+        item->setEnabled(form_.observationFileAvailable());
+    }
+}
+
+void Form13View::commitEdits() {
+    fields_.commit();
+    table_->commitPendingEdit();
+}
+
+QLineEdit* Form13View::box(const std::string& name) const {
+    return fields_.find(name);
+}
+
+QPushButton* Form13View::button(const std::string& caption) const {
+    return findButton(caption);
+}
+
+} // namespace korvex::gui
