@@ -9,6 +9,8 @@
 #include "consolidation/form5_consolidation_results.h"
 #include "consolidation/form6_settlement_time_graph.h"
 #include "consolidation/form7_settlement_time_list.h"
+#include "observations/form13_observations.h"
+#include "observations/form14_observation_graph.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form1_settlement_input.h"
@@ -37,6 +39,9 @@ void registerWindowModels(WindowRegistry& windows) {
     windows.registerModel<Form6>();
     windows.registerModel<Form7>();
     windows.registerModel<Form15>();
+
+    windows.registerModel<Form13>();
+    windows.registerModel<Form14>();
 }
 
 void installFileCommands(frmMain& /*mainWindow*/) {

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/general_state.h"
+#include "app/input_reading.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_state.h"
 #include "observations/asaoka_analysis.h"
@@ -20,22 +21,12 @@ namespace {
 constexpr const char* kDefaultPlate = "BH1plate";
 constexpr const char* kListingWindow = "Form18";
 
-// TODO(seams): read boxes through the shared box reading and its refusal type once it has landed.
+// The number in a box, or nothing when the box is refused; the refusal has been shown then.
 std::optional<double> boxNumber(Desktop& desktop, const std::string& text, const char* caption) {
-    const num::FieldNumber field = num::readFieldNumber(text);
-    switch (field.kind) {
-    case num::FieldNumber::Kind::Number:
-        return field.value;
-    case num::FieldNumber::Kind::Empty:
-        return 0.0;
-    case num::FieldNumber::Kind::TextAfterNumber:
-        desktop.msgBox(std::string("Text after the number in \"") + caption +
-                           "\" (the decimal symbol is a point); correct the input.",
-                       vbExclamation);
-        return std::nullopt;
-    default:
-        desktop.msgBox(std::string("No number in \"") + caption + "\"; correct the input.",
-                       vbExclamation);
+    try {
+        return readBox(text, caption);
+    } catch (const InputRefusal& refusal) {
+        desktop.msgBox(refusal.what(), refusal.style());
         return std::nullopt;
     }
 }

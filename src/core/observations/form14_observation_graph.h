@@ -10,8 +10,6 @@ namespace korvex {
 
 struct ObservationState;
 
-// TODO(seams): close on "consolidation results changed", "project replaced" and "observations
-// changed": the predictions or measurements drawn are then no longer those shown elsewhere.
 // Exit, Print (landscape, 15000 x 8500 twips) and Image to Clipboard are the graph window's.
 class Form14 : public GraphWindow {
 public:
@@ -20,6 +18,13 @@ public:
 
     explicit Form14(Application& app);
     std::string_view windowName() const override { return kName; }
+
+    // The graph is filled only by a button of the observation window: when the prediction or the
+    // readings it drew change, it closes rather than show them beside the new ones.
+    WindowReaction reactionTo(ResultsEvent event) const override {
+        return event == ResultsEvent::PreloadResultsChanged ? WindowReaction::Keep
+                                                            : WindowReaction::Close;
+    }
 
     // Draws the prediction at its 20 times, each moved by `shift` days, and the observations
     // 1..NObs drawn downward.

@@ -114,10 +114,10 @@ TEST(MainWindowMenus, ItemsWithoutTheirWindowAreDisabled) {
     frmMain& main = t.windows().load<frmMain>();
     EXPECT_TRUE(main.isEnabled("MnuBjerrum"));
     EXPECT_FALSE(main.isEnabled("MnuInputConsol"));
-    // No listing, observation window or project file in this build.
+    // No listing or project file in this build.
     EXPECT_FALSE(main.isEnabled("mnulistfile"));
     EXPECT_FALSE(main.isEnabled("New"));
-    EXPECT_FALSE(main.isEnabled("MnuObservation"));
+    EXPECT_TRUE(main.isEnabled("MnuObservation"));
     EXPECT_FALSE(main.isEnabled("mnuFileSave"));
     main.FileSaveCommand = [] {};
     EXPECT_TRUE(main.isEnabled("Save"));

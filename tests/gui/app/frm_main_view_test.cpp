@@ -68,10 +68,10 @@ TEST(MainWindowView, StartAcceptOpensTheMainWindowWithMenusToolbarStatusBarScree
     EXPECT_EQ(captionsOf(toolbar->actions()), (QStringList{"New", "Open", "Save", "Print"}));
     EXPECT_TRUE(main->findChild<QStatusBar*>("sbStatusBar")->isVisible());
 
-    // No listing, project file or observation window in this build: their items are disabled.
+    // No listing or project file in this build: their items are disabled.
     EXPECT_FALSE(main->action("mnulistfile")->isEnabled());
     EXPECT_FALSE(main->action("tb:Save")->isEnabled());
-    EXPECT_FALSE(main->action("MnuObservation")->isEnabled());
+    EXPECT_TRUE(main->action("MnuObservation")->isEnabled());
     EXPECT_TRUE(main->action("mnuHelpAbout")->isEnabled());
     test::saveScreenshot(main, "main-window");
 
