@@ -5,36 +5,31 @@
 #include "settlement/fill_iteration.h"
 #include "settlement/stress_paths.h"
 
-#include <cmath>
-
 namespace korvex {
 
 using num::toSingle;
 
 namespace {
 
-constexpr int kCases = 15;
-constexpr int kIteratedCases = 2;
-constexpr double kExtraFillIncrement = 1.0;
-
-void intersectCases(Module1& st, const StressPath* paths, double log10Time,
+void intersectCases(Module1& st, const StressPath* paths, int cases, double log10Time,
                     const IterationArrays& arrays, const LayerSettlementArrays& layers) {
-    intersectPaths(paths, kIteratedCases, arrays, [&](int k, double load) {
+    intersectPaths(paths, cases, arrays, [&](int k, double load) {
         return settleLayersAt(st, layers, k, load, log10Time, false);
     });
 }
 
 } // namespace
 
-void computeExtraFillCases(Module1& st, bool submergence) {
+void computeExtraFillCases(Module1& st, const ExtraFillCaseSettings& settings) {
+    constexpr int kCases = kExtraFillCases;
     StressPath paths[kCases + 1];
     for (int k = 1; k <= kCases; ++k) {
-        st.ExtraFill(k) = toSingle((k - 1) * kExtraFillIncrement);
+        st.ExtraFill(k) = toSingle((k - 1) * settings.increment);
         st.FillPlusPreload(k) = toSingle(static_cast<double>(st.FillThickness) + st.ExtraFill(k));
         paths[k] = buildStressPath(st, st.FillPlusPreload(k));
         st.SubmergedFillPre(k) = paths[k].submerged;
-        if (!submergence) {
-            switchOffSubmergence(paths[k], PathKind::FillStep);
+        if (!settings.submergence) {
+            switchOffSubmergence(paths[k], settings.switchedOffAs);
         }
     }
     storePathsAndLines(st, paths, kCases);
@@ -43,17 +38,15 @@ void computeExtraFillCases(Module1& st, bool submergence) {
         st.LoadPre10000(k) = 0.0f;
     }
 
-    intersectCases(st, paths, 1.0,
+    intersectCases(st, paths, settings.iteratedCases, 1.0,
                    {st.TrialLoadPre10, st.LoadPrevPre10, st.SettlementPre10, st.LoadPre10},
                    {nullptr, st.LogVirginPre10, st.LogRecompPre10, st.SVirginPre10, st.SRecompPre10,
                     st.SLayerPre10, st.SSecPre10, st.SSumPre10});
     intersectCases(
-        st, paths, 4.0,
+        st, paths, settings.iteratedCases, 4.0,
         {st.TrialLoadPre10000, st.LoadPrevPre10000, st.SettlementPre10000, st.LoadPre10000},
         {nullptr, st.LogVirginPre10000, st.LogRecompPre10000, st.SVirginPre10000,
          st.SRecompPre10000, st.SLayerPre10000, st.SSecPre10000, st.SSumPre10000});
-    st.S10Cons = toSingle(std::fabs(st.SSumPre10(1)));
-    st.S10000Cons = toSingle(std::fabs(st.SSumPre10000(1)));
 }
 
 } // namespace korvex

@@ -86,7 +86,10 @@ bool runStages(Module1& st, Form1& form, Desktop& desktop) {
     computeLayerCoefficients(st);
     computeLoadStepSettlements(st);
     const bool found = computeFillThickness(st, submergence);
-    computeExtraFillCases(st, submergence);
+    computeExtraFillCases(st, {1.0, 2, submergence, PathKind::FillStep});
+    // The settlements of the calculated fill alone (case 1), handed to the consolidation window.
+    st.S10Cons = num::toSingle(std::fabs(st.SSumPre10(1)));
+    st.S10000Cons = num::toSingle(std::fabs(st.SSumPre10000(1)));
     // The result window draws the fill-step paths, which the extra-fill cases overwrote.
     storeFillStepPaths(st, submergence);
     // Inputs near the limits of a Single (levels or constants of 1E+30) can still overflow
@@ -95,6 +98,8 @@ bool runStages(Module1& st, Form1& form, Desktop& desktop) {
         stopCalculation("Calculation not possible;input values out of range.");
     }
     st.SettlementCalculated = 1;
+    st.SettlementMethod = st.Method;
+    st.SettlementSubmergence = submergence ? 1 : 0;
     return found;
 }
 
