@@ -30,6 +30,12 @@ Form10::Form10(Application& app)
     : WindowModel(app), Fg8(kLayerRows + 1, 3), FgX8(kLayerRows + 1, 2), Fg9(kResultRows + 1, 4),
       Graph1(app.desktop()) {
     Caption = "Calculation of preload";
+    // Wide enough for a Single's seven digits with its sign.
+    for (int c = 0; c < 4; ++c) {
+        Fg9.setColWidth(c, 1350);
+    }
+    Fg8.setColWidth(1, 1100);
+    Fg8.setColWidth(2, 1100);
     Fg9.setTextMatrix(0, 0, "Extra Fill(m)");
     Fg9.setTextMatrix(0, 1, "Fill Height(m)");
     Fg9.setTextMatrix(0, 2, "S10(m)");

@@ -51,5 +51,6 @@ void registerAppViews(GuiHost& host);
 void registerUiViews(GuiHost& host);
 void registerSettlementViews(GuiHost& host);
 void registerConsolidationViews(GuiHost& host);
+void registerPreloadViews(GuiHost& host);
 
 } // namespace korvex::gui
