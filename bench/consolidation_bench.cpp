@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/module1.h"
 #include "consolidation/form4_consolidation_input.h"
 
 #include "silent_desktop.h"

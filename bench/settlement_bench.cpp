@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/desktop.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/settlement_calculation.h"

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/desktop.h"
-#include "app/module1.h"
 #include "app/window_registry.h"
 
 #include <memory>
 #include <string>
 
 namespace korvex {
+
+struct Module1;
 
 // The program's title: the caption of untitled message boxes and the settings' application name.
 inline constexpr const char* kProgramTitle = "KORVEX";
@@ -19,6 +20,9 @@ public:
     ~Application();
 
     Module1& state() { return *state_; }
+    // One part of the state (GeneralState, SettlementInput, ...), for a window that needs no more
+    // and so need not be rebuilt when another part changes.
+    template <class Part> Part& part();
     Desktop& desktop() { return desktop_; }
     WindowRegistry& windows() { return windows_; }
     const WindowRegistry& windows() const { return windows_; }

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/frm_about.h"
+#include "app/general_state.h"
 #include "app/number_text.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "settlement/form1_settlement_input.h"
@@ -54,11 +55,11 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::mnuInputSett_Click() {
-    state().Method = 0;
+    app().part<GeneralState>().Method = 0;
 }
 
 void frmMain::chooseMethod(Integer method) {
-    if (state().Method == 0) {
+    if (app().part<GeneralState>().Method == 0) {
         // A method chosen afresh reopens the input window, so its table takes the new columns.
         for (const char* name : {"Form1", "Form18"}) {
             if (WindowModel* window = windows().findByName(name)) {
@@ -66,8 +67,8 @@ void frmMain::chooseMethod(Integer method) {
             }
         }
     }
-    state().Method = method;
-    state().ListMode = 0;
+    app().part<GeneralState>().Method = method;
+    app().part<GeneralState>().ListMode = 0;
     windows().show<Form1>();
 }
 
@@ -87,7 +88,7 @@ void frmMain::MnuObservation_Click() {
 }
 
 void frmMain::mnulistfile_Click() {
-    if (state().Method == 0) {
+    if (app().part<GeneralState>().Method == 0) {
         desktop().msgBox(kNoFile, vbOKOnly, kMessageCaption);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/frm_main.h"
+#include "app/module1.h"
 
 #include <string>
 

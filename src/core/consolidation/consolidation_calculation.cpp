@@ -1,6 +1,7 @@
 #include "consolidation/consolidation_calculation.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
 #include "consolidation/consolidation_inputs.h"
@@ -40,7 +41,7 @@ void storeInputs(Module1& st, const ConsolidationInputs& in) {
     st.DrainPath = in.drainagePath;
 }
 
-void storeDrainDesign(Module1& st, const DrainZoneSolution& zone) {
+void storeDrainDesign(ConsolidationState& st, const DrainZoneSolution& zone) {
     st.DrainZone = zone.drainZone;
     st.SpacingTri = toSingle(st.DrainZone / 1.05);
     st.SpacingSq = toSingle(st.DrainZone / 1.128);
@@ -51,7 +52,7 @@ void storeDrainDesign(Module1& st, const DrainZoneSolution& zone) {
     st.Fn = toSingle(barronFn(zone.lastRatio));
 }
 
-void storeConsolidationTimes(Module1& st) {
+void storeConsolidationTimes(ConsolidationState& st) {
     st.TimeFactorHor = st.TimeFactor;
     st.TconsVert = consolidationTimeDays(st.DrainPath, st.TimeFactor, st.CvAvg);
     st.TconsHor = consolidationTimeDays(st.DrainZone, st.TimeFactorHor, st.ChAvg);
@@ -63,7 +64,7 @@ Single rounded(Single value, int decimals) {
 
 // The shown results in the order the later readers rely on; everything computed before used the
 // unrounded values.
-void roundShownResults(Module1& st) {
+void roundShownResults(ConsolidationState& st) {
     st.SPrimary = rounded(st.SPrimary, 3);
     st.TconsVert = rounded(st.TconsVert, 1);
     st.TconsHor = rounded(st.TconsHor, 1);
@@ -101,7 +102,7 @@ template <std::size_t N> bool rowsFinite(const SingleArray<N>& values, int lastR
     return true;
 }
 
-bool resultsAreFinite(const Module1& st) {
+bool resultsAreFinite(const ConsolidationState& st) {
     const Single scalars[] = {st.DrainZone,   st.Fn,          st.SpacingTri, st.SpacingSq,
                               st.DrainsPerM2, st.DrainsTotal, st.TconsVert,  st.TconsHor,
                               st.SPrimary,    st.SPrimVert,   st.SPrimHor,   st.DiffS10000S10,
@@ -175,11 +176,11 @@ bool calculateConsolidation(Application& app, Form4& form) {
             vbExclamation);
     }
 
-    const ConsolidationDegrees degrees = ConsolidationDegrees::fromState(st);
-    computePeriodSettlements(st, degrees, inputs->periodSeconds);
+    const ConsolidationDegrees degrees = ConsolidationDegrees::fromState(st, st);
+    computePeriodSettlements(st, st, degrees, inputs->periodSeconds);
     computeInstantDegrees(st, degrees);
     storeConsolidationTimes(st);
-    computePrimarySettlements(st, secondaryFromTimeFactor);
+    computePrimarySettlements(st, st, secondaryFromTimeFactor);
     computeGradualDegrees(st, degrees);
     computeSettlementSeries(st, secondaryFromTimeFactor);
     computeRestSettlementTimes(st, degrees, secondaryFromTimeFactor);

@@ -1,6 +1,7 @@
 #include "consolidation/consolidation_degrees.h"
 
-#include "app/module1.h"
+#include "app/general_state.h"
+#include "consolidation/consolidation_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,7 +29,8 @@ double clampDegree(double u) {
 
 } // namespace
 
-ConsolidationDegrees ConsolidationDegrees::fromState(const Module1& state) {
+ConsolidationDegrees ConsolidationDegrees::fromState(const GeneralState& general,
+                                                     const ConsolidationState& state) {
     ConsolidationDegrees d;
     d.ch = state.ChAvg;
     d.cv = state.CvAvg;
@@ -36,7 +38,7 @@ ConsolidationDegrees ConsolidationDegrees::fromState(const Module1& state) {
     d.fn = state.Fn;
     d.drainPath = state.DrainPath;
     d.constructionDays = state.ConstructionTime;
-    d.pi = state.Pi;
+    d.pi = general.Pi;
     return d;
 }
 

@@ -8,14 +8,16 @@
 
 namespace korvex {
 
-struct Module1;
+struct ConsolidationState;
+struct GeneralState;
 
 inline constexpr double kSecondsPerDay = 24.0 * 3600.0;
 
 class ConsolidationDegrees {
 public:
     // Reads ChAvg, CvAvg, DrainZone, Fn, DrainPath, ConstructionTime and Pi as they are stored.
-    static ConsolidationDegrees fromState(const Module1& state);
+    static ConsolidationDegrees fromState(const GeneralState& general,
+                                          const ConsolidationState& state);
 
     double horizontalTimeFactor(double days) const;
     double verticalTimeFactor(double days) const;

@@ -1,9 +1,9 @@
 #include "consolidation/consolidation_inputs.h"
 
 #include "app/desktop.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
+#include "consolidation/consolidation_state.h"
 #include "consolidation/form4_consolidation_input.h"
 
 #include <cmath>
@@ -55,8 +55,8 @@ Single consolidationTimeDays(Single path, Single timeFactor, Single coefficient)
                          (static_cast<double>(coefficient) * kSecondsPerDay));
 }
 
-std::optional<ConsolidationInputs> readConsolidationInputs(const Form4& form, const Module1& state,
-                                                           Desktop& desktop) {
+std::optional<ConsolidationInputs>
+readConsolidationInputs(const Form4& form, const ConsolidationState& state, Desktop& desktop) {
     ConsolidationInputs in;
     in.DegreeCons = boxValue(form.Text1);
     in.ConsolidationPeriod = boxValue(form.Text2);

@@ -12,7 +12,7 @@ namespace korvex {
 
 class Desktop;
 class Form4;
-struct Module1;
+struct ConsolidationState;
 
 struct ConsolidationInputs {
     Single DegreeCons = 0, ConsolidationPeriod = 0, DrainDiameter = 0, RestSettlement = 0;
@@ -33,8 +33,8 @@ inline constexpr const char* kUnknownThicknessMessage =
 // Reads and checks every input (the boxes, the prediction times of the state) and solves the drain
 // zone. On the first input that would make a step impossible it shows a message naming the box and
 // returns nothing; the state is not touched either way.
-std::optional<ConsolidationInputs> readConsolidationInputs(const Form4& form, const Module1& state,
-                                                           Desktop& desktop);
+std::optional<ConsolidationInputs>
+readConsolidationInputs(const Form4& form, const ConsolidationState& state, Desktop& desktop);
 
 // Days for a flow to reach the time factor over a path (drainage path or drain zone), m.
 Single consolidationTimeDays(Single path, Single timeFactor, Single coefficient);

@@ -1,6 +1,7 @@
 #include "consolidation/form4_consolidation_input.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_calculation.h"
 #include "consolidation/equivalent_cv.h"

@@ -1,7 +1,9 @@
 #include "consolidation/form5_consolidation_results.h"
 
 #include "app/application.h"
+#include "app/general_state.h"
 #include "app/number_text.h"
+#include "consolidation/consolidation_state.h"
 #include "consolidation/form15_drains_no_drains_graph.h"
 #include "consolidation/form6_settlement_time_graph.h"
 #include "consolidation/form7_settlement_time_list.h"
@@ -17,7 +19,7 @@ Form5::Form5(Application& app) : WindowModel(app) {
 }
 
 void Form5::Form_Load() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     Text1 = num::boxText(st.DrainZone);
     Text2 = num::boxText(st.SpacingTri);
     Text3 = num::boxText(st.SpacingSq);
@@ -39,8 +41,8 @@ void Form5::Form_Load() {
 
 void Form5::fillFromState() {
     Form_Load();
-    Text18 = num::boxText(state().Discharge);
-    Text19 = num::boxText(state().DischargeYear);
+    Text18 = num::boxText(app().part<ConsolidationState>().Discharge);
+    Text19 = num::boxText(app().part<ConsolidationState>().DischargeYear);
 }
 
 void Form5::Command1_Click() {
@@ -141,7 +143,7 @@ void showForm6(WindowRegistry& windows, GraphModel& graph, const std::vector<Ser
 }
 
 // The primary settlement at once, plus creep.
-Series withoutConsolidation(const Module1& st) {
+Series withoutConsolidation(const ConsolidationState& st) {
     const Single primary = st.SPrimary;
     return {[&st, primary](int i) { return st.SSecondary(i) - primary; }, rows(st.TPred)};
 }
@@ -149,7 +151,7 @@ Series withoutConsolidation(const Module1& st) {
 } // namespace
 
 void Form5::Command3_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     graph.setGraphTitle("Settlement vs Time");
     graph.setNumSets(3);
@@ -160,7 +162,7 @@ void Form5::Command3_Click() {
 }
 
 void Form5::Command4_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     graph.setGraphTitle(spacingTitle("Settlement vs Time", st.SpacingTri));
     graph.setNumSets(3);
@@ -171,7 +173,7 @@ void Form5::Command4_Click() {
 }
 
 void Form5::Command5_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     graph.setGraphTitle(spacingTitle("Settlement vs Time", st.SpacingTri));
     graph.setNumSets(3);
@@ -182,7 +184,7 @@ void Form5::Command5_Click() {
 }
 
 void Form5::Command6_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     graph.setGraphTitle("Difference vs Time");
     graph.setLeftTitle("Settlement in mm");
@@ -192,7 +194,7 @@ void Form5::Command6_Click() {
 }
 
 void Form5::Command7_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     graph.setGraphTitle("Settlement vs Time");
     graph.setNumSets(3);
@@ -204,7 +206,7 @@ void Form5::Command7_Click() {
 }
 
 void Form5::Command8_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     graph.setGraphTitle(spacingTitle("Settlement vs Time", st.SpacingTri));
     graph.setNumSets(3);
@@ -216,21 +218,21 @@ void Form5::Command8_Click() {
 }
 
 void Form5::Command9_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     prepareSingleSeriesGraph(graph, "Settlement vs Time");
     showForm6(windows(), graph, {{rows(st.SSecondary), rows(st.TPred)}});
 }
 
 void Form5::Command10_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     prepareSingleSeriesGraph(graph, "Difference vs Time");
     showForm6(windows(), graph, {{rows(st.RatioSecPrim), rows(st.TPred)}});
 }
 
 void Form5::Command11_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     prepareRestSettlementGraph(graph, "Necessary time for rest settlement");
     showForm6(
@@ -239,7 +241,7 @@ void Form5::Command11_Click() {
 }
 
 void Form5::Command12_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = form6Graph(windows());
     prepareRestSettlementGraph(graph,
                                spacingTitle("Necessary time for rest settlement", st.SpacingTri));
@@ -249,7 +251,7 @@ void Form5::Command12_Click() {
 }
 
 void Form5::Command13_Click() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     GraphModel& graph = freshGraph(windows().load<Form15>().Graph1);
     // Rows 1 to 16: 10 to 10 000 days.
     graph.setNumPoints(16);
@@ -268,7 +270,7 @@ void Form5::Command14_Click() {
 }
 
 void Form5::Command15_Click() {
-    state().ListMode = 0;
+    app().part<GeneralState>().ListMode = 0;
     windows().showByName("Form18");
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
+#include "consolidation/consolidation_state.h"
 
 namespace korvex {
 
@@ -10,7 +11,7 @@ Form7::Form7(Application& app) : WindowModel(app), Fg5(21, 8, 1350) {
 }
 
 void Form7::Form_Load() {
-    const Module1& st = state();
+    const ConsolidationState& st = app().part<ConsolidationState>();
     struct Column {
         const char* header;
         const SingleArray<101>* wide;

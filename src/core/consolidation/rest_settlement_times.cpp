@@ -1,8 +1,8 @@
 #include "consolidation/rest_settlement_times.h"
 
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
+#include "consolidation/consolidation_state.h"
 #include "consolidation/settlement_time_series.h"
 
 namespace korvex {
@@ -59,7 +59,7 @@ RestTimeSearch searchRestTime(const std::function<double(double days)>& settleme
     return {static_cast<Single>(t), static_cast<Single>(kStepsDays[kLevels - 1] / 10.0)};
 }
 
-void computeRestSettlementTimes(Module1& st, const ConsolidationDegrees& degrees,
+void computeRestSettlementTimes(ConsolidationState& st, const ConsolidationDegrees& degrees,
                                 bool secondaryFromTimeFactor) {
     const double creep = creepPerLogCycle(st);
     const CreepStart horizontalStart{secondaryFromTimeFactor ? st.TconsHor : 1.0,

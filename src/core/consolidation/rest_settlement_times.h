@@ -10,7 +10,7 @@
 
 namespace korvex {
 
-struct Module1;
+struct ConsolidationState;
 class ConsolidationDegrees;
 
 // A curve whose rest settlement has not fallen to the target by this time never will in any
@@ -34,7 +34,7 @@ RestTimeSearch searchRestTime(const std::function<double(double days)>& settleme
 
 // The rest-settlement steps (RestSett, RestSettGL, in mm afterwards) and the four searches
 // (TimeRestHor, TimeRestVert, TimeRestHorGL, TimeRestVertGL with their steps).
-void computeRestSettlementTimes(Module1& state, const ConsolidationDegrees& degrees,
+void computeRestSettlementTimes(ConsolidationState& state, const ConsolidationDegrees& degrees,
                                 bool secondaryFromTimeFactor);
 
 } // namespace korvex

@@ -1,8 +1,9 @@
 #include "consolidation/settlement_time_series.h"
 
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
+#include "consolidation/consolidation_state.h"
+#include "settlement/settlement_results_state.h"
 
 #include <cmath>
 
@@ -18,25 +19,26 @@ double curveSettlement(double creep, const CreepStart& start, double days, doubl
     return -(creep * std::log10(days / start.days) + primary * degree);
 }
 
-double creepPerLogCycle(const Module1& state) {
+double creepPerLogCycle(const ConsolidationState& state) {
     return static_cast<double>(state.DiffS10000S10) / 3.0;
 }
 
-void computePeriodSettlements(Module1& st, const ConsolidationDegrees& degrees,
-                              Single periodSeconds) {
+void computePeriodSettlements(const SettlementResults& settlement, ConsolidationState& st,
+                              const ConsolidationDegrees& degrees, Single periodSeconds) {
     double periodDays = static_cast<double>(periodSeconds) / kSecondsPerDay;
     double uh = 1.0 - static_cast<double>(degrees.radialRemainderInstant(periodDays));
     double uv = 1.0 - static_cast<double>(degrees.verticalRemainderInstant(periodDays));
     // The settlement after 1 day on the straight line through both settlements against log time.
-    st.SPrimary = toSingle(st.S10Cons - (static_cast<double>(st.S10000Cons) - st.S10Cons) / 3.0);
-    st.DiffS10000S10 = toSingle(static_cast<double>(st.S10000Cons) - st.S10Cons);
+    st.SPrimary = toSingle(settlement.S10Cons -
+                           (static_cast<double>(settlement.S10000Cons) - settlement.S10Cons) / 3.0);
+    st.DiffS10000S10 = toSingle(static_cast<double>(settlement.S10000Cons) - settlement.S10Cons);
     double creep = creepPerLogCycle(st);
     double creepAtPeriod = creep * std::log10(static_cast<double>(st.ConsolidationPeriod));
-    st.DiffSHor = toSingle(st.S10000Cons - (st.SPrimary * uh + creepAtPeriod));
-    st.DiffSVert = toSingle(st.S10000Cons - (st.SPrimary * uv + creepAtPeriod));
+    st.DiffSHor = toSingle(settlement.S10000Cons - (st.SPrimary * uh + creepAtPeriod));
+    st.DiffSVert = toSingle(settlement.S10000Cons - (st.SPrimary * uv + creepAtPeriod));
 }
 
-void computeInstantDegrees(Module1& st, const ConsolidationDegrees& degrees) {
+void computeInstantDegrees(ConsolidationState& st, const ConsolidationDegrees& degrees) {
     for (int i = 1; i <= kPredictionRows; ++i) {
         st.OneMinusUHorIL(i) = degrees.radialRemainderInstant(st.TPred(i));
         st.UHorIL(i) = 1.0f - st.OneMinusUHorIL(i);
@@ -50,12 +52,14 @@ void computeInstantDegrees(Module1& st, const ConsolidationDegrees& degrees) {
     }
 }
 
-void computePrimarySettlements(Module1& st, bool secondaryFromTimeFactor) {
+void computePrimarySettlements(const SettlementResults& settlement, ConsolidationState& st,
+                               bool secondaryFromTimeFactor) {
     st.SPrimary =
-        toSingle(st.S10Cons - std::fabs(static_cast<double>(st.S10000Cons) - st.S10Cons) / 3.0);
+        toSingle(settlement.S10Cons -
+                 std::fabs(static_cast<double>(settlement.S10000Cons) - settlement.S10Cons) / 3.0);
     st.SPrimVert = st.SPrimary;
     st.SPrimHor = st.SPrimary;
-    st.DiffS10000S10 = toSingle(static_cast<double>(st.S10000Cons) - st.S10Cons);
+    st.DiffS10000S10 = toSingle(static_cast<double>(settlement.S10000Cons) - settlement.S10Cons);
     if (secondaryFromTimeFactor) {
         double creep = creepPerLogCycle(st);
         st.SPrimVert = toSingle(st.SPrimary + creep * std::log10(st.TconsVert));
@@ -63,7 +67,7 @@ void computePrimarySettlements(Module1& st, bool secondaryFromTimeFactor) {
     }
 }
 
-void computeGradualDegrees(Module1& st, const ConsolidationDegrees& degrees) {
+void computeGradualDegrees(ConsolidationState& st, const ConsolidationDegrees& degrees) {
     for (int i = 1; i <= kPredictionRows; ++i) {
         st.TimeFactorHorAtT(i) = toSingle(degrees.horizontalTimeFactor(st.TPred(i)));
         st.UHorGL(i) = degrees.radialDegreeGradual(st.TPred(i));
@@ -78,7 +82,7 @@ void computeGradualDegrees(Module1& st, const ConsolidationDegrees& degrees) {
     }
 }
 
-void computeSettlementSeries(Module1& st, bool secondaryFromTimeFactor) {
+void computeSettlementSeries(ConsolidationState& st, bool secondaryFromTimeFactor) {
     const double creep = creepPerLogCycle(st);
     const CreepStart fromOneDay;
     auto settlement = [&](double days, Single primary, Single degree) {

@@ -7,25 +7,27 @@
 
 namespace korvex {
 
-struct Module1;
+struct ConsolidationState;
+struct SettlementResults;
 class ConsolidationDegrees;
 
 // Creep per log cycle of time: the settlement between 10 and 10 000 days spans three cycles.
-double creepPerLogCycle(const Module1& state);
+double creepPerLogCycle(const ConsolidationState& state);
 
 // What still settles between the end of the consolidation period and 10 000 days (DiffSHor,
 // DiffSVert), with SPrimary and DiffS10000S10 on the way.
-void computePeriodSettlements(Module1& state, const ConsolidationDegrees& degrees,
-                              Single periodSeconds);
+void computePeriodSettlements(const SettlementResults& settlement, ConsolidationState& state,
+                              const ConsolidationDegrees& degrees, Single periodSeconds);
 // Degrees for a load placed at once, at the 20 prediction times.
-void computeInstantDegrees(Module1& state, const ConsolidationDegrees& degrees);
+void computeInstantDegrees(ConsolidationState& state, const ConsolidationDegrees& degrees);
 // SPrimary, SPrimVert, SPrimHor; with secondaryFromTimeFactor the primary settlement of each flow
 // is read on the creep line at its consolidation time.
-void computePrimarySettlements(Module1& state, bool secondaryFromTimeFactor);
+void computePrimarySettlements(const SettlementResults& settlement, ConsolidationState& state,
+                               bool secondaryFromTimeFactor);
 // Olson's degrees for a load placed over the construction time, at the 20 prediction times.
-void computeGradualDegrees(Module1& state, const ConsolidationDegrees& degrees);
+void computeGradualDegrees(ConsolidationState& state, const ConsolidationDegrees& degrees);
 // The settlement, primary, secondary, difference and ratio series (negative = downward).
-void computeSettlementSeries(Module1& state, bool secondaryFromTimeFactor);
+void computeSettlementSeries(ConsolidationState& state, bool secondaryFromTimeFactor);
 
 inline constexpr int kPredictionRows = 20;
 

@@ -5,8 +5,12 @@
 
 namespace korvex {
 
-struct Module1;
+struct ConsolidationState;
+struct GeneralState;
 struct PreloadInputs;
+struct PreloadState;
+struct SettlementInput;
+struct SettlementResults;
 
 inline constexpr int kCurveCases = 6;
 inline constexpr int kCurveTimes = 16;
@@ -19,6 +23,16 @@ inline constexpr int kCurveTimes = 16;
 // consolidation and creep counts from there. The removal level is case 1's settlement after
 // 10 000 days raised by the rest settlement; a case whose curve never passes it within 10 000
 // days gets the "not reached" time.
-void computeExtraFillCurves(Module1& st, const PreloadInputs& inputs, bool endOfPrimaryAtTp);
+// It writes the preload's drain design (SpacingTriPre, DrainZone, Fn, TimeFactorHor) and
+// RestSettlement over the consolidation's.
+void computeExtraFillCurves(const GeneralState& general, const SettlementInput& input,
+                            const SettlementResults& settlement, ConsolidationState& consolidation,
+                            PreloadState& preload, const PreloadInputs& inputs,
+                            bool endOfPrimaryAtTp);
+// For a caller holding the whole state: it passes itself as every part.
+template <class State>
+void computeExtraFillCurves(State& st, const PreloadInputs& inputs, bool endOfPrimaryAtTp) {
+    computeExtraFillCurves(st, st, st, st, st, inputs, endOfPrimaryAtTp);
+}
 
 } // namespace korvex

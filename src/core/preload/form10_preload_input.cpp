@@ -1,6 +1,7 @@
 #include "preload/form10_preload_input.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "preload/form11_extra_fill_results.h"
 #include "preload/preload_calculation.h"

@@ -1,6 +1,7 @@
 #include "preload/form11_extra_fill_results.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "preload/extra_fill_curves.h"
 #include "preload/form12_removal_time.h"

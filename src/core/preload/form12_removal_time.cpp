@@ -1,6 +1,7 @@
 #include "preload/form12_removal_time.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/rest_settlement_times.h"
 #include "preload/extra_fill_curves.h"

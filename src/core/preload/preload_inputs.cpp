@@ -1,10 +1,12 @@
 #include "preload/preload_inputs.h"
 
 #include "app/desktop.h"
-#include "app/module1.h"
 #include "app/number_text.h"
+#include "consolidation/consolidation_state.h"
 #include "consolidation/equivalent_cv.h"
 #include "preload/form10_preload_input.h"
+#include "settlement/settlement_input_state.h"
+#include "settlement/settlement_results_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -86,8 +88,8 @@ void readBoxes(const Form10& form, Reading& reading, PreloadInputs& in) {
     }
 }
 
-void readLayerRows(const Form10& form, const Module1& st, Reading& reading, PreloadInputs& in) {
-    const int layers = std::clamp<int>(st.NLayers, 0, Form10::kLayerRows);
+void readLayerRows(const Form10& form, int layers, const ConsolidationState& cons, Reading& reading,
+                   PreloadInputs& in) {
     for (int i = 1; i <= layers && !reading.refused(); ++i) {
         // Any other value once dropped the layer's whole settlement without a word, and an empty
         // cell made the layer a rest layer.
@@ -107,25 +109,26 @@ void readLayerRows(const Form10& form, const Module1& st, Reading& reading, Prel
             reading.require(positive(*ch), chMessage);
             in.ch(i) = *ch;
         } else {
-            reading.require(positive(st.Cv(i)),
+            reading.require(positive(cons.Cv(i)),
                             "The Cv(i) of layer " + layerText(i) +
                                 " under the drain depth must be greater than 0; please give it in "
                                 "the consolidation input and calculate the consolidation.");
-            in.ch(i) = st.Cv(i);
+            in.ch(i) = cons.Cv(i);
         }
     }
 }
 
-void readRestPackage(const Module1& st, bool twoWayFlow, Desktop& desktop, Reading& reading,
-                     PreloadInputs& in) {
+void readRestPackage(int layers, const SettlementResults& settlement,
+                     const ConsolidationState& cons, bool twoWayFlow, Desktop& desktop,
+                     Reading& reading, PreloadInputs& in) {
     std::vector<Single> thicknesses;
     std::vector<Single> cvs;
     double thickness = 0.0;
-    for (int i = 1; i <= std::clamp<int>(st.NLayers, 0, Form10::kLayerRows); ++i) {
+    for (int i = 1; i <= layers; ++i) {
         if (in.drained(i) == 0) {
-            thicknesses.push_back(st.LThickness(i));
-            cvs.push_back(st.Cv(i));
-            thickness += st.LThickness(i);
+            thicknesses.push_back(settlement.LThickness(i));
+            cvs.push_back(cons.Cv(i));
+            thickness += settlement.LThickness(i);
         }
     }
     if (thicknesses.empty()) {
@@ -143,26 +146,29 @@ void readRestPackage(const Module1& st, bool twoWayFlow, Desktop& desktop, Readi
 
 } // namespace
 
-std::optional<PreloadInputs> readPreloadInputs(const Form10& form, const Module1& st,
+std::optional<PreloadInputs> readPreloadInputs(const Form10& form, const SettlementInput& input,
+                                               const SettlementResults& settlement,
+                                               const ConsolidationState& cons,
                                                bool endOfPrimaryAtTp, Desktop& desktop) {
+    const int layers = std::clamp<int>(input.NLayers, 0, Form10::kLayerRows);
     PreloadInputs in;
     in.twoWayFlow = form.Option1;
     Reading reading(desktop);
     readBoxes(form, reading, in);
-    readLayerRows(form, st, reading, in);
-    reading.require(positive(st.DrainDiameter),
+    readLayerRows(form, layers, cons, reading, in);
+    reading.require(positive(cons.DrainDiameter),
                     "The Equivalent draindiameter [m] of the consolidation input must be greater "
                     "than 0; please calculate the consolidation first.");
     // Barron's drain function has no value unless the zone of a drain is wider than the drain.
-    reading.require(1.05 * in.spacing > st.DrainDiameter,
+    reading.require(1.05 * in.spacing > cons.DrainDiameter,
                     std::string("The drain zone, 1.05 x the ") + kSpacingBox +
                         ", must be larger than the Equivalent draindiameter [m] (" +
-                        num::boxText(st.DrainDiameter) + " m).");
-    reading.require(!endOfPrimaryAtTp || positive(st.TimeFactor),
+                        num::boxText(cons.DrainDiameter) + " m).");
+    reading.require(!endOfPrimaryAtTp || positive(cons.TimeFactor),
                     "The Time factor for End of Primary [-] must be greater than 0 for the End of "
                     "Primary tp for Time factor; please calculate the consolidation again.");
     if (!reading.refused()) {
-        readRestPackage(st, in.twoWayFlow, desktop, reading, in);
+        readRestPackage(layers, settlement, cons, in.twoWayFlow, desktop, reading, in);
     }
     if (reading.refused()) {
         return std::nullopt;

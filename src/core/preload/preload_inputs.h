@@ -11,7 +11,9 @@ namespace korvex {
 
 class Desktop;
 class Form10;
-struct Module1;
+struct ConsolidationState;
+struct SettlementInput;
+struct SettlementResults;
 
 // The layers under the drain ends consolidate together by vertical flow, as one package.
 struct RestPackage {
@@ -39,7 +41,16 @@ struct PreloadInputs {
 // Reads and checks every box and layer row of the window against the state the calculation will
 // run on. On the first input that would make a step meaningless it shows a message naming the box
 // or the layer and returns nothing; the state and the window are not touched either way.
-std::optional<PreloadInputs> readPreloadInputs(const Form10& form, const Module1& state,
+// The layers come from the settlement calculation, their Cv and the drain from the consolidation.
+std::optional<PreloadInputs> readPreloadInputs(const Form10& form, const SettlementInput& input,
+                                               const SettlementResults& settlement,
+                                               const ConsolidationState& consolidation,
                                                bool endOfPrimaryAtTp, Desktop& desktop);
+// For a caller holding the whole state: it passes itself as every part.
+template <class State>
+std::optional<PreloadInputs> readPreloadInputs(const Form10& form, const State& st,
+                                               bool endOfPrimaryAtTp, Desktop& desktop) {
+    return readPreloadInputs(form, st, st, st, endOfPrimaryAtTp, desktop);
+}
 
 } // namespace korvex

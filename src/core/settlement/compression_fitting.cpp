@@ -1,6 +1,7 @@
 #include "settlement/compression_fitting.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/form1_settlement_input.h"
 

@@ -4,7 +4,9 @@
 
 namespace korvex {
 
-struct Module1;
+struct GeneralState;
+struct SettlementInput;
+struct SettlementResults;
 
 // How a family of extra-fill cases is built: case k carries FillThickness + (k - 1) x increment.
 struct ExtraFillCaseSettings {
@@ -23,6 +25,7 @@ inline constexpr int kExtraFillCases = 15;
 // cases, where the paths meet the settlement curves after 10 and 10 000 days, per layer
 // (SLayerPre10, SLayerPre10000) and in total (SettlementPre10, SettlementPre10000 with their
 // loads).
-void computeExtraFillCases(Module1& st, const ExtraFillCaseSettings& settings);
+void computeExtraFillCases(const GeneralState& general, const SettlementInput& input,
+                           SettlementResults& results, const ExtraFillCaseSettings& settings);
 
 } // namespace korvex

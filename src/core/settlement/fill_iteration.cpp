@@ -1,8 +1,9 @@
 #include "settlement/fill_iteration.h"
 
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/calculation_stop.h"
+#include "settlement/settlement_input_state.h"
+#include "settlement/settlement_results_state.h"
 #include "settlement/settlement_steps.h"
 
 #include <algorithm>
@@ -12,11 +13,12 @@ namespace korvex {
 
 using num::toSingle;
 
-Single settleLayersAt(Module1& st, const LayerSettlementArrays& a, int k, double load,
-                      double log10Time, bool haltOnLayerExceeded) {
+Single settleLayersAt(const GeneralState& general, const SettlementInput& input,
+                      const SettlementResults& results, const LayerSettlementArrays& a, int k,
+                      double load, double log10Time, bool haltOnLayerExceeded) {
     a.sum(k) = 0.0f;
-    for (int i = 1; i <= st.NLayers; ++i) {
-        const PrimarySettlement p = primarySettlement(st, i, load);
+    for (int i = 1; i <= input.NLayers; ++i) {
+        const PrimarySettlement p = primarySettlement(general, results, i, load);
         if (a.stress != nullptr) {
             (*a.stress)(i, k) = p.stress;
         }
@@ -24,10 +26,10 @@ Single settleLayersAt(Module1& st, const LayerSettlementArrays& a, int k, double
         a.logRecomp(i, k) = p.logRecomp;
         a.virgin(i, k) = p.virgin;
         a.recomp(i, k) = p.recomp;
-        a.creep(i) = creepPart(st, i, p, log10Time);
-        a.layer(i, k) = layerSettlement(st, p, a.creep(i));
+        a.creep(i) = creepPart(general, input, results, i, p, log10Time);
+        a.layer(i, k) = layerSettlement(general, p, a.creep(i));
         a.sum(k) = toSingle(static_cast<double>(a.sum(k)) + a.layer(i, k));
-        if (haltOnLayerExceeded && std::fabs(a.layer(i, k)) >= st.LThickness(i)) {
+        if (haltOnLayerExceeded && std::fabs(a.layer(i, k)) >= results.LThickness(i)) {
             stopCalculation("Settlement greater than soillayer thickness; probably caused by very "
                             "low watertable or unrealistic input values.; Calculation halted!",
                             vbOKOnly);

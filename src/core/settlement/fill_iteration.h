@@ -12,7 +12,9 @@
 
 namespace korvex {
 
-struct Module1;
+struct GeneralState;
+struct SettlementInput;
+struct SettlementResults;
 
 // The arrays one family of iterations (fill steps, or extra-fill cases at one time) keeps.
 struct IterationArrays {
@@ -37,8 +39,15 @@ struct LayerSettlementArrays {
 // The total settlement of all layers for path k at a load after 10^log10Time days, storing the
 // layer terms. With haltOnLayerExceeded a layer settling by its whole thickness or more stops
 // the calculation (the Terzaghi-Koppejan fill steps).
-Single settleLayersAt(Module1& st, const LayerSettlementArrays& arrays, int path, double load,
-                      double log10Time, bool haltOnLayerExceeded);
+Single settleLayersAt(const GeneralState& general, const SettlementInput& input,
+                      const SettlementResults& results, const LayerSettlementArrays& arrays,
+                      int path, double load, double log10Time, bool haltOnLayerExceeded);
+// For a caller holding the whole state: it passes itself as every part.
+template <class State>
+Single settleLayersAt(const State& st, const LayerSettlementArrays& arrays, int path, double load,
+                      double log10Time, bool haltOnLayerExceeded) {
+    return settleLayersAt(st, st, st, arrays, path, load, log10Time, haltOnLayerExceeded);
+}
 
 using SettlementAtLoad = std::function<Single(int path, double load)>;
 

@@ -1,8 +1,10 @@
 #include "settlement/fill_thickness.h"
 
-#include "app/module1.h"
+#include "app/general_state.h"
 #include "app/number_text.h"
 #include "settlement/fill_iteration.h"
+#include "settlement/settlement_input_state.h"
+#include "settlement/settlement_results_state.h"
 #include "settlement/settlement_steps.h"
 #include "settlement/stress_paths.h"
 
@@ -14,49 +16,53 @@ using num::toSingle;
 
 namespace {
 
-void buildFillStepPaths(Module1& st, bool submergence, StressPath (&paths)[kFillSteps + 1]) {
+void buildFillStepPaths(const GeneralState& general, const SettlementInput& input,
+                        SettlementResults& results, bool submergence,
+                        StressPath (&paths)[kFillSteps + 1]) {
     for (int k = 1; k <= kFillSteps; ++k) {
-        paths[k] = buildStressPath(st, st.FillHeight(k));
-        st.SubmergedFill(k) = paths[k].submerged;
+        paths[k] = buildStressPath(general, input, results, results.FillHeight(k));
+        results.SubmergedFill(k) = paths[k].submerged;
         if (!submergence) {
             switchOffSubmergence(paths[k], PathKind::FillStep);
         }
     }
 }
 
-void intersectFillSteps(Module1& st, const StressPath* paths) {
-    const LayerSettlementArrays layers{&st.SigmaTrial, st.LogVirginFill, st.LogRecompFill,
-                                       st.SVirginFill, st.SRecompFill,   st.SLayerFill,
-                                       st.SSecFill,    st.SSumFill};
-    const double log10Time = log10Days(st.SettlementTime);
+void intersectFillSteps(const GeneralState& general, const SettlementInput& input,
+                        SettlementResults& results, const StressPath* paths) {
+    const LayerSettlementArrays layers{
+        &results.SigmaTrial, results.LogVirginFill, results.LogRecompFill, results.SVirginFill,
+        results.SRecompFill, results.SLayerFill,    results.SSecFill,      results.SSumFill};
+    const double log10Time = log10Days(input.SettlementTime);
     // Only Terzaghi-Koppejan can settle a layer by more than its thickness under a fill step.
-    const bool halt = st.Method == 2;
-    const IterationArrays arrays{st.TrialLoadFill, st.LoadPrevFill, st.FillHeightSettlement,
-                                 st.FillHeightStress};
+    const bool halt = general.Method == 2;
+    const IterationArrays arrays{results.TrialLoadFill, results.LoadPrevFill,
+                                 results.FillHeightSettlement, results.FillHeightStress};
     intersectPaths(paths, kFillSteps, arrays, [&](int k, double load) {
-        return settleLayersAt(st, layers, k, load, log10Time, halt);
+        return settleLayersAt(general, input, results, layers, k, load, log10Time, halt);
     });
 }
 
-bool interpolateFillThickness(Module1& st) {
-    st.FillThickness = 0.0f;
-    st.FillSettlement = 0.0f;
+bool interpolateFillThickness(const SettlementInput& input, SettlementResults& results) {
+    results.FillThickness = 0.0f;
+    results.FillSettlement = 0.0f;
     bool found = false;
-    const double required = st.SurfaceLevelRequired;
-    double previousSurface = st.SurfaceLevel;
+    const double required = input.SurfaceLevelRequired;
+    double previousSurface = input.SurfaceLevel;
     for (int k = 1; k <= kFillSteps; ++k) {
-        st.EffHeight(k) =
-            toSingle(static_cast<double>(st.FillHeight(k)) + st.FillHeightSettlement(k));
-        st.SurfaceHeight(k) = toSingle(static_cast<double>(st.SurfaceLevel) + st.EffHeight(k));
-        const double surface = st.SurfaceHeight(k);
+        results.EffHeight(k) =
+            toSingle(static_cast<double>(results.FillHeight(k)) + results.FillHeightSettlement(k));
+        results.SurfaceHeight(k) =
+            toSingle(static_cast<double>(input.SurfaceLevel) + results.EffHeight(k));
+        const double surface = results.SurfaceHeight(k);
         // The last pair of steps that brackets the required level gives the answer.
         if (surface > required && previousSurface <= required) {
             const double above = std::fabs(surface - required);
             const double below = std::fabs(previousSurface - required);
-            st.FillThickness =
-                toSingle(st.FillHeight(k) - above * st.FillIncrement / (above + below));
-            st.FillSettlement = toSingle(static_cast<double>(st.FillThickness) + st.SurfaceLevel -
-                                         st.SurfaceLevelRequired);
+            results.FillThickness =
+                toSingle(results.FillHeight(k) - above * input.FillIncrement / (above + below));
+            results.FillSettlement = toSingle(static_cast<double>(results.FillThickness) +
+                                              input.SurfaceLevel - input.SurfaceLevelRequired);
             found = true;
         }
         previousSurface = surface;
@@ -64,36 +70,39 @@ bool interpolateFillThickness(Module1& st) {
     return found;
 }
 
-void storeCalculatedThicknessPath(Module1& st, bool submergence) {
-    StressPath path = buildStressPath(st, st.FillThickness);
+void storeCalculatedThicknessPath(const GeneralState& general, const SettlementInput& input,
+                                  SettlementResults& results, bool submergence) {
+    StressPath path = buildStressPath(general, input, results, results.FillThickness);
     if (!submergence) {
         switchOffSubmergence(path, PathKind::CalculatedThickness);
     }
     for (int p = 1; p <= 4; ++p) {
-        st.CalcFillPathS(p) = path.S[p];
-        st.CalcFillPathLoad(p) = path.L[p];
+        results.CalcFillPathS(p) = path.S[p];
+        results.CalcFillPathLoad(p) = path.L[p];
     }
 }
 
 } // namespace
 
-bool computeFillThickness(Module1& st, bool submergence) {
+bool computeFillThickness(const GeneralState& general, const SettlementInput& input,
+                          SettlementResults& results, bool submergence) {
     StressPath paths[kFillSteps + 1];
-    buildFillStepPaths(st, submergence, paths);
-    storePathsAndLines(st, paths, kFillSteps);
+    buildFillStepPaths(general, input, results, submergence, paths);
+    storePathsAndLines(input, results, paths, kFillSteps);
     for (int k = 1; k <= kFillSteps; ++k) {
-        st.FillHeightStress(k) = 0.0f;
+        results.FillHeightStress(k) = 0.0f;
     }
-    intersectFillSteps(st, paths);
-    const bool found = interpolateFillThickness(st);
-    storeCalculatedThicknessPath(st, submergence);
+    intersectFillSteps(general, input, results, paths);
+    const bool found = interpolateFillThickness(input, results);
+    storeCalculatedThicknessPath(general, input, results, submergence);
     return found;
 }
 
-void storeFillStepPaths(Module1& st, bool submergence) {
+void storeFillStepPaths(const GeneralState& general, const SettlementInput& input,
+                        SettlementResults& results, bool submergence) {
     StressPath paths[kFillSteps + 1];
-    buildFillStepPaths(st, submergence, paths);
-    storePathsAndLines(st, paths, kFillSteps);
+    buildFillStepPaths(general, input, results, submergence, paths);
+    storePathsAndLines(input, results, paths, kFillSteps);
 }
 
 } // namespace korvex

@@ -2,7 +2,9 @@
 
 namespace korvex {
 
-struct Module1;
+struct GeneralState;
+struct SettlementInput;
+struct SettlementResults;
 
 // Number of fill steps that get a stress path and an intersection.
 inline constexpr int kFillSteps = 15;
@@ -11,10 +13,12 @@ inline constexpr int kFillSteps = 15;
 // time, the fill thickness that brings the settled surface to the required level and its
 // settlement, and the stress path of that thickness. Returns false when no pair of neighbouring
 // steps brackets the required level (FillThickness and FillSettlement are then 0).
-bool computeFillThickness(Module1& st, bool submergence);
+bool computeFillThickness(const GeneralState& general, const SettlementInput& input,
+                          SettlementResults& results, bool submergence);
 
 // Stores the fill-step paths and their lines again (the extra-fill cases use the same arrays),
 // leaving the intersections as they are.
-void storeFillStepPaths(Module1& st, bool submergence);
+void storeFillStepPaths(const GeneralState& general, const SettlementInput& input,
+                        SettlementResults& results, bool submergence);
 
 } // namespace korvex

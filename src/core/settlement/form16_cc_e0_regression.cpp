@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
+#include "settlement/settlement_input_state.h"
 
 namespace korvex {
 
@@ -10,13 +11,13 @@ Form16::Form16(Application& app) : WindowModel(app) {
 }
 
 void Form16::Form_Load() {
-    Text1 = num::boxText(state().CcA);
-    Text2 = num::boxText(state().CcB);
+    Text1 = num::boxText(app().part<SettlementInput>().CcA);
+    Text2 = num::boxText(app().part<SettlementInput>().CcB);
 }
 
 void Form16::Command1_Click() {
-    state().CcA = num::toSingle(num::leadingNumber(Text1));
-    state().CcB = num::toSingle(num::leadingNumber(Text2));
+    app().part<SettlementInput>().CcA = num::toSingle(num::leadingNumber(Text1));
+    app().part<SettlementInput>().CcB = num::toSingle(num::leadingNumber(Text2));
     windows().unload(*this);
 }
 

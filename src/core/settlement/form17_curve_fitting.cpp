@@ -1,8 +1,10 @@
 #include "settlement/form17_curve_fitting.h"
 
 #include "app/application.h"
+#include "app/general_state.h"
 #include "app/number_text.h"
 #include "settlement/form1_settlement_input.h"
+#include "settlement/settlement_input_state.h"
 
 namespace korvex {
 
@@ -11,7 +13,7 @@ Form17::Form17(Application& app) : WindowModel(app) {
 }
 
 void Form17::Form_Load() {
-    const Module1& st = state();
+    const SettlementInput& st = app().part<SettlementInput>();
     Text1 = num::boxText(st.aCp);
     Text2 = num::boxText(st.aCs);
     Text3 = num::boxText(st.aCp2);
@@ -23,8 +25,8 @@ void Form17::Form_Load() {
 }
 
 void Form17::Command1_Click() {
-    Module1& st = state();
-    if (st.Method == 2) {
+    SettlementInput& st = app().part<SettlementInput>();
+    if (app().part<GeneralState>().Method == 2) {
         const double count = num::countFromText(windows().load<Form1>().Text7);
         // A count the per-layer arrays cannot hold is left for the calculation to refuse; it
         // must not reach the shared state from a coefficient window.

@@ -3,6 +3,8 @@
 #include "app/application.h"
 #include "app/number_text.h"
 #include "settlement/graph_fill.h"
+#include "settlement/settlement_input_state.h"
+#include "settlement/settlement_results_state.h"
 #include "ui/graph_window.h"
 
 #include <algorithm>
@@ -30,10 +32,11 @@ Form2::Form2(Application& app)
 }
 
 void Form2::Form_Load() {
-    const Module1& st = state();
+    const SettlementInput& input = app().part<SettlementInput>();
+    const SettlementResults& st = app().part<SettlementResults>();
     // The layers of the last calculation: the input window's box may have been changed since,
     // and this window only shows results, it never changes the layer count.
-    const int layers = std::clamp<int>(st.NLayers, 0, kMaxLayers);
+    const int layers = std::clamp<int>(input.NLayers, 0, kMaxLayers);
 
     Fg2.setSize(std::max(kDesignRows, layers + 1), 7);
     Fg2.clearBody();

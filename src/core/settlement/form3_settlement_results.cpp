@@ -1,6 +1,7 @@
 #include "settlement/form3_settlement_results.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/form2_soil_stresses.h"
 #include "settlement/form8_fill_height.h"

@@ -3,6 +3,8 @@
 #include "app/application.h"
 #include "app/number_text.h"
 #include "settlement/graph_fill.h"
+#include "settlement/settlement_input_state.h"
+#include "settlement/settlement_results_state.h"
 #include "ui/graph_window.h"
 
 namespace korvex {
@@ -25,7 +27,8 @@ Form8::Form8(Application& app) : WindowModel(app), Fg6(20, 4, 1500), Graph1(app.
 }
 
 void Form8::Form_Load() {
-    const Module1& st = state();
+    const SettlementInput& input = app().part<SettlementInput>();
+    const SettlementResults& st = app().part<SettlementResults>();
     Fg6.clearBody();
     Fg6.setColWidth(0, 1100);
     for (int c = 1; c <= 3; ++c) {
@@ -54,12 +57,13 @@ void Form8::Form_Load() {
     };
     auto fillHeight = [&](int i) { return st.FillHeight(i); };
     fillSet(
-        1, [&](int) { return st.SurfaceLevelRequired; }, fillHeight);
+        1, [&](int) { return input.SurfaceLevelRequired; }, fillHeight);
     Graph1.setLabelText(std::string("Surface Level Required"));
     fillSet(
         2,
         [&](int i) {
-            return num::toSingle(static_cast<double>(st.SurfaceLevel) + st.FillHeightSettlement(i));
+            return num::toSingle(static_cast<double>(input.SurfaceLevel) +
+                                 st.FillHeightSettlement(i));
         },
         fillHeight);
     fillSet(

@@ -3,6 +3,8 @@
 #include "app/application.h"
 #include "app/number_text.h"
 #include "settlement/graph_fill.h"
+#include "settlement/settlement_input_state.h"
+#include "settlement/settlement_results_state.h"
 #include "ui/graph_window.h"
 
 namespace korvex {
@@ -22,7 +24,8 @@ Form9::Form9(Application& app) : WindowModel(app), Fg7(20, 2, 1350), Graph1(app.
 }
 
 void Form9::Form_Load() {
-    const Module1& st = state();
+    const SettlementInput& input = app().part<SettlementInput>();
+    const SettlementResults& st = app().part<SettlementResults>();
     Fg7.clearBody();
     Fg7.setColWidth(0, 1350);
     Fg7.setColWidth(1, 1350);
@@ -44,7 +47,7 @@ void Form9::Form_Load() {
     for (int i = 1; i <= kFillSteps; ++i) {
         addGraphPair(Graph1, st.FillHeightSettlement(i), st.FillHeightStress(i));
     }
-    Graph1.setLabelText(st.SettlementTime);
+    Graph1.setLabelText(input.SettlementTime);
 
     Graph1.setThisPoint(1);
     Graph1.setThisSet(2);

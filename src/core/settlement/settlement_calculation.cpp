@@ -1,6 +1,7 @@
 #include "settlement/settlement_calculation.h"
 
 #include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "settlement/calculation_stop.h"
@@ -81,17 +82,20 @@ bool runStages(Module1& st, Form1& form, Desktop& desktop) {
             form.Fg1.setTextMatrix(i, 8, num::boxText(st.CKoppejan(i)));
         }
     }
-    computeSoilStresses(st);
-    applyWatertableChange(st);
-    computeLayerCoefficients(st);
-    computeLoadStepSettlements(st);
-    const bool found = computeFillThickness(st, submergence);
-    computeExtraFillCases(st, {1.0, 2, submergence, PathKind::FillStep});
+    const GeneralState& general = st;
+    SettlementInput& input = st;
+    SettlementResults& results = st;
+    computeSoilStresses(general, input, results, st);
+    applyWatertableChange(general, input);
+    computeLayerCoefficients(general, input, results);
+    computeLoadStepSettlements(general, input, results);
+    const bool found = computeFillThickness(general, input, results, submergence);
+    computeExtraFillCases(general, input, results, {1.0, 2, submergence, PathKind::FillStep});
     // The settlements of the calculated fill alone (case 1), handed to the consolidation window.
-    st.S10Cons = num::toSingle(std::fabs(st.SSumPre10(1)));
-    st.S10000Cons = num::toSingle(std::fabs(st.SSumPre10000(1)));
+    results.S10Cons = num::toSingle(std::fabs(results.SSumPre10(1)));
+    results.S10000Cons = num::toSingle(std::fabs(results.SSumPre10000(1)));
     // The result window draws the fill-step paths, which the extra-fill cases overwrote.
-    storeFillStepPaths(st, submergence);
+    storeFillStepPaths(general, input, results, submergence);
     // Inputs near the limits of a Single (levels or constants of 1E+30) can still overflow
     // somewhere on the way; such a calculation is refused rather than shown.
     if (!resultsAreFinite(st)) {

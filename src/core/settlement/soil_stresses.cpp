@@ -1,7 +1,10 @@
 #include "settlement/soil_stresses.h"
 
-#include "app/module1.h"
+#include "app/general_state.h"
 #include "app/number_text.h"
+#include "consolidation/consolidation_state.h"
+#include "settlement/settlement_input_state.h"
+#include "settlement/settlement_results_state.h"
 
 #include <cmath>
 
@@ -9,78 +12,85 @@ namespace korvex {
 
 using num::toSingle;
 
-void computeSoilStresses(Module1& st) {
-    for (int i = 1; i <= st.NLayers; ++i) {
+void computeSoilStresses(const GeneralState& general, SettlementInput& input,
+                         SettlementResults& results, ConsolidationState& consolidation) {
+    for (int i = 1; i <= input.NLayers; ++i) {
         for (auto* array :
-             {&st.SigmaTotBot, &st.SigmaWatBot, &st.CumDepth, &st.HalfSigmaTot, &st.HalfSigmaWat,
-              &st.SigmaWatWT, &st.SigmaWatFlooded, &st.SigmaTotSoil, &st.SigmaTotFlooded,
-              &st.SigmaTot, &st.Depth, &st.SigmaEff, &st.SigmaWat}) {
+             {&results.SigmaTotBot, &results.SigmaWatBot, &results.CumDepth, &results.HalfSigmaTot,
+              &results.HalfSigmaWat, &results.SigmaWatWT, &results.SigmaWatFlooded,
+              &results.SigmaTotSoil, &results.SigmaTotFlooded, &results.SigmaTot, &results.Depth,
+              &results.SigmaEff, &results.SigmaWat}) {
             (*array)(i) = 0.0f;
         }
     }
-    st.CumDepth(0) = 0.0f;
-    st.SigmaTotBot(0) = 0.0f;
-    st.SigmaWatBot(0) = 0.0f;
+    results.CumDepth(0) = 0.0f;
+    results.SigmaTotBot(0) = 0.0f;
+    results.SigmaWatBot(0) = 0.0f;
 
-    const double g = st.Gravity;
-    const bool flooded = st.SurfaceLevel - static_cast<double>(st.Watertable) < 0.0;
+    const double g = general.Gravity;
+    const bool flooded = input.SurfaceLevel - static_cast<double>(input.Watertable) < 0.0;
     // The water column above the surface (flooded) or the dry depth above the water table; the
     // program has always taken it with the density 1 rather than GammaWater.
-    const double waterOffset = std::fabs(st.SurfaceLevel - static_cast<double>(st.Watertable)) * g;
-    for (int i = 1; i <= st.NLayers; ++i) {
-        st.LDepth(0) = st.SurfaceLevel;
-        st.LThickness(i) =
-            toSingle(std::fabs(st.LDepth(i) - static_cast<double>(st.LDepth(i - 1))));
-        const double thickness = st.LThickness(i);
-        st.HalfSigmaTot(i) = toSingle(thickness * st.Soilwet(i) * g * 0.5);
-        st.HalfSigmaWat(i) = toSingle(st.GammaWater * thickness * g * 0.5);
-        st.CumDepth(i + 1) = toSingle(thickness + st.CumDepth(i));
-        st.Depth(i) = toSingle(st.SurfaceLevel - (st.CumDepth(i + 1) - 0.5 * thickness));
-        st.SigmaWatBot(i + 1) = toSingle(2.0 * st.HalfSigmaWat(i) + st.SigmaWatBot(i));
-        st.SigmaWatWT(i) =
-            toSingle(static_cast<double>(st.SigmaWatBot(i + 1)) - st.HalfSigmaWat(i) - waterOffset);
-        st.SigmaWatFlooded(i) =
-            toSingle(static_cast<double>(st.SigmaWatBot(i + 1)) - st.HalfSigmaWat(i) + waterOffset);
-        if (st.SigmaWatWT(i) > 0.0f) {
-            st.SigmaWat(i) = st.SigmaWatWT(i);
+    const double waterOffset =
+        std::fabs(input.SurfaceLevel - static_cast<double>(input.Watertable)) * g;
+    for (int i = 1; i <= input.NLayers; ++i) {
+        input.LDepth(0) = input.SurfaceLevel;
+        results.LThickness(i) =
+            toSingle(std::fabs(input.LDepth(i) - static_cast<double>(input.LDepth(i - 1))));
+        const double thickness = results.LThickness(i);
+        results.HalfSigmaTot(i) = toSingle(thickness * input.Soilwet(i) * g * 0.5);
+        results.HalfSigmaWat(i) = toSingle(general.GammaWater * thickness * g * 0.5);
+        results.CumDepth(i + 1) = toSingle(thickness + results.CumDepth(i));
+        results.Depth(i) =
+            toSingle(input.SurfaceLevel - (results.CumDepth(i + 1) - 0.5 * thickness));
+        results.SigmaWatBot(i + 1) =
+            toSingle(2.0 * results.HalfSigmaWat(i) + results.SigmaWatBot(i));
+        results.SigmaWatWT(i) = toSingle(static_cast<double>(results.SigmaWatBot(i + 1)) -
+                                         results.HalfSigmaWat(i) - waterOffset);
+        results.SigmaWatFlooded(i) = toSingle(static_cast<double>(results.SigmaWatBot(i + 1)) -
+                                              results.HalfSigmaWat(i) + waterOffset);
+        if (results.SigmaWatWT(i) > 0.0f) {
+            results.SigmaWat(i) = results.SigmaWatWT(i);
         } else {
-            st.SigmaWatWT(i) = 0.0f;
+            results.SigmaWatWT(i) = 0.0f;
         }
         if (flooded) {
-            st.SigmaWat(i) = st.SigmaWatFlooded(i);
+            results.SigmaWat(i) = results.SigmaWatFlooded(i);
         }
-        st.SigmaTotBot(i + 1) = toSingle(2.0 * st.HalfSigmaTot(i) + st.SigmaTotBot(i));
-        st.SigmaTotSoil(i) =
-            toSingle(static_cast<double>(st.SigmaTotBot(i + 1)) - st.HalfSigmaTot(i));
-        st.SigmaTotFlooded(i) = toSingle(waterOffset + st.SigmaTotSoil(i));
-        st.SigmaTot(i) = flooded ? st.SigmaTotFlooded(i) : st.SigmaTotSoil(i);
-        st.SigmaEff(i) = toSingle(static_cast<double>(st.SigmaTot(i)) - st.SigmaWat(i));
+        results.SigmaTotBot(i + 1) =
+            toSingle(2.0 * results.HalfSigmaTot(i) + results.SigmaTotBot(i));
+        results.SigmaTotSoil(i) =
+            toSingle(static_cast<double>(results.SigmaTotBot(i + 1)) - results.HalfSigmaTot(i));
+        results.SigmaTotFlooded(i) = toSingle(waterOffset + results.SigmaTotSoil(i));
+        results.SigmaTot(i) = flooded ? results.SigmaTotFlooded(i) : results.SigmaTotSoil(i);
+        results.SigmaEff(i) =
+            toSingle(static_cast<double>(results.SigmaTot(i)) - results.SigmaWat(i));
     }
-    st.DrainPath = st.CumDepth(st.NLayers + 1);
-    st.SoilThickness = st.DrainPath;
+    consolidation.DrainPath = results.CumDepth(input.NLayers + 1);
+    consolidation.SoilThickness = consolidation.DrainPath;
 }
 
-void applyWatertableChange(Module1& st) {
-    st.WatertableLoad = Variant::integer(0);
-    if (st.NewWatertable == st.Watertable) {
+void applyWatertableChange(const GeneralState& general, SettlementInput& input) {
+    input.WatertableLoad = Variant::integer(0);
+    if (input.NewWatertable == input.Watertable) {
         return;
     }
-    st.WatertableOrig = st.Watertable;
-    const double g = st.Gravity;
+    input.WatertableOrig = input.Watertable;
+    const double g = general.Gravity;
     // Dry minus submerged unit mass of the top soil: what a metre of it gains or loses in
     // effective weight when the water leaves or enters it.
     const double gain =
-        st.SoilmassAvg - (static_cast<double>(st.SoilmassAvgSat) - st.SoilmassWater);
-    const double oldLevel = st.Watertable;
-    const double newLevel = st.NewWatertable;
-    const double surface = st.SurfaceLevel;
+        input.SoilmassAvg - (static_cast<double>(input.SoilmassAvgSat) - general.SoilmassWater);
+    const double oldLevel = input.Watertable;
+    const double newLevel = input.NewWatertable;
+    const double surface = input.SurfaceLevel;
     if (newLevel <= surface) {
         const double change = std::fabs(oldLevel - newLevel) * gain * g;
-        st.WatertableLoad = Variant::single(toSingle(newLevel < oldLevel ? change : -change));
+        input.WatertableLoad = Variant::single(toSingle(newLevel < oldLevel ? change : -change));
     } else if (oldLevel <= surface) {
-        st.WatertableLoad = Variant::single(toSingle(-std::fabs(oldLevel - surface) * gain * g));
+        input.WatertableLoad = Variant::single(toSingle(-std::fabs(oldLevel - surface) * gain * g));
     }
-    st.Watertable = st.NewWatertable;
+    input.Watertable = input.NewWatertable;
 }
 
 } // namespace korvex

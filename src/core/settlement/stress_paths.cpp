@@ -1,7 +1,9 @@
 #include "settlement/stress_paths.h"
 
-#include "app/module1.h"
+#include "app/general_state.h"
 #include "app/number_text.h"
+#include "settlement/settlement_input_state.h"
+#include "settlement/settlement_results_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,20 +14,21 @@ using num::toSingle;
 
 namespace {
 
-StressPath dryTopPath(const Module1& st, double h) {
-    const double g = st.Gravity;
-    const double dW = std::fabs(st.SurfaceLevel - static_cast<double>(st.Watertable));
-    const double water = st.SoilmassWater;
-    const double avgLoss = st.SoilmassAvg - (st.SoilmassAvgSat - water);
-    const double fillLoss = st.SoilmassFill - (st.SoilmassFillSat - water);
-    const double smax = st.S1000(16);
+StressPath dryTopPath(const GeneralState& general, const SettlementInput& input,
+                      const SettlementResults& results, double h) {
+    const double g = general.Gravity;
+    const double dW = std::fabs(input.SurfaceLevel - static_cast<double>(input.Watertable));
+    const double water = general.SoilmassWater;
+    const double avgLoss = input.SoilmassAvg - (input.SoilmassAvgSat - water);
+    const double fillLoss = input.SoilmassFill - (input.SoilmassFillSat - water);
+    const double smax = results.S1000(16);
     StressPath p;
     Single* S = p.S;
     Single* L = p.L;
 
     // Point 2: the old surface reaches the water table; point 3: all the fill is under water.
     S[1] = 0.0f;
-    L[1] = toSingle(st.SoilmassFill * h * g + st.WatertableLoad.asDouble());
+    L[1] = toSingle(input.SoilmassFill * h * g + input.WatertableLoad.asDouble());
     S[2] = toSingle(-dW);
     L[2] = toSingle(L[1] - dW * avgLoss * g);
     if (L[2] < 0.0f) {
@@ -66,14 +69,15 @@ StressPath dryTopPath(const Module1& st, double h) {
     return p;
 }
 
-StressPath floodedPath(const Module1& st, double h) {
-    const double g = st.Gravity;
-    const double dW = std::fabs(st.SurfaceLevel - static_cast<double>(st.Watertable));
-    const double water = st.SoilmassWater;
-    const double satLoad = st.SoilmassFillSat - water;
-    const double fillBuoyant = st.SoilmassFill - water;
-    const double load = st.WatertableLoad.asDouble();
-    const double deepest = st.S10000(16);
+StressPath floodedPath(const GeneralState& general, const SettlementInput& input,
+                       const SettlementResults& results, double h) {
+    const double g = general.Gravity;
+    const double dW = std::fabs(input.SurfaceLevel - static_cast<double>(input.Watertable));
+    const double water = general.SoilmassWater;
+    const double satLoad = input.SoilmassFillSat - water;
+    const double fillBuoyant = input.SoilmassFill - water;
+    const double load = input.WatertableLoad.asDouble();
+    const double deepest = results.S10000(16);
     const Single sa = toSingle(deepest - 1.0);
     StressPath p;
     Single* S = p.S;
@@ -81,12 +85,13 @@ StressPath floodedPath(const Module1& st, double h) {
 
     S[1] = 0.0f;
     // The fill's weight is stored before the water-table load is added to it.
-    L[1] = toSingle(dW <= h ? (h - dW) * st.SoilmassFill * g + dW * satLoad * g : satLoad * h * g);
+    L[1] =
+        toSingle(dW <= h ? (h - dW) * input.SoilmassFill * g + dW * satLoad * g : satLoad * h * g);
     L[1] = toSingle(L[1] + load);
     if (L[1] <= 0.0f) {
         L[1] = 0.0f;
     }
-    const double aboveWater = st.SurfaceLevel - static_cast<double>(st.Watertable) + h;
+    const double aboveWater = input.SurfaceLevel - static_cast<double>(input.Watertable) + h;
     S[2] = toSingle(aboveWater >= 0.0 ? -aboveWater : aboveWater);
     // Point 2 is where the fill surface reaches the water: all the fill is then submerged.
     const Single submergedLoad = toSingle(std::max(0.0, satLoad * h * g + load));
@@ -117,14 +122,16 @@ StressPath floodedPath(const Module1& st, double h) {
     return p;
 }
 
-bool flooded(const Module1& st) {
-    return st.SurfaceLevel < st.Watertable;
+bool flooded(const SettlementInput& input) {
+    return input.SurfaceLevel < input.Watertable;
 }
 
 } // namespace
 
-StressPath buildStressPath(const Module1& st, double fillThickness) {
-    return flooded(st) ? floodedPath(st, fillThickness) : dryTopPath(st, fillThickness);
+StressPath buildStressPath(const GeneralState& general, const SettlementInput& input,
+                           const SettlementResults& results, double fillThickness) {
+    return flooded(input) ? floodedPath(general, input, results, fillThickness)
+                          : dryTopPath(general, input, results, fillThickness);
 }
 
 void switchOffSubmergence(StressPath& path, PathKind kind) {
@@ -148,31 +155,33 @@ double loadAtSettlement(const StressPath& path, double settlement) {
     return path.L[4];
 }
 
-void storePathsAndLines(Module1& st, const StressPath* paths, int count) {
+void storePathsAndLines(const SettlementInput& input, SettlementResults& results,
+                        const StressPath* paths, int count) {
     for (int k = 1; k <= count; ++k) {
         for (int p = 1; p <= 4; ++p) {
-            st.StressPathS(k, p) = paths[k].S[p];
-            st.StressPathLoad(k, p) = paths[k].L[p];
+            results.StressPathS(k, p) = paths[k].S[p];
+            results.StressPathLoad(k, p) = paths[k].L[p];
         }
     }
     // A line with no load difference has no slope; it keeps 0 rather than an infinity.
     auto slope = [](double ds, double dl) {
         return dl != 0.0 ? std::fabs(ds) / std::fabs(dl) : 0.0;
     };
-    const double dW = std::fabs(st.SurfaceLevel - static_cast<double>(st.Watertable));
-    if (!flooded(st)) {
+    const double dW = std::fabs(input.SurfaceLevel - static_cast<double>(input.Watertable));
+    if (!flooded(input)) {
         const StressPath& last = paths[count];
         const double slope1 = slope(last.S[1] - last.S[2], last.L[1] - last.L[2]);
-        const bool secondLine = last.S[2] > st.S1000(16);
+        const bool secondLine = last.S[2] > results.S1000(16);
         const double slope2 = slope(last.S[2] - last.S[3], last.L[2] - last.L[3]);
         for (int k = 1; k <= count; ++k) {
-            st.PathSlope1(k) = toSingle(slope1);
-            st.PathIntercept1(k) = toSingle(-paths[k].L[1] * static_cast<double>(st.PathSlope1(k)));
+            results.PathSlope1(k) = toSingle(slope1);
+            results.PathIntercept1(k) =
+                toSingle(-paths[k].L[1] * static_cast<double>(results.PathSlope1(k)));
             if (secondLine) {
-                st.PathSlope2(k) = toSingle(slope2);
+                results.PathSlope2(k) = toSingle(slope2);
                 // The line through (L2, -dW), written without dividing by its slope.
-                st.PathIntercept2(k) =
-                    toSingle(-(dW + paths[k].L[2] * static_cast<double>(st.PathSlope2(k))));
+                results.PathIntercept2(k) =
+                    toSingle(-(dW + paths[k].L[2] * static_cast<double>(results.PathSlope2(k))));
             }
         }
         return;
@@ -180,14 +189,15 @@ void storePathsAndLines(Module1& st, const StressPath* paths, int count) {
     for (int k = 1; k <= count; ++k) {
         const StressPath& path = paths[k];
         if (std::fabs(static_cast<double>(path.L[1]) - path.L[2]) != 0.0) {
-            st.PathSlope1(k) = toSingle(slope(path.S[1] - path.S[2], path.L[1] - path.L[2]));
-            st.PathIntercept1(k) = toSingle(-path.L[1] * static_cast<double>(st.PathSlope1(k)));
-            st.PathSlope2(k) = 1.0f;
+            results.PathSlope1(k) = toSingle(slope(path.S[1] - path.S[2], path.L[1] - path.L[2]));
+            results.PathIntercept1(k) =
+                toSingle(-path.L[1] * static_cast<double>(results.PathSlope1(k)));
+            results.PathSlope2(k) = 1.0f;
         } else {
-            st.PathSlope1(k) = 1.0f;
-            st.PathIntercept1(k) = 0.0f;
-            st.PathSlope2(k) = 1.0f;
-            st.PathIntercept2(k) = 0.0f;
+            results.PathSlope1(k) = 1.0f;
+            results.PathIntercept1(k) = 0.0f;
+            results.PathSlope2(k) = 1.0f;
+            results.PathIntercept2(k) = 0.0f;
         }
     }
 }

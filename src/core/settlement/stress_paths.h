@@ -4,7 +4,9 @@
 
 namespace korvex {
 
-struct Module1;
+struct GeneralState;
+struct SettlementInput;
+struct SettlementResults;
 
 // The load on the subsoil as the fill settles: points 1 to 4 (settlement m, negative downward;
 // load kPa), each as stored. Element 0 is unused so that points keep their numbers.
@@ -21,7 +23,12 @@ enum class PathKind { FillStep, CalculatedThickness };
 
 // The stress path of a fill of thickness h on the current site and water table (after the
 // water-table change), with submergence, before the submergence switch.
-StressPath buildStressPath(const Module1& st, double fillThickness);
+StressPath buildStressPath(const GeneralState& general, const SettlementInput& input,
+                           const SettlementResults& results, double fillThickness);
+// For a caller holding the whole state: it passes itself as every part.
+template <class State> StressPath buildStressPath(const State& st, double fillThickness) {
+    return buildStressPath(st, st, st, fillThickness);
+}
 
 // Submergence off: the loads fall by only 0.005 kPa per point, so the path is practically
 // vertical at the full fill load.
@@ -34,6 +41,7 @@ double loadAtSettlement(const StressPath& path, double settlement);
 // Stores paths 1..count into StressPathS / StressPathLoad and their lines into PathSlope1/2 and
 // PathIntercept1/2 (the lines are kept for readers of the shared state; the iterations read the
 // paths themselves).
-void storePathsAndLines(Module1& st, const StressPath* paths, int count);
+void storePathsAndLines(const SettlementInput& input, SettlementResults& results,
+                        const StressPath* paths, int count);
 
 } // namespace korvex

@@ -1,4 +1,5 @@
 #include "app/gui_host.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "app/qt_desktop.h"
 #include "consolidation/form15_drains_no_drains_graph.h"
