@@ -1,10 +1,13 @@
 #include "preload/form11_extra_fill_results.h"
 
 #include "app/application.h"
-#include "app/module1.h"
+#include "app/general_state.h"
 #include "app/number_text.h"
+#include "consolidation/consolidation_state.h"
 #include "preload/extra_fill_curves.h"
 #include "preload/form12_removal_time.h"
+#include "preload/preload_state.h"
+#include "settlement/settlement_results_state.h"
 #include "ui/graph_window.h"
 
 #include <functional>
@@ -24,13 +27,13 @@ TimeValue caseCurve(const SingleArray2<20, 6>& settlements, int c) {
 }
 
 // Each set holds the 16 time points from point 1 on.
-void fillTimeSets(GraphModel& graph, const Module1& st, const std::vector<TimeValue>& sets) {
+void fillTimeSets(GraphModel& graph, const PreloadState& pre, const std::vector<TimeValue>& sets) {
     for (std::size_t k = 0; k < sets.size(); ++k) {
         graph.setThisSet(static_cast<int>(k) + 1);
         for (int t = 1; t <= kCurveTimes; ++t) {
             graph.setThisPoint(t);
             graph.setGraphData(sets[k](t));
-            graph.setXPosData(st.TPreload(t));
+            graph.setXPosData(pre.TPreload(t));
         }
     }
     graph.setDrawMode(2);
@@ -53,20 +56,21 @@ Form11::Form11(Application& app)
 }
 
 void Form11::Form_Load() {
-    const Module1& st = state();
-    fillTable(Fg10, st.SPreloadTotal);
-    fillTable(Fg11, st.SPreloadVertRest);
+    const PreloadState& pre = app().part<PreloadState>();
+    fillTable(Fg10, pre.SPreloadTotal);
+    fillTable(Fg11, pre.SPreloadVertRest);
     drawOverview();
 }
 
 void Form11::fillTable(Grid& grid, const SingleArray2<20, 6>& settlements) {
-    const Module1& st = state();
+    const PreloadState& pre = app().part<PreloadState>();
+    const SettlementResults& settlement = app().part<SettlementResults>();
     grid.setTextMatrix(0, 0, "Time(days)");
     for (int t = 1; t <= kCurveTimes; ++t) {
-        grid.setTextMatrix(t, 0, num::boxText(st.TPreload(t)));
+        grid.setTextMatrix(t, 0, num::boxText(pre.TPreload(t)));
     }
     for (int c = 1; c <= kCurveCases; ++c) {
-        grid.setTextMatrix(0, c, num::boxText(st.ExtraFill(c)));
+        grid.setTextMatrix(0, c, num::boxText(settlement.ExtraFill(c)));
         for (int t = 1; t <= kCurveTimes; ++t) {
             grid.setTextMatrix(t, c, num::boxText(settlements(t, c)));
         }
@@ -74,15 +78,15 @@ void Form11::fillTable(Grid& grid, const SingleArray2<20, 6>& settlements) {
 }
 
 void Form11::drawOverview() {
-    const Module1& st = state();
+    const PreloadState& pre = app().part<PreloadState>();
     Graph1.restoreDesign();
     std::vector<TimeValue> sets;
     for (int c = 1; c <= kCurveCases; ++c) {
-        sets.push_back(caseCurve(st.SPreloadTotal, c));
+        sets.push_back(caseCurve(pre.SPreloadTotal, c));
     }
-    const Single level = st.SRemoveLevel;
+    const Single level = pre.SRemoveLevel;
     sets.push_back([level](int) { return level; });
-    fillTimeSets(Graph1, st, sets);
+    fillTimeSets(Graph1, pre, sets);
 }
 
 void Form11::drawCaseGraph(int command) {
@@ -95,20 +99,22 @@ void Form11::drawCaseGraph(int command) {
     if (button == nullptr) {
         return;
     }
-    const Module1& st = state();
+    const PreloadState& pre = app().part<PreloadState>();
     const int c = button->caseNumber;
     Graph1.restoreDesign();
     Graph1.setNumSets(3);
-    Graph1.setGraphTitle("Settlement - Extra Fill [m]:" + num::signedText(st.ExtraFill(c)) +
-                         " - Drainspacing [m]:" + num::signedText(st.SpacingTriPre));
-    const Single level = st.SRemoveLevel;
+    Graph1.setGraphTitle(
+        "Settlement - Extra Fill [m]:" +
+        num::signedText(app().part<SettlementResults>().ExtraFill(c)) +
+        " - Drainspacing [m]:" + num::signedText(app().part<ConsolidationState>().SpacingTriPre));
+    const Single level = pre.SRemoveLevel;
     if (button->splitsCase) {
-        fillTimeSets(Graph1, st,
-                     {caseCurve(st.SPreloadHor, c), caseCurve(st.SPreloadVertRest, c),
-                      caseCurve(st.SPreloadTotal, c)});
+        fillTimeSets(Graph1, pre,
+                     {caseCurve(pre.SPreloadHor, c), caseCurve(pre.SPreloadVertRest, c),
+                      caseCurve(pre.SPreloadTotal, c)});
     } else {
-        fillTimeSets(Graph1, st,
-                     {caseCurve(st.SPreloadTotal, 1), caseCurve(st.SPreloadTotal, c),
+        fillTimeSets(Graph1, pre,
+                     {caseCurve(pre.SPreloadTotal, 1), caseCurve(pre.SPreloadTotal, c),
                       [level](int) { return level; }});
     }
 }
@@ -131,7 +137,7 @@ void Form11::Command15_Click() {
 }
 
 void Form11::Command16_Click() {
-    state().ListMode = 0;
+    app().part<GeneralState>().ListMode = 0;
     windows().showByName(kListingWindow);
 }
 

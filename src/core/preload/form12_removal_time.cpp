@@ -1,10 +1,12 @@
 #include "preload/form12_removal_time.h"
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "app/number_text.h"
+#include "consolidation/consolidation_state.h"
 #include "consolidation/rest_settlement_times.h"
 #include "preload/extra_fill_curves.h"
+#include "preload/preload_state.h"
+#include "settlement/settlement_results_state.h"
 #include "ui/graph_window.h"
 
 #include <algorithm>
@@ -23,9 +25,9 @@ std::string removalText(Single removal) {
     return calculated(removal) ? restTimeText(removal) : std::string();
 }
 
-bool hasAdvantage(const Module1& st, int c) {
-    return restTimeReached(st.TRemove(c)) && restTimeReached(st.TRemove(1)) &&
-           calculated(st.TRemove(c)) && calculated(st.TRemove(1));
+bool hasAdvantage(const PreloadState& pre, int c) {
+    return restTimeReached(pre.TRemove(c)) && restTimeReached(pre.TRemove(1)) &&
+           calculated(pre.TRemove(c)) && calculated(pre.TRemove(1));
 }
 
 } // namespace
@@ -45,21 +47,23 @@ Form12::Form12(Application& app)
 }
 
 void Form12::Form_Load() {
-    Module1& st = state();
+    PreloadState& pre = app().part<PreloadState>();
+    const SettlementResults& settlement = app().part<SettlementResults>();
+    const Single spacing = app().part<ConsolidationState>().SpacingTriPre;
     for (int c = 1; c <= kCurveCases; ++c) {
-        st.TAdvantage(c) =
-            hasAdvantage(st, c)
-                ? num::toSingle((static_cast<double>(st.TRemove(c)) - st.TRemove(1)) * -1.0)
+        pre.TAdvantage(c) =
+            hasAdvantage(pre, c)
+                ? num::toSingle((static_cast<double>(pre.TRemove(c)) - pre.TRemove(1)) * -1.0)
                 : 0.0f;
     }
-    Text1 = num::boxText(st.SpacingTriPre);
+    Text1 = num::boxText(spacing);
     Fg12.setTextMatrix(0, 0, "Thickness (m)");
     Fg12.setTextMatrix(0, 1, "Time (days)");
     Fg12.setTextMatrix(0, 2, "Advantage(days)");
     for (int c = 1; c <= kCurveCases; ++c) {
-        Fg12.setTextMatrix(c, 0, num::boxText(st.ExtraFill(c)));
-        Fg12.setTextMatrix(c, 1, removalText(st.TRemove(c)));
-        Fg12.setTextMatrix(c, 2, hasAdvantage(st, c) ? num::boxText(st.TAdvantage(c)) : "");
+        Fg12.setTextMatrix(c, 0, num::boxText(settlement.ExtraFill(c)));
+        Fg12.setTextMatrix(c, 1, removalText(pre.TRemove(c)));
+        Fg12.setTextMatrix(c, 2, hasAdvantage(pre, c) ? num::boxText(pre.TAdvantage(c)) : "");
     }
 
     // A case without a removal time has no point: the line joins the cases that have one.
@@ -68,20 +72,20 @@ void Form12::Form_Load() {
     Graph1.setThisPoint(1);
     for (int c = 1; c <= kCurveCases; ++c) {
         Graph1.setThisPoint(c);
-        if (calculated(st.TRemove(c)) && restTimeReached(st.TRemove(c))) {
-            Graph1.setGraphData(st.TRemove(c));
-            Graph1.setXPosData(st.ExtraFill(c));
+        if (calculated(pre.TRemove(c)) && restTimeReached(pre.TRemove(c))) {
+            Graph1.setGraphData(pre.TRemove(c));
+            Graph1.setXPosData(settlement.ExtraFill(c));
         }
         // The drain spacing labels the point after the one just written, and the last point.
         Graph1.setThisPoint(std::min(c + 1, kCurveCases));
-        Graph1.setLabelText(st.SpacingTriPre);
+        Graph1.setLabelText(spacing);
     }
     Graph1.setThisSet(2);
     for (int c = 1; c <= kCurveCases; ++c) {
         Graph1.setThisPoint(c);
-        if (hasAdvantage(st, c)) {
-            Graph1.setGraphData(st.TAdvantage(c));
-            Graph1.setXPosData(st.ExtraFill(c));
+        if (hasAdvantage(pre, c)) {
+            Graph1.setGraphData(pre.TAdvantage(c));
+            Graph1.setXPosData(settlement.ExtraFill(c));
         }
     }
     Graph1.setLabelText(std::string("Time(days)"));
