@@ -15,12 +15,19 @@ public:
     void msgBox(const std::string& text, int, const std::string&) override {
         throw std::runtime_error("unexpected message: " + text);
     }
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> showOpen(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> showSave(const FileDialogRequest&) override { return {}; }
     bool showPrinter(const std::string&) override { return false; }
     bool printText(const TextPrintJob&) override { return false; }
     bool printGraph(const GraphModel&, double, double, PageOrientation) override { return false; }
     bool copyGraphImage(const GraphModel&, double, double) override { return false; }
+    bool printerAvailable() override { return false; }
+    std::optional<std::string> textPdf(const TextPrintJob&) override { return {}; }
+    std::optional<std::string> graphPdf(const GraphModel&, double, double,
+                                        PageOrientation) override {
+        return {};
+    }
     std::optional<std::string> getSetting(const std::string&, const std::string&) override {
         return {};
     }

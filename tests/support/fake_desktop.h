@@ -36,17 +36,25 @@ public:
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::deque<bool> printerAnswers;
+    // Answers to askYesNo; an unset answer means No.
+    std::deque<bool> yesNoAnswers;
     std::string regionalOneTenth = "0.1";
     std::optional<std::string> systemInfoProgram;
     bool startProgramSucceeds = true;
     bool printSucceeds = true;
+    // A machine without a printer: print commands offer PDF files instead.
+    bool printerInstalled = true;
 
     std::vector<RecordedMessage> messages;
+    std::vector<RecordedMessage> questions;
     std::vector<FileDialogRequest> openRequests, saveRequests;
     std::vector<std::string> printerTitles;
     std::vector<TextPrintJob> printedText;
     std::vector<RecordedGraphJob> printedGraphs;
     std::vector<RecordedGraphJob> clipboardImages;
+    std::vector<TextPrintJob> pdfText;
+    std::vector<RecordedGraphJob> pdfGraphs;
+    static constexpr const char* kPdfBytes = "%PDF-1.4 pages of the fake desktop\n";
     std::map<std::string, std::string> settings;
     std::vector<std::string> startedPrograms;
     std::vector<std::pair<std::string, int>> helpRequests;
@@ -55,6 +63,15 @@ public:
 
     void msgBox(const std::string& text, int style, const std::string& caption) override {
         messages.push_back({text, style, caption});
+    }
+    bool askYesNo(const std::string& text, const std::string& caption) override {
+        questions.push_back({text, 0, caption});
+        if (yesNoAnswers.empty()) {
+            return false;
+        }
+        bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
     }
     std::optional<std::string> showOpen(const FileDialogRequest& request) override {
         openRequests.push_back(request);
@@ -85,6 +102,16 @@ public:
     bool copyGraphImage(const GraphModel& graph, double width, double height) override {
         clipboardImages.push_back(record(graph, width, height, PageOrientation::Portrait));
         return true;
+    }
+    bool printerAvailable() override { return printerInstalled; }
+    std::optional<std::string> textPdf(const TextPrintJob& job) override {
+        pdfText.push_back(job);
+        return kPdfBytes;
+    }
+    std::optional<std::string> graphPdf(const GraphModel& graph, double width, double height,
+                                        PageOrientation orientation) override {
+        pdfGraphs.push_back(record(graph, width, height, orientation));
+        return kPdfBytes;
     }
     std::optional<std::string> getSetting(const std::string& section,
                                           const std::string& key) override {

@@ -24,6 +24,9 @@ struct FileDialogRequest {
     int filterIndex = 1;
     // The name the dialog starts with (the name chosen last time in the same window, or empty).
     std::string fileName;
+    // Whether a save dialog itself asks before an existing file is chosen. The save helper asks
+    // through askYesNo instead, so that the user is asked once.
+    bool confirmReplace = true;
 };
 
 // A text document for the printer: one printed line per entry, in the given font, with the
@@ -43,6 +46,9 @@ public:
     virtual void msgBox(const std::string& text, int style = vbOKOnly,
                         const std::string& caption = {}) = 0;
 
+    // A modal question with the buttons Yes and No: true for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& caption = {}) = 0;
+
     // Modal file dialogs: the chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> showOpen(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> showSave(const FileDialogRequest& request) = 0;
@@ -54,6 +60,17 @@ public:
     virtual bool printGraph(const GraphModel& graph, double widthTwips, double heightTwips,
                             PageOrientation orientation) = 0;
     virtual bool copyGraphImage(const GraphModel& graph, double widthTwips, double heightTwips) = 0;
+
+    // Whether print jobs have somewhere to go: an installed printer, or a file the printer dialog
+    // was told to print into.
+    virtual bool printerAvailable() = 0;
+    // The pages printText and printGraph would print, as the bytes of a PDF file with the
+    // printer's page size and margins and the job's orientation; nothing when they could not be
+    // made.
+    virtual std::optional<std::string> textPdf(const TextPrintJob& job) = 0;
+    virtual std::optional<std::string> graphPdf(const GraphModel& graph, double widthTwips,
+                                                double heightTwips,
+                                                PageOrientation orientation) = 0;
 
     // Per-user settings under the program's title, by section and key.
     virtual std::optional<std::string> getSetting(const std::string& section,

@@ -83,6 +83,7 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
+// significant = 0 asks for the fewest digits that read back as the same value.
 template <typename T> DecimalDigits decimalDigits(T value, int significant) {
     DecimalDigits d;
     if (value == 0) {
@@ -92,8 +93,11 @@ template <typename T> DecimalDigits decimalDigits(T value, int significant) {
     }
     d.negative = std::signbit(value);
     char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                   std::chars_format::scientific, significant - 1);
+    auto [end, ec] = significant == 0
+                         ? std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                         std::chars_format::scientific)
+                         : std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                         std::chars_format::scientific, significant - 1);
     if (ec != std::errc{}) {
         throw std::runtime_error("number conversion failed");
     }
@@ -137,20 +141,16 @@ std::string nonFiniteText(double value) {
     return value < 0 ? "-Infinity" : "Infinity";
 }
 
-// The general form shared by the box text and the signed text; the two differ only in the blank
-// before a non-negative value and the zero before the point.
-template <typename T> std::string generalText(T value, int significant, bool signedForm) {
-    if (!std::isfinite(value)) {
-        std::string text = nonFiniteText(static_cast<double>(value));
-        return (signedForm && value > 0) ? " " + text : text;
-    }
-    DecimalDigits d = decimalDigits(value, significant);
+// The general form shared by the box text, the signed text and the exact text; they differ only
+// in the blank before a non-negative value and the zero before the point. Exponent form from
+// 10^exponentFrom and below 0.0001.
+std::string generalFormOf(const DecimalDigits& d, int exponentFrom, bool signedForm) {
     std::string sign = (d.negative && !d.zero) ? "-" : (signedForm ? " " : "");
     if (d.zero) {
         return sign + "0";
     }
     std::string digits = stripTrailingZeros(d.digits);
-    if (d.exponent >= significant || d.exponent < -4) {
+    if (d.exponent >= exponentFrom || d.exponent < -4) {
         std::string mantissa = digits.substr(0, 1);
         if (digits.size() > 1) {
             mantissa += "." + digits.substr(1);
@@ -173,6 +173,14 @@ template <typename T> std::string generalText(T value, int significant, bool sig
         fraction = std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + digits;
     }
     return sign + integerPart + (fraction.empty() ? "" : "." + fraction);
+}
+
+template <typename T> std::string generalText(T value, int significant, bool signedForm) {
+    if (!std::isfinite(value)) {
+        std::string text = nonFiniteText(static_cast<double>(value));
+        return (signedForm && value > 0) ? " " + text : text;
+    }
+    return generalFormOf(decimalDigits(value, significant), significant, signedForm);
 }
 
 // round(|value| x 10^k), half away from zero on the decimal digits, as a digit string.
@@ -319,6 +327,32 @@ FieldNumber readFieldNumber(std::string_view text) {
         return {FieldNumber::Kind::OutOfRange, 0.0};
     }
     return {FieldNumber::Kind::Number, value};
+}
+
+std::optional<Single> fileNumber(std::string_view text) {
+    const FieldNumber read = readFieldNumber(text);
+    if (!read.isNumber()) {
+        return std::nullopt;
+    }
+    return toSingle(read.value);
+}
+
+std::string exactText(Single value) {
+    if (!std::isfinite(value)) {
+        throw std::domain_error("A value that is not a finite number cannot be written to a file.");
+    }
+    // The box text's exponent threshold, so that a file shows a value as its box does whenever
+    // seven digits are enough.
+    const DecimalDigits shortest = decimalDigits(value, 0);
+    std::string text = generalFormOf(shortest, 7, false);
+    // The shortest digits are exact when read straight into a Single; the reader goes through a
+    // double, and a text within a hair of the midpoint between two Singles would be rounded twice.
+    // Nine digits always lie far enough from every midpoint.
+    for (int digits = static_cast<int>(shortest.digits.size()) + 1;
+         fileNumber(text) != value && digits <= 9; ++digits) {
+        text = generalFormOf(decimalDigits(value, digits), 7, false);
+    }
+    return text;
 }
 
 double countFromText(std::string_view text) {

@@ -6,6 +6,7 @@
 
 #include "app/vb_types.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,16 @@ struct FieldNumber {
     bool isNumber() const { return kind == Kind::Number; }
 };
 FieldNumber readFieldNumber(std::string_view text);
+
+// A number field of a file the program reads: as readFieldNumber, and an empty field is no number
+// either, since a file that lost a value must not read as one holding 0.
+std::optional<Single> fileNumber(std::string_view text);
+
+// The shortest text that fileNumber reads back as exactly this Single, in the style of boxText
+// ("0.5", "1.5E-05", exponent form from 1E+07 and below 0.0001); a negative zero is written "0".
+// A value that is not finite has no such text: it throws std::domain_error, so that no file is
+// written that the program could not read again.
+std::string exactText(Single value);
 
 // A count typed as text: the leading number rounded to the nearest integer, halves to even.
 double countFromText(std::string_view text);

@@ -1,14 +1,11 @@
 #include "consolidation/settlement_time_graph_window.h"
 
-#include "app/application.h"
-#include "ui/graph_window.h"
-
 namespace korvex {
 
 SettlementTimeGraphWindow::SettlementTimeGraphWindow(Application& app, const char* caption,
                                                      int sets, double widthTwips,
                                                      const char* legends[])
-    : WindowModel(app), Graph1(app.desktop()) {
+    : GraphWindow(app, kWideLandscapePrint) {
     Caption = caption;
     Graph1.setNumPoints(20);
     Graph1.setNumSets(sets);
@@ -22,18 +19,6 @@ SettlementTimeGraphWindow::SettlementTimeGraphWindow(Application& app, const cha
     Graph1.setWidth(widthTwips);
     Graph1.setHeight(5655);
     Graph1.saveDesign();
-}
-
-void SettlementTimeGraphWindow::Command1_Click() {
-    windows().unload(*this);
-}
-
-void SettlementTimeGraphWindow::Command2_Click() {
-    printGraphWindow(Graph1, kWideLandscapePrint);
-}
-
-void SettlementTimeGraphWindow::Command3_Click() {
-    copyGraphWindowImage(Graph1);
 }
 
 } // namespace korvex

@@ -3,22 +3,12 @@
 // What the two settlement-time graph windows share: a logarithmic time axis from 10 to 80 000
 // days, a settlement axis, and Exit, Print (landscape) and Image to Clipboard.
 
-#include "app/window_model.h"
-#include "ui/graph_model.h"
+#include "ui/graph_window.h"
 
 namespace korvex {
 
-class SettlementTimeGraphWindow : public WindowModel {
-public:
-    // "Exit"
-    void Command1_Click();
-    // "Print": landscape, 15000 x 8500 twips.
-    void Command2_Click();
-    // "Image to Clipboard"
-    void Command3_Click();
-
-    GraphModel Graph1;
-
+// "Print" prints landscape, 15000 x 8500 twips.
+class SettlementTimeGraphWindow : public GraphWindow {
 protected:
     SettlementTimeGraphWindow(Application& app, const char* caption, int sets, double widthTwips,
                               const char* legends[]);

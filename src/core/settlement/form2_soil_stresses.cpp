@@ -16,8 +16,7 @@ constexpr int kDesignRows = 16;
 constexpr int kMaxLayers = 20;
 } // namespace
 
-Form2::Form2(Application& app)
-    : WindowModel(app), Fg2(kDesignRows, 7, 1000), Graph1(app.desktop()) {
+Form2::Form2(Application& app) : GraphWindow(app), Fg2(kDesignRows, 7, 1000) {
     Caption = "Soil stresses";
     Graph1.setNumSets(3);
     Graph1.setGraphTitle("Soil and Water stresses");
@@ -82,20 +81,12 @@ void Form2::Form_Load() {
     Graph1.setDrawMode(2);
 }
 
-void Form2::Command1_Click() {
-    windows().unload(*this);
-}
-
 void Form2::Command2_Click() {
-    printGraphWindow(Graph1);
+    GraphWindow::Command2_Click();
     // The soil-stress graph goes back to its layout size whatever size it had, drawn again.
     Graph1.setHeight(kLayoutHeight);
     Graph1.setWidth(kLayoutWidth);
     Graph1.setDrawMode(2);
-}
-
-void Form2::Command3_Click() {
-    copyGraphWindowImage(Graph1);
 }
 
 } // namespace korvex

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "app/window_model.h"
-#include "ui/graph_model.h"
+#include "ui/graph_window.h"
 #include "ui/grid.h"
 
 namespace korvex {
 
 // The soil-stress window: thickness, mid-layer level and the three stresses of every layer of
 // the last settlement calculation, in a table and as a graph against the level.
-class Form2 : public WindowModel {
+class Form2 : public GraphWindow {
 public:
     static constexpr const char* kName = "Form2";
     // The graph's size in the window's layout, to which it returns after printing.
@@ -19,15 +18,10 @@ public:
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
-    // "Exit"
-    void Command1_Click();
     // "Print"
-    void Command2_Click();
-    // "Image to Clipboard"
-    void Command3_Click();
+    void Command2_Click() override;
 
     Grid Fg2;
-    GraphModel Graph1;
 };
 
 } // namespace korvex

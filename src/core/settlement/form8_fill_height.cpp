@@ -5,7 +5,6 @@
 #include "settlement/graph_fill.h"
 #include "settlement/settlement_input_state.h"
 #include "settlement/settlement_results_state.h"
-#include "ui/graph_window.h"
 
 namespace korvex {
 
@@ -13,7 +12,7 @@ namespace {
 constexpr int kFillSteps = 15;
 } // namespace
 
-Form8::Form8(Application& app) : WindowModel(app), Fg6(20, 4, 1500), Graph1(app.desktop()) {
+Form8::Form8(Application& app) : GraphWindow(app), Fg6(20, 4, 1500) {
     Caption = "Fill height and Effective height ";
     Graph1.setNumSets(4);
     Graph1.setNumPoints(kFillSteps);
@@ -72,18 +71,6 @@ void Form8::Form_Load() {
         4, [&](int i) { return st.SurfaceHeight(i); }, [&](int) { return st.FillThickness; });
     Graph1.setLabelText(st.FillThickness);
     Graph1.setDrawMode(2);
-}
-
-void Form8::Command1_Click() {
-    windows().unload(*this);
-}
-
-void Form8::Command2_Click() {
-    printGraphWindow(Graph1);
-}
-
-void Form8::Command3_Click() {
-    copyGraphWindowImage(Graph1);
 }
 
 } // namespace korvex

@@ -5,7 +5,6 @@
 #include "settlement/graph_fill.h"
 #include "settlement/settlement_input_state.h"
 #include "settlement/settlement_results_state.h"
-#include "ui/graph_window.h"
 
 namespace korvex {
 
@@ -13,7 +12,7 @@ namespace {
 constexpr int kFillSteps = 15;
 } // namespace
 
-Form9::Form9(Application& app) : WindowModel(app), Fg7(20, 2, 1350), Graph1(app.desktop()) {
+Form9::Form9(Application& app) : GraphWindow(app), Fg7(20, 2, 1350) {
     Caption = "Settlements and Fill height for required time ";
     Graph1.setNumSets(3);
     Graph1.setNumPoints(kFillSteps);
@@ -64,18 +63,6 @@ void Form9::Form_Load() {
     }
     Graph1.setLabelText(st.FillThickness);
     Graph1.setDrawMode(2);
-}
-
-void Form9::Command1_Click() {
-    windows().unload(*this);
-}
-
-void Form9::Command2_Click() {
-    printGraphWindow(Graph1);
-}
-
-void Form9::Command3_Click() {
-    copyGraphWindowImage(Graph1);
 }
 
 } // namespace korvex

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "app/window_model.h"
-#include "ui/graph_model.h"
+#include "ui/graph_window.h"
 #include "ui/grid.h"
 
 namespace korvex {
 
 // The window of the fill height for the required time: settlement of every fill step at the
 // settlement time against its load, the settlement of the calculated fill and its stress path.
-class Form9 : public WindowModel {
+class Form9 : public GraphWindow {
 public:
     static constexpr const char* kName = "Form9";
 
@@ -16,15 +15,8 @@ public:
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
-    // "Exit"
-    void Command1_Click();
-    // "Print"
-    void Command2_Click();
-    // "Image to Clipboard"
-    void Command3_Click();
 
     Grid Fg7;
-    GraphModel Graph1;
 };
 
 } // namespace korvex

@@ -1,6 +1,7 @@
 #include "ui/graph_model.h"
 
 #include "app/number_text.h"
+#include "app/printing.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -109,19 +110,20 @@ void GraphModel::setDrawMode(int mode) {
         ++drawRevision_;
         drawnSinceLastWrite_ = true;
         break;
-    // Neither asks anything of the user first, so a failure would otherwise pass unseen and the
-    // user would go looking for a sheet or an image that was never made.
+    // Neither a copy nor a print on the printer asks anything of the user first, so a failure
+    // would otherwise pass unseen and the user would go looking for a sheet or an image that was
+    // never made.
     case 4:
         if (!desktop_.copyGraphImage(*this, width_, height_)) {
             desktop_.msgBox("The graph could not be copied to the clipboard.", vbExclamation);
         }
         break;
     case 5:
-        if (!desktop_.printGraph(*this, width_, height_, printOrientation_)) {
-            desktop_.msgBox("The graph could not be printed. Please check that a printer is "
-                            "installed and ready.",
-                            vbExclamation);
-        }
+        printPages(
+            desktop_,
+            [&] { return desktop_.printGraph(*this, width_, height_, printOrientation_); },
+            [&] { return desktop_.graphPdf(*this, width_, height_, printOrientation_); },
+            "The graph could not be printed. Please check that a printer is installed and ready.");
         break;
     default:
         break;

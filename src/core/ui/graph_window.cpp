@@ -1,5 +1,8 @@
 #include "ui/graph_window.h"
 
+#include "app/application.h"
+#include "app/window_registry.h"
+
 namespace korvex {
 
 void printGraphWindow(GraphModel& graph, const GraphPrintSetup& setup) {
@@ -26,6 +29,21 @@ void printGraphWindow(GraphModel& graph, const GraphPrintSetup& setup) {
 void copyGraphWindowImage(GraphModel& graph) {
     graph.setDrawMode(2);
     graph.setDrawMode(4);
+}
+
+GraphWindow::GraphWindow(Application& app, const GraphPrintSetup& print)
+    : WindowModel(app), Graph1(app.desktop()), print_(print) {}
+
+void GraphWindow::Command1_Click() {
+    windows().unload(*this);
+}
+
+void GraphWindow::Command2_Click() {
+    printGraphWindow(Graph1, print_);
+}
+
+void GraphWindow::Command3_Click() {
+    copyGraphWindowImage(Graph1);
 }
 
 } // namespace korvex

@@ -1,8 +1,11 @@
 #pragma once
 
-// The "Print" and "Image to Clipboard" buttons every graph window has, on the window's graph.
+// The "Print" and "Image to Clipboard" buttons every graph window has, on the window's graph, and
+// the window around one graph whose first three buttons are "Exit", "Print" and "Image to
+// Clipboard".
 
 #include "app/desktop.h"
+#include "app/window_model.h"
 #include "ui/graph_model.h"
 
 namespace korvex {
@@ -23,5 +26,23 @@ void printGraphWindow(GraphModel& graph, const GraphPrintSetup& setup = {});
 
 // "Image to Clipboard": draws the current data first, then copies the drawn image.
 void copyGraphWindowImage(GraphModel& graph);
+
+class GraphWindow : public WindowModel {
+public:
+    // "Exit"
+    void Command1_Click();
+    // "Print", at the window's print size and orientation.
+    virtual void Command2_Click();
+    // "Image to Clipboard"
+    void Command3_Click();
+
+    GraphModel Graph1;
+
+protected:
+    explicit GraphWindow(Application& app, const GraphPrintSetup& print = {});
+
+private:
+    GraphPrintSetup print_;
+};
 
 } // namespace korvex

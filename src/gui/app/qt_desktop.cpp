@@ -3,16 +3,19 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 
@@ -51,6 +54,16 @@ void QtDesktop::msgBox(const std::string& text, int style, const std::string& ca
     box.exec();
 }
 
+bool QtDesktop::askYesNo(const std::string& text, const std::string& caption) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(caption.empty() ? QString(kProgramTitle) : qs(caption));
+    box.setText(qs(text));
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 namespace {
 
 // "Text files(*.txt)|*.txt|All files(*.*)|*.*|" becomes Qt's "Text files(*.txt) (*.txt);;...".
@@ -75,6 +88,7 @@ std::optional<std::string> showFileDialog(const FileDialogRequest& request,
     dialog.setAcceptMode(acceptMode);
     dialog.setFileMode(fileMode);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
     QStringList filters = qtFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
@@ -105,8 +119,9 @@ bool QtDesktop::showPrinter(const std::string& title) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtDesktop::printText(const TextPrintJob& job) {
-    QPrinter& p = printer();
+namespace {
+
+bool printTextOn(QPrinter& p, const TextPrintJob& job) {
     p.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&p)) {
@@ -140,6 +155,47 @@ bool QtDesktop::printText(const TextPrintJob& job) {
         y += lineHeight;
     }
     return painter.end();
+}
+
+} // namespace
+
+bool QtDesktop::printText(const TextPrintJob& job) {
+    return printTextOn(printer(), job);
+}
+
+bool QtDesktop::printerAvailable() {
+    // Without a printer the printer dialog still offers a file, but one it names by itself (the
+    // home folder, with no name) unless the user types one: the jobs go through a save dialog
+    // instead, which asks before replacing a file.
+    return !printToFile_.isEmpty() || !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::optional<std::string> QtDesktop::pdfOfPages(const std::function<bool(QPrinter&)>& draw) {
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        return std::nullopt;
+    }
+    const QString path = dir.filePath("printout.pdf");
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setPageLayout(printer().pageLayout());
+    if (!draw(pdf)) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty()) {
+        return std::nullopt;
+    }
+    return bytes.toStdString();
+}
+
+std::optional<std::string> QtDesktop::textPdf(const TextPrintJob& job) {
+    return pdfOfPages([&](QPrinter& pdf) { return printTextOn(pdf, job); });
 }
 
 std::optional<std::string> QtDesktop::getSetting(const std::string& section,

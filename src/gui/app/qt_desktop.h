@@ -3,6 +3,7 @@
 #include "app/desktop.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -18,6 +19,7 @@ public:
     ~QtDesktop() override;
 
     void msgBox(const std::string& text, int style, const std::string& caption) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
     std::optional<std::string> showOpen(const FileDialogRequest& request) override;
     std::optional<std::string> showSave(const FileDialogRequest& request) override;
     bool showPrinter(const std::string& title) override;
@@ -25,6 +27,10 @@ public:
     bool printGraph(const GraphModel& graph, double widthTwips, double heightTwips,
                     PageOrientation orientation) override;
     bool copyGraphImage(const GraphModel& graph, double widthTwips, double heightTwips) override;
+    bool printerAvailable() override;
+    std::optional<std::string> textPdf(const TextPrintJob& job) override;
+    std::optional<std::string> graphPdf(const GraphModel& graph, double widthTwips,
+                                        double heightTwips, PageOrientation orientation) override;
     std::optional<std::string> getSetting(const std::string& section,
                                           const std::string& key) override;
     void saveSetting(const std::string& section, const std::string& key,
@@ -42,6 +48,9 @@ public:
     QPrinter& printer();
 
 private:
+    // The pages draw puts on a printer, as the bytes of a PDF file with the printer's page layout.
+    std::optional<std::string> pdfOfPages(const std::function<bool(QPrinter&)>& draw);
+
     std::unique_ptr<QPrinter> printer_;
     QString printToFile_;
 };

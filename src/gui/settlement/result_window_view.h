@@ -2,6 +2,8 @@
 
 #include "ui/graph_window_view.h"
 
+#include <type_traits>
+
 namespace korvex::gui {
 
 // A graph window whose result table shows every heading in full: the layout's column widths were
@@ -17,10 +19,12 @@ private:
     void widenColumns();
 };
 
-// The three buttons of a result window, each running its handler of the window's model.
+// The three buttons of a result window, each running its handler of the window's model (a
+// handler the window inherits included).
 template <typename Form>
-GraphWindowButtons graphButtons(Form& form, void (Form::*exitHandler)(),
-                                void (Form::*printHandler)(), void (Form::*clipboardHandler)(),
+GraphWindowButtons graphButtons(Form& form, void (std::type_identity_t<Form>::*exitHandler)(),
+                                void (std::type_identity_t<Form>::*printHandler)(),
+                                void (std::type_identity_t<Form>::*clipboardHandler)(),
                                 const char* clipboardCaption = "Image to Clipboard") {
     GraphWindowButtons buttons;
     buttons.clipboardCaption = clipboardCaption;

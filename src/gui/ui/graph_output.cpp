@@ -282,15 +282,20 @@ void renderAtSize(const GraphModel& graph, QCustomPlot& plot, int width, int hei
 
 } // namespace
 
-QImage graphImage(const GraphModel& graph, double widthTwips, double heightTwips) {
+QImage graphImage(const GraphModel& graph, double widthTwips, double heightTwips, int scale) {
     const int width = std::max(1, twipsToPixels(widthTwips));
     const int height = std::max(1, twipsToPixels(heightTwips));
     QCustomPlot plot;
     renderAtSize(graph, plot, width, height);
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    // Finer pixels, same size on paper: a pasted image keeps the graph's layout size.
+    const int dotsPerMetre = static_cast<int>(std::lround(96.0 * scale / 0.0254));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::white);
     QCPPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     plot.toPainter(&painter, width, height);
     painter.end();
     return image;
@@ -340,12 +345,21 @@ bool QtDesktop::printGraph(const GraphModel& graph, double widthTwips, double he
     return printGraphOn(printer(), graph, widthTwips, heightTwips, orientation);
 }
 
+std::optional<std::string> QtDesktop::graphPdf(const GraphModel& graph, double widthTwips,
+                                               double heightTwips, PageOrientation orientation) {
+    return pdfOfPages([&](QPrinter& pdf) {
+        return printGraphOn(pdf, graph, widthTwips, heightTwips, orientation);
+    });
+}
+
 bool QtDesktop::copyGraphImage(const GraphModel& graph, double widthTwips, double heightTwips) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
         return false;
     }
-    clipboard->setImage(graphImage(graph, widthTwips, heightTwips));
+    // Twice the screen's resolution, so that the graph stays sharp when it is pasted into a report
+    // and printed.
+    clipboard->setImage(graphImage(graph, widthTwips, heightTwips, 2));
     return true;
 }
 

@@ -14,8 +14,9 @@ namespace korvex::gui {
 // Fills a plot with the model's sets, titles, legend and axes (replacing what it held).
 void renderGraph(const GraphModel& graph, QCustomPlot& plot);
 
-// The graph drawn at a layout size in twips, as an image at screen resolution.
-QImage graphImage(const GraphModel& graph, double widthTwips, double heightTwips);
+// The graph drawn at a layout size in twips, as an image at the given multiple of the screen's
+// resolution.
+QImage graphImage(const GraphModel& graph, double widthTwips, double heightTwips, int scale = 1);
 
 // Prints the graph at a size in twips on one page of the printer, in the given orientation, as
 // vector output at the printer's resolution; false when the printer could not be opened.

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 
 namespace korvex::num {
 namespace {
@@ -64,6 +69,85 @@ TEST(FieldNumber, AcceptsOneNumberThatFitsASingleAndNothingElse) {
         FieldNumber read = readFieldNumber(c.text);
         EXPECT_EQ(read.kind, c.kind) << "text: '" << c.text << "'";
         EXPECT_DOUBLE_EQ(read.value, c.value) << "text: '" << c.text << "'";
+    }
+}
+
+TEST(FileNumber, ReadsOneFiniteSingleAndRefusesAnEmptyField) {
+    EXPECT_EQ(fileNumber(" 2.5 "), 2.5f);
+    EXPECT_EQ(fileNumber("-1.5E-05\t"), -1.5e-5f);
+    for (const char* refused : {"1.5x", "nan", "inf", "", "  ", "1e39", "2,5", "-"}) {
+        EXPECT_EQ(fileNumber(refused), std::nullopt) << "text: '" << refused << "'";
+    }
+}
+
+TEST(ExactText, WritesTheFewestDigitsInTheBoxStyle) {
+    const struct {
+        float value;
+        const char* text;
+    } cases[] = {
+        {0.1f, "0.1"},
+        {-2.5f, "-2.5"},
+        {0.0f, "0"},
+        {-0.0f, "0"},
+        {1.0f / 3.0f, "0.33333334"},    // 0.333333343267..., and 0.3333333 is another Single
+        {1234567.875f, "1234567.9"},    // Singles near 10^6 lie 0.125 apart
+        {16777216.0f, "1.6777216E+07"}, // 2^24; 16777220 is a Single of its own
+        {1e7f, "1E+07"},
+        {0.0001f, "0.0001"},
+        {5e-5f, "5E-05"},
+        {std::numeric_limits<float>::max(), "3.4028235E+38"},
+        {std::numeric_limits<float>::min(), "1.1754944E-38"},
+        {std::numeric_limits<float>::denorm_min(), "1E-45"}, // 1.4013e-45
+        // 7.03853069185e-26, the one positive Single whose shortest digits, 7.038531E-26, read
+        // through a double land on the midpoint to the next Single and round up to it.
+        {std::bit_cast<float>(0x15AE43FDu), "7.0385307E-26"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(exactText(c.value), c.text) << "value " << c.value;
+    }
+    EXPECT_THROW(exactText(std::numeric_limits<float>::infinity()), std::domain_error);
+    EXPECT_THROW(exactText(std::numeric_limits<float>::quiet_NaN()), std::domain_error);
+}
+
+TEST(ExactText, ReadsBackAsTheSameSingleWithTheShortestDigits) {
+    std::mt19937 random(20261209);
+    std::vector<float> values = {std::numeric_limits<float>::max(),
+                                 -std::numeric_limits<float>::max(),
+                                 std::numeric_limits<float>::denorm_min()};
+    std::uniform_int_distribution<std::uint32_t> bits;
+    while (values.size() < 400) {
+        std::uint32_t pattern = bits(random);
+        // One in four a subnormal: no exponent bits.
+        if (values.size() % 4 == 0) {
+            pattern &= 0x807FFFFFu;
+        }
+        const float value = std::bit_cast<float>(pattern);
+        if (std::isfinite(value) && value != 0.0f) {
+            values.push_back(value);
+        }
+    }
+    for (float value : values) {
+        const std::string text = exactText(value);
+        const std::optional<Single> read = fileNumber(text);
+        ASSERT_TRUE(read.has_value()) << text;
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(*read), std::bit_cast<std::uint32_t>(value)) << text;
+        // The standard library's shortest form has as many digits.
+        char shortest[32];
+        const auto end =
+            std::to_chars(shortest, shortest + 32, std::fabs(value), std::chars_format::scientific)
+                .ptr;
+        const auto digitsOf = [](std::string_view t) {
+            const auto mantissa = t.substr(0, t.find_first_of("eE"));
+            const auto first = mantissa.find_first_not_of("-0.");
+            return std::count_if(mantissa.begin() + static_cast<std::ptrdiff_t>(first),
+                                 mantissa.end(), [](char c) { return c >= '0' && c <= '9'; });
+        };
+        // Trailing zeros of a whole number ("1000") carry no precision.
+        std::string trimmed = text;
+        if (trimmed.find_first_of(".E") == std::string::npos) {
+            trimmed.erase(trimmed.find_last_not_of('0') + 1);
+        }
+        EXPECT_EQ(digitsOf(trimmed), digitsOf(std::string_view(shortest, end))) << text;
     }
 }
 

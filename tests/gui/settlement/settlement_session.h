@@ -1,7 +1,7 @@
 #pragma once
 
-// A settlement session on the real Qt views, with a desktop that records messages instead of
-// opening modal boxes.
+// A settlement session on the real Qt views, with a desktop that records messages and printed
+// graphs instead of opening modal boxes or printing.
 
 #include "app/application.h"
 #include "app/gui_host.h"
@@ -34,6 +34,7 @@ public:
         messages.push_back({text, style, caption});
     }
     void beep() override { ++beeps; }
+    bool printerAvailable() override { return true; }
     bool printGraph(const GraphModel&, double, double, PageOrientation) override {
         ++printedGraphs;
         return true;

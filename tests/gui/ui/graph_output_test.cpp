@@ -109,7 +109,7 @@ TEST(GraphPrint, TextStaysAtReadingSizeOnThePage) {
     EXPECT_TRUE(html.contains(">[days]</word>"));
 }
 
-TEST(GraphClipboard, ReceivesAnImageAtTheGraphsSize) {
+TEST(GraphClipboard, ReceivesAnImageAtTheGraphsSizeAndTwiceTheScreenResolution) {
     QtDesktop desktop;
     GraphModel graph(desktop);
     fillSettlementCurve(graph);
@@ -117,9 +117,11 @@ TEST(GraphClipboard, ReceivesAnImageAtTheGraphsSize) {
     copyGraphWindowImage(graph);
     const QImage image = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(image.isNull());
-    // 5775 x 6375 twips at 15 twips a pixel.
-    EXPECT_EQ(image.width(), 385);
-    EXPECT_EQ(image.height(), 425);
+    // 5775 x 6375 twips at 15 twips a pixel on screen is 385 x 425 pixels, here at 192 dpi
+    // instead of 96: 7559 dots a metre (192 / 0.0254).
+    EXPECT_EQ(image.width(), 770);
+    EXPECT_EQ(image.height(), 850);
+    EXPECT_EQ(image.dotsPerMeterX(), 7559);
     // Something other than the white background was drawn.
     int dark = 0;
     for (int y = 0; y < image.height(); y += 3) {
