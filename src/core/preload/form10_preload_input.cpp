@@ -151,7 +151,6 @@ void Form10::showResults() {
 }
 
 void Form10::Command3_Click() {
-    // TODO(shared-pieces): print through the graph-window base once it has landed.
     printGraphWindow(Graph1);
 }
 

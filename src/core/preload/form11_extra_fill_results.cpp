@@ -8,7 +8,6 @@
 #include "preload/form12_removal_time.h"
 #include "preload/preload_state.h"
 #include "settlement/settlement_results_state.h"
-#include "ui/graph_window.h"
 
 #include <functional>
 #include <string>
@@ -42,8 +41,8 @@ void fillTimeSets(GraphModel& graph, const PreloadState& pre, const std::vector<
 } // namespace
 
 Form11::Form11(Application& app)
-    : WindowModel(app), Fg10(kCurveTimes + 1, kCurveCases + 1),
-      Fg11(kCurveTimes + 1, kCurveCases + 1), Graph1(app.desktop()) {
+    : GraphWindow(app), Fg10(kCurveTimes + 1, kCurveCases + 1),
+      Fg11(kCurveTimes + 1, kCurveCases + 1) {
     Caption = "Settlements due to Extra Fill";
     Graph1.setNumPoints(kCurveTimes);
     Graph1.setNumSets(kCurveCases + 1);
@@ -119,21 +118,12 @@ void Form11::drawCaseGraph(int command) {
     }
 }
 
-void Form11::Command1_Click() {
-    windows().unload(*this);
-}
-
-void Form11::Command2_Click() {
-    // TODO(shared-pieces): print through the graph-window base once it has landed.
-    printGraphWindow(Graph1);
-}
-
 void Form11::Command14_Click() {
     windows().show<Form12>();
 }
 
 void Form11::Command15_Click() {
-    copyGraphWindowImage(Graph1);
+    GraphWindow::Command3_Click();
 }
 
 void Form11::Command16_Click() {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/window_model.h"
-#include "ui/graph_model.h"
+#include "ui/graph_window.h"
 #include "ui/grid.h"
 
 #include <array>
@@ -32,7 +31,8 @@ inline constexpr std::array<CaseGraphButton, 11> kCaseGraphButtons{{
 }};
 
 // The extra-fill result window: the settlement-time curves of the six cases as tables and graphs.
-class Form11 : public WindowModel {
+// "Exit" and "Print" are the graph window's; its "Image to Clipboard" is Command15 here.
+class Form11 : public GraphWindow {
 public:
     static constexpr const char* kName = "Form11";
 
@@ -40,10 +40,6 @@ public:
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
-    // "Exit"
-    void Command1_Click();
-    // "Print"
-    void Command2_Click();
     // The graph button of kCaseGraphButtons with this command number (3 to 13).
     void drawCaseGraph(int command);
     // "Pre load/time"
@@ -59,9 +55,10 @@ public:
     // "Settlements Extra Fill Thickness (m)", "Settlements Rest layer under drain depth (m)"
     Grid Fg10;
     Grid Fg11;
-    GraphModel Graph1;
 
 private:
+    // Command3 of this window is "Pre load 1", a graph button.
+    using GraphWindow::Command3_Click;
     void fillTable(Grid& grid, const SingleArray2<20, 6>& settlements);
     void drawOverview();
 };

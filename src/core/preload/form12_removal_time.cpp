@@ -7,7 +7,6 @@
 #include "preload/extra_fill_curves.h"
 #include "preload/preload_state.h"
 #include "settlement/settlement_results_state.h"
-#include "ui/graph_window.h"
 
 #include <algorithm>
 
@@ -32,8 +31,7 @@ bool hasAdvantage(const PreloadState& pre, int c) {
 
 } // namespace
 
-Form12::Form12(Application& app)
-    : WindowModel(app), Fg12(kCurveCases + 1, 3), Graph1(app.desktop()) {
+Form12::Form12(Application& app) : GraphWindow(app), Fg12(kCurveCases + 1, 3) {
     Caption = "Settlement time versus Fillthickness";
     Fg12.setColWidth(0, 1100);
     Fg12.setColWidth(1, 1400);
@@ -90,19 +88,6 @@ void Form12::Form_Load() {
     }
     Graph1.setLabelText(std::string("Time(days)"));
     Graph1.setDrawMode(2);
-}
-
-void Form12::Command1_Click() {
-    windows().unload(*this);
-}
-
-void Form12::Command2_Click() {
-    // TODO(shared-pieces): print through the graph-window base once it has landed.
-    printGraphWindow(Graph1);
-}
-
-void Form12::Command3_Click() {
-    copyGraphWindowImage(Graph1);
 }
 
 } // namespace korvex

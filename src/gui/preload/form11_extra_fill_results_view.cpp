@@ -1,6 +1,7 @@
 #include "preload/form11_extra_fill_results_view.h"
 
 #include "preload/form11_extra_fill_results.h"
+#include "settlement/result_window_view.h"
 #include "ui/grid_view.h"
 
 #include <QGridLayout>
@@ -12,14 +13,6 @@
 namespace korvex::gui {
 
 namespace {
-
-GraphWindowButtons form11Buttons(Form11& form) {
-    GraphWindowButtons buttons;
-    buttons.exitClicked = [&form] { form.Command1_Click(); };
-    buttons.printClicked = [&form] { form.Command2_Click(); };
-    buttons.clipboardClicked = [&form] { form.Command15_Click(); };
-    return buttons;
-}
 
 GridView* tableInFrame(Grid& grid, const char* caption, QWidget* parent, QVBoxLayout* column) {
     auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
@@ -34,7 +27,10 @@ GridView* tableInFrame(Grid& grid, const char* caption, QWidget* parent, QVBoxLa
 } // namespace
 
 Form11View::Form11View(Form11& model, GuiHost& host)
-    : GraphWindowView(model, host, model.Graph1, nullptr, form11Buttons(model)), form_(model) {
+    : GraphWindowView(model, host, model.Graph1, nullptr,
+                      graphButtons(model, &Form11::Command1_Click, &Form11::Command2_Click,
+                                   &Form11::Command15_Click)),
+      form_(model) {
     totals_ = tableInFrame(form_.Fg10, "Settlements Extra Fill Thickness (m)", this, sideColumn());
     restLayers_ = tableInFrame(form_.Fg11, "Settlements Rest layer under drain depth (m)", this,
                                sideColumn());

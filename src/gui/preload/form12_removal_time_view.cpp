@@ -9,20 +9,10 @@
 
 namespace korvex::gui {
 
-namespace {
-
-GraphWindowButtons form12Buttons(Form12& form) {
-    GraphWindowButtons buttons;
-    buttons.exitClicked = [&form] { form.Command1_Click(); };
-    buttons.printClicked = [&form] { form.Command2_Click(); };
-    buttons.clipboardClicked = [&form] { form.Command3_Click(); };
-    return buttons;
-}
-
-} // namespace
-
 Form12View::Form12View(Form12& model, GuiHost& host)
-    : ResultWindowView(model, host, model.Graph1, &model.Fg12, form12Buttons(model)) {
+    : ResultWindowView(model, host, model.Graph1, &model.Fg12,
+                       graphButtons(model, &Form12::Command1_Click, &Form12::Command2_Click,
+                                    &Form12::Command3_Click)) {
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(QStringLiteral("Drainspacing Triangular pattern (m):"), this);
     spacing_ = new QLineEdit(this);

@@ -95,5 +95,20 @@ TEST(Form12, BeforeAnyPreloadCalculationShowsNoTimes) {
     }
 }
 
+TEST(PreloadGraphWindows, PrintAtFourteenThousandByEightThousandFiveHundredTwips) {
+    TestApp t;
+    Form11& curves = t.windows().load<Form11>();
+    curves.Command2_Click();
+    curves.Command15_Click();
+    t.windows().load<Form12>().Command2_Click();
+    ASSERT_EQ(t.desktop.printedGraphs.size(), 2u);
+    for (const RecordedGraphJob& job : t.desktop.printedGraphs) {
+        EXPECT_EQ(job.widthTwips, 14000);
+        EXPECT_EQ(job.heightTwips, 8500);
+        EXPECT_EQ(job.orientation, PageOrientation::Portrait);
+    }
+    EXPECT_EQ(t.desktop.clipboardImages.size(), 1u);
+}
+
 } // namespace
 } // namespace korvex::test
