@@ -206,6 +206,7 @@ bool calculateConsolidation(Application& app, Form4& form) {
     app.windows().unload<Form15>();
     storeLayerCv(st, form);
     st.ConsolidationCalculated = 1;
+    st.ConsolidationOption4 = secondaryFromTimeFactor ? 1 : 0;
     app.desktop().beep();
     app.windows().show<Form5>();
     return true;
