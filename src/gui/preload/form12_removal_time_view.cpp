@@ -25,7 +25,6 @@ Form12View::Form12View(Form12& model, GuiHost& host)
     row->addWidget(spacing_);
     row->addStretch(1);
     sideColumn()->insertLayout(0, row);
-    fitTableWidth(*this);
     resize(1000, 560);
 }
 
