@@ -1,11 +1,14 @@
 #include "app/application.h"
 
 #include "app/module1.h"
+#include "app/program_windows.h"
 
 namespace korvex {
 
 Application::Application(Desktop& desktop)
-    : desktop_(desktop), state_(std::make_unique<Module1>()), windows_(*this) {}
+    : desktop_(desktop), state_(std::make_unique<Module1>()), windows_(*this) {
+    registerWindowModels(windows_);
+}
 
 Application::~Application() = default;
 

@@ -4,6 +4,7 @@
 #include "app/frm_about.h"
 #include "app/general_state.h"
 #include "app/number_text.h"
+#include "app/program_windows.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "settlement/form1_settlement_input.h"
 
@@ -34,6 +35,7 @@ float readTwips(Desktop& desktop, const char* key, float fallback) {
 
 frmMain::frmMain(Application& app) : WindowModel(app) {
     Caption = "Setllement and Consolidation";
+    installFileCommands(*this);
 }
 
 void frmMain::Form_Load() {
@@ -177,10 +179,10 @@ bool frmMain::isEnabled(const std::string& itemName) const {
         return registry.canShowByName("Form18");
     }
     if (itemName == "MnuBjerrum" || itemName == "MnuKoppejan" || itemName == "mnuInputSett") {
-        return registry.canShow(Form1::kName);
+        return registry.canShowByName(Form1::kName);
     }
     if (itemName == "MnuInputConsol") {
-        return registry.canShow(Form4::kName);
+        return registry.canShowByName(Form4::kName);
     }
     if (itemName == "MnuObservation") {
         return registry.canShowByName("Form13");

@@ -52,7 +52,8 @@ public:
     // of this build are disabled rather than doing nothing.
     bool isEnabled(const std::string& itemName) const;
 
-    // The commands of the project file and the printed report; set by those subsystems.
+    // The commands of the project file and the printed report; installFileCommands sets those
+    // that are built.
     std::function<void()> FileOpenCommand;
     std::function<void()> FileSaveCommand;
     std::function<void()> FilePrintCommand;

@@ -10,6 +10,29 @@ struct Module1;
 class Desktop;
 class WindowRegistry;
 
+// What changed, announced to every loaded window by WindowRegistry::announce.
+enum class ResultsEvent {
+    SettlementResultsChanged,
+    ConsolidationResultsChanged,
+    PreloadResultsChanged,
+    ObservationsChanged,
+    // A project file was opened: the inputs are new and every earlier result belongs to another
+    // project.
+    ProjectReplaced,
+};
+
+// How a window answers an event: it keeps what it shows, fills itself again, or closes.
+enum class WindowReaction { Keep, Refill, Close };
+
+// The usual answer of a result window: it fills itself again when the results it shows change and
+// closes when the project is replaced.
+constexpr WindowReaction resultWindowReaction(ResultsEvent event, ResultsEvent ownResults) {
+    if (event == ownResults) {
+        return WindowReaction::Refill;
+    }
+    return event == ResultsEvent::ProjectReplaced ? WindowReaction::Close : WindowReaction::Keep;
+}
+
 // The core half of a window: the text of its boxes, the state of its options and tables, and one
 // member function per handler. Its view in the gui shows it and forwards events to it.
 class WindowModel {
@@ -26,6 +49,13 @@ public:
     virtual void Form_Load() {}
     // Runs when the window is unloaded, before its fields are dropped.
     virtual void Form_Unload() {}
+
+    // A window never shows a result beside the inputs of another calculation: each one says how
+    // it answers every event. Keep by default.
+    virtual WindowReaction reactionTo(ResultsEvent) const { return WindowReaction::Keep; }
+    // Runs for an event the window answers with Refill; by default it fills itself as its loading
+    // does.
+    virtual void refill(ResultsEvent) { Form_Load(); }
 
     std::string Caption;
 

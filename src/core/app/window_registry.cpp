@@ -61,6 +61,25 @@ void WindowRegistry::unload(WindowModel& model) {
     unloaded_.push_back(std::move(owned));
 }
 
+void WindowRegistry::announce(ResultsEvent event) {
+    // A copy of the list: a window that closes leaves it, and one that refills may load another.
+    for (WindowModel* model : loadedInOrder()) {
+        if (!isAlive(model)) {
+            continue;
+        }
+        switch (model->reactionTo(event)) {
+        case WindowReaction::Keep:
+            break;
+        case WindowReaction::Refill:
+            model->refill(event);
+            break;
+        case WindowReaction::Close:
+            unload(*model);
+            break;
+        }
+    }
+}
+
 void WindowRegistry::unloadAllExcept(const WindowModel& keep) {
     for (std::size_t i = loaded_.size(); i-- > 0;) {
         if (i < loaded_.size() && loaded_[i].get() != &keep) {

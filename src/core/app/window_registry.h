@@ -61,8 +61,9 @@ public:
         }
     }
 
-    // Windows that other subsystems open by name only (the listing, the preload window) are
-    // registered with their model type once their subsystem exists.
+    // Every window model of the program is registered once, when the Application is made
+    // (registerWindowModels), so any part of the program can open a window by name without
+    // knowing its subsystem.
     template <typename T> void registerModel() {
         factories_[T::kName] = [this]() -> WindowModel& { return load<T>(); };
     }
@@ -86,6 +87,10 @@ public:
     bool canShow(std::string_view name) const { return host_ != nullptr && host_->hasView(name); }
     // True when the window can be opened by name: its model and its view exist.
     bool canShowByName(std::string_view name) const { return hasModel(name) && canShow(name); }
+
+    // Tells every loaded window, in loading order, that results changed; each keeps, refills or
+    // closes itself as its model says.
+    void announce(ResultsEvent event);
 
     // Models that were unloaded while one of their own handlers was running stay alive until the
     // event has been handled; the gui calls this once the stack has unwound.

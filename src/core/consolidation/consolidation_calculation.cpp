@@ -1,21 +1,20 @@
 #include "consolidation/consolidation_calculation.h"
 
 #include "app/application.h"
+#include "app/input_reading.h"
 #include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
 #include "consolidation/consolidation_inputs.h"
 #include "consolidation/drain_zone.h"
-#include "consolidation/form15_drains_no_drains_graph.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "consolidation/form5_consolidation_results.h"
-#include "consolidation/form6_settlement_time_graph.h"
-#include "consolidation/form7_settlement_time_list.h"
 #include "consolidation/rest_settlement_times.h"
 #include "consolidation/settlement_time_series.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace korvex {
 
@@ -85,11 +84,9 @@ void storeDischarge(Module1& st) {
     st.DischargeYear = toSingle(static_cast<double>(st.Discharge) * 24.0 * 3600.0 * 365.0);
 }
 
-void storeLayerCv(Module1& st, Form4& form) {
-    form.Fg4.setTextMatrix(0, 1, "Cv(i)");
-    const int layers = std::clamp<int>(st.NLayers, 0, Form4::kLayerRows);
-    for (int i = 1; i <= layers; ++i) {
-        st.Cv(i) = toSingle(num::leadingNumber(form.Fg4.TextMatrix(i, 1)));
+void storeLayerCv(Module1& st, const std::vector<Single>& layerCv) {
+    for (std::size_t i = 0; i < layerCv.size(); ++i) {
+        st.Cv(static_cast<std::ptrdiff_t>(i) + 1) = layerCv[i];
     }
 }
 
@@ -150,34 +147,25 @@ bool resultsAreFinite(const ConsolidationState& st) {
            rowsFinite(st.TimeRestHorGL, kRestRows) && rowsFinite(st.TimeRestVertGL, kRestRows);
 }
 
-} // namespace
-
-bool calculateConsolidation(Application& app, Form4& form) {
-    Module1& st = app.state();
-    std::optional<ConsolidationInputs> inputs = readConsolidationInputs(form, st, app.desktop());
-    if (!inputs) {
-        return false;
-    }
-    // Inputs near the limits of a Single (a rest settlement or settlements of 1E+36 m) pass every
-    // check yet overflow on the way to millimetres or differences; such a calculation is undone
-    // rather than shown, so the state keeps the last calculation that could be shown.
-    const Module1 before = st;
-    storeInputs(st, *inputs);
+// The calculation on the state it is given: read, checked, designed and stored, or refused.
+void runConsolidation(Module1& st, const Form4& form, Desktop& desktop) {
+    const int layers = std::clamp<int>(st.NLayers, 0, Form4::kLayerRows);
+    const ConsolidationInputs inputs = readConsolidationInputs(form, st, layers);
+    storeInputs(st, inputs);
     st.Pi = kProgramPi;
     const bool secondaryFromTimeFactor = form.Option4;
 
-    storeDrainDesign(st, inputs->drainZone);
+    storeDrainDesign(st, inputs.drainZone);
     if (static_cast<double>(st.DrainZone) < kNarrowDrainZoneRatio * st.DrainDiameter) {
-        app.desktop().msgBox(
-            "The drain zone (" + num::boxText(st.DrainZone) +
-                " m) is hardly larger than the Equivalent draindiameter [m]: the drain spacing "
-                "depends on the drain more than on the soil. Please check the drain diameter, "
-                "Ch, the degree of consolidation and the period.",
-            vbExclamation);
+        desktop.msgBox("The drain zone (" + num::boxText(st.DrainZone) +
+                           " m) is hardly larger than the Equivalent draindiameter [m]: the drain "
+                           "spacing depends on the drain more than on the soil. Please check the "
+                           "drain diameter, Ch, the degree of consolidation and the period.",
+                       vbExclamation);
     }
 
     const ConsolidationDegrees degrees = ConsolidationDegrees::fromState(st, st);
-    computePeriodSettlements(st, st, degrees, inputs->periodSeconds);
+    computePeriodSettlements(st, st, degrees, inputs.periodSeconds);
     computeInstantDegrees(st, degrees);
     storeConsolidationTimes(st);
     computePrimarySettlements(st, st, secondaryFromTimeFactor);
@@ -186,28 +174,31 @@ bool calculateConsolidation(Application& app, Form4& form) {
     computeRestSettlementTimes(st, degrees, secondaryFromTimeFactor);
     roundShownResults(st);
     storeDischarge(st);
+    // Inputs near the limits of a Single (a rest settlement or settlements of 1E+36 m) pass every
+    // check yet overflow on the way to millimetres or differences; such a calculation is refused
+    // rather than shown, so the state keeps the last calculation that could be shown.
     if (!resultsAreFinite(st)) {
-        st = before;
-        app.desktop().msgBox("The results of these inputs are out of range; please check the "
-                             "settlements, the Rest Settlement [m], the Area [m2] and the "
-                             "coefficients.",
-                             vbExclamation);
-        return false;
+        refuse("The results of these inputs are out of range; please check the settlements, the "
+               "Rest Settlement [m], the Area [m2] and the coefficients.");
     }
-
-    Form5& results = app.windows().load<Form5>();
-    results.fillFromState();
-    // Nothing on screen may belong to an earlier calculation: the list is filled again, and the
-    // graphs, filled only by the result window's buttons, are closed.
-    if (Form7* list = app.windows().find<Form7>()) {
-        list->Form_Load();
-    }
-    app.windows().unload<Form6>();
-    app.windows().unload<Form15>();
-    storeLayerCv(st, form);
+    storeLayerCv(st, inputs.layerCv);
     st.ConsolidationCalculated = 1;
     st.ConsolidationOption4 = secondaryFromTimeFactor ? 1 : 0;
-    app.desktop().beep();
+}
+
+} // namespace
+
+bool calculateConsolidation(Application& app, Form4& form) {
+    Desktop& desktop = app.desktop();
+    if (!commitOnSuccess(app, [&](Module1& st) { runConsolidation(st, form, desktop); })) {
+        return false;
+    }
+    // Every loaded window answers the new results itself: the list refills, the graphs (filled
+    // only by the result window's buttons) close.
+    app.windows().announce(ResultsEvent::ConsolidationResultsChanged);
+    // The calculation fills its result window, loading it when it is not open, and shows it.
+    app.windows().load<Form5>().fillFromState();
+    desktop.beep();
     app.windows().show<Form5>();
     return true;
 }

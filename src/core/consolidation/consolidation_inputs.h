@@ -6,11 +6,10 @@
 #include "app/vb_types.h"
 #include "consolidation/drain_zone.h"
 
-#include <optional>
+#include <vector>
 
 namespace korvex {
 
-class Desktop;
 class Form4;
 struct ConsolidationState;
 
@@ -24,17 +23,19 @@ struct ConsolidationInputs {
     // The period in seconds, as stored for the drain zone.
     Single periodSeconds = 0;
     DrainZoneSolution drainZone;
+    // The Cv of layers 1 to NLayers from the window's table.
+    std::vector<Single> layerCv;
 };
 
 inline constexpr const char* kUnknownThicknessMessage =
     "The total thickness of Soil layers is unknown because it is not set automatic by settlement "
     "Calculation; Please give a value.";
 
-// Reads and checks every input (the boxes, the prediction times of the state) and solves the drain
-// zone. On the first input that would make a step impossible it shows a message naming the box and
-// returns nothing; the state is not touched either way.
-std::optional<ConsolidationInputs>
-readConsolidationInputs(const Form4& form, const ConsolidationState& state, Desktop& desktop);
+// Reads and checks every input (the boxes, the Cv of the first `layers` rows of the table, the
+// prediction times of the state) and solves the drain zone. The first input that would make a step
+// impossible is refused with a message naming its box; the state is not touched either way.
+ConsolidationInputs readConsolidationInputs(const Form4& form, const ConsolidationState& state,
+                                            int layers);
 
 // Days for a flow to reach the time factor over a path (drainage path or drain zone), m.
 Single consolidationTimeDays(Single path, Single timeFactor, Single coefficient);

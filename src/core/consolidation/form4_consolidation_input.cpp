@@ -14,40 +14,75 @@
 
 namespace korvex {
 
+namespace {
+
+// The boxes whose load value the settlement calculation gives, and what each shows before there
+// are any layers.
+struct SettlementBox {
+    const char* name;
+    const char* withoutLayers;
+};
+constexpr SettlementBox kSettlementBoxes[] = {
+    {"Text5", "1"}, {"Text6", "1"}, {"Text10", "1"}, {"Text15", ""}, {"Text16", ""}, {"Text17", ""},
+};
+
+} // namespace
+
+std::span<const InputBox<Form4>> Form4::boxes() {
+    static const InputBox<Form4> table[] = {
+        {"Text1", &Form4::Text1, &Module1::DegreeCons, "Degree of Consolidation [-]:"},
+        {"Text2", &Form4::Text2, &Module1::ConsolidationPeriod, "Consolidation period [days]:"},
+        {"Text3", &Form4::Text3, &Module1::DrainDiameter, "Equivalent draindiameter [m]:"},
+        {"Text4", &Form4::Text4, &Module1::RestSettlement, "Rest Settlement [m]:"},
+        {"Text5", &Form4::Text5, &Module1::S10Cons, "Settlement after 10 days [m]:"},
+        {"Text6", &Form4::Text6, &Module1::S10000Cons, "Settlement after 10 000 days [m]:"},
+        {"Text7", &Form4::Text7, &Module1::ConstructionTime, "Construction time [days]:"},
+        {"Text8", &Form4::Text8, &Module1::KhKr, "Ratio kh/kr [-]:"},
+        {"Text9", &Form4::Text9, &Module1::DrainArea, "Area [m2]:"},
+        {"Text10", &Form4::Text10, &Module1::SoilThickness, "Total thickness of Soil layers [m]:"},
+        {"Text11", &Form4::Text11, &Module1::ChAvg, "Average Ch [m2/s]:"},
+        {"Text12", &Form4::Text12, &Module1::CvAvg, "Average Cv [m2/s]:"},
+        {"Text13", &Form4::Text13, &Module1::TimeFactor, "Time factor for End of Primary [-]:"},
+        // Empty until "Calculation Equiv. Cv" fills it.
+        {"Text14", &Form4::Text14, {}, "Equivalent Cv for total Layer thickness [m/s2]:"},
+        {"Text15", &Form4::Text15, &Module1::FillThickness, "Necessary Fill layer thickness (m):"},
+        {"Text16", &Form4::Text16, &Module1::FillSettlement,
+         "Settlement due to Fill layer thickness (m):"},
+        {"Text17", &Form4::Text17, &Module1::SettlementTime,
+         "Settlement time used for design (days):"},
+    };
+    return table;
+}
+
 Form4::Form4(Application& app) : WindowModel(app), Fg4(kLayerRows + 1, 2) {
     Caption = "Input Consolidation and Vertical drains";
 }
 
 void Form4::Form_Load() {
-    Module1& st = state();
     prepareEditableTable(Fg4);
     TxtEdit.clear();
+    loadBoxes(*this, state(), boxes());
+    fillSettlementBoxes();
+    fillLayerCv();
+}
 
-    Text1 = num::boxText(st.DegreeCons);
-    Text2 = num::boxText(st.ConsolidationPeriod);
-    Text3 = num::boxText(st.DrainDiameter);
-    Text4 = num::boxText(st.RestSettlement);
-    Text5 = num::boxText(st.S10Cons);
-    Text6 = num::boxText(st.S10000Cons);
-    Text7 = num::boxText(st.ConstructionTime);
-    Text8 = num::boxText(st.KhKr);
-    Text9 = num::boxText(st.DrainArea);
-    Text10 = num::boxText(st.SoilThickness);
-    Text11 = num::boxText(st.ChAvg);
-    Text12 = num::boxText(st.CvAvg);
-    Text13 = num::boxText(st.TimeFactor);
-    Text15 = num::boxText(st.FillThickness);
-    Text16 = num::boxText(st.FillSettlement);
-    Text17 = num::boxText(st.SettlementTime);
-    if (st.NLayers == 0) {
-        Text5 = "1";
-        Text6 = "1";
-        Text10 = "1";
-        Text15.clear();
-        Text16.clear();
-        Text17.clear();
+void Form4::refill(ResultsEvent /*event*/) {
+    // The table keeps its layout: only the boxes and the layer column are written again.
+    fillSettlementBoxes();
+    fillLayerCv();
+}
+
+void Form4::fillSettlementBoxes() {
+    const Module1& st = state();
+    for (const SettlementBox& settlementBox : kSettlementBoxes) {
+        const InputBox<Form4>& box = boxNamed(boxes(), settlementBox.name);
+        this->*box.text =
+            st.NLayers == 0 ? settlementBox.withoutLayers : variableText(st, box.variable);
     }
+}
 
+void Form4::fillLayerCv() {
+    Module1& st = state();
     const int layers = std::clamp<int>(st.NLayers, 0, kLayerRows);
     Fg4.setTextMatrix(0, 0, "Lno");
     Fg4.setTextMatrix(0, 1, "Cv(i)");
@@ -59,6 +94,10 @@ void Form4::Form_Load() {
             st.Cv(i) = st.CvAvg;
         }
         Fg4.setTextMatrix(i, 1, num::boxText(st.Cv(i)));
+    }
+    // A row below the last layer belongs to no layer of this site.
+    for (int i = layers + 1; i <= kLayerRows; ++i) {
+        Fg4.setTextMatrix(i, 1, "");
     }
     Fg4.setRow(layers > 0 ? layers : 1);
     Fg4.setCol(1);
@@ -80,12 +119,17 @@ void Form4::Command4_Click() {
     const int layers = std::clamp<int>(st.NLayers, 0, kLayerRows);
     // The same thicknesses the settlement calculation derives from the layer depths.
     std::vector<Single> thicknesses;
-    std::vector<Single> cvs;
     Single upper = st.SurfaceLevel;
     for (int i = 1; i <= layers; ++i) {
         thicknesses.push_back(num::toSingle(std::fabs(static_cast<double>(st.LDepth(i)) - upper)));
         upper = st.LDepth(i);
-        cvs.push_back(num::toSingle(num::leadingNumber(Fg4.TextMatrix(i, 1))));
+    }
+    std::vector<Single> cvs;
+    try {
+        cvs = layerCv(layers);
+    } catch (const InputRefusal& refusal) {
+        desktop().msgBox(refusal.what(), refusal.style());
+        return;
     }
     std::optional<Single> cv = equivalentCv(thicknesses, cvs, desktop());
     if (!cv) {
@@ -99,6 +143,14 @@ void Form4::Command4_Click() {
     Fg4.setRow(layers > 0 ? layers : 1);
     Fg4.setCol(1);
     Text14 = num::boxText(*cv);
+}
+
+std::vector<Single> Form4::layerCv(int layers) const {
+    std::vector<Single> cvs;
+    for (int i = 1; i <= layers; ++i) {
+        cvs.push_back(num::toSingle(readCell(Fg4.TextMatrix(i, 1), i, Fg4.TextMatrix(0, 1))));
+    }
+    return cvs;
 }
 
 void Form4::ShowResults() {

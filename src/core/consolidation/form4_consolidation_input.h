@@ -3,8 +3,11 @@
 #include "app/vb_types.h"
 #include "app/window_model.h"
 #include "ui/grid.h"
+#include "ui/input_boxes.h"
 
+#include <span>
 #include <string>
+#include <vector>
 
 namespace korvex {
 
@@ -17,13 +20,26 @@ public:
     explicit Form4(Application& app);
     std::string_view windowName() const override { return kName; }
 
+    // Every text box: its name, its text, the variable loading shows in it and its caption.
+    static std::span<const InputBox<Form4>> boxes();
+
     void Form_Load() override;
+    // The boxes and layers this window takes from the settlement results follow every new
+    // settlement calculation; what the user typed for the drains stays.
+    WindowReaction reactionTo(ResultsEvent event) const override {
+        return event == ResultsEvent::SettlementResultsChanged ? WindowReaction::Refill
+                                                               : WindowReaction::Keep;
+    }
+    void refill(ResultsEvent event) override;
     // "Calculate"
     void Command1_Click();
     // "Exit"
     void Command3_Click();
     // "Calculation Equiv. Cv"
     void Command4_Click();
+    // The Cv of the first `layers` rows as typed in the table; a cell that holds no number is
+    // refused naming its layer and the column heading.
+    std::vector<Single> layerCv(int layers) const;
     // Opens the result window of the last calculation, or reminds the user to calculate first.
     void ShowResults();
 
@@ -37,6 +53,10 @@ public:
     bool Option4 = false;
     Grid Fg4;
     std::string TxtEdit;
+
+private:
+    void fillSettlementBoxes();
+    void fillLayerCv();
 };
 
 } // namespace korvex

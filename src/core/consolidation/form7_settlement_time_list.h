@@ -14,6 +14,14 @@ public:
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
+    // A drain design computed from other settlements is no design: it closes with the settlement
+    // results it came from, and the user calculates the consolidation again.
+    WindowReaction reactionTo(ResultsEvent event) const override {
+        if (event == ResultsEvent::SettlementResultsChanged) {
+            return WindowReaction::Close;
+        }
+        return resultWindowReaction(event, ResultsEvent::ConsolidationResultsChanged);
+    }
     // "Exit"
     void Command1_Click();
 

@@ -9,6 +9,22 @@ namespace korvex {
 
 // "Print" prints landscape, 15000 x 8500 twips.
 class SettlementTimeGraphWindow : public GraphWindow {
+public:
+    // A graph is filled only by a button of the result window, so new results cannot refill it:
+    // it closes instead, with the settlement or consolidation results it was drawn from.
+    WindowReaction reactionTo(ResultsEvent event) const override {
+        switch (event) {
+        case ResultsEvent::SettlementResultsChanged:
+        case ResultsEvent::ConsolidationResultsChanged:
+        case ResultsEvent::ProjectReplaced:
+            return WindowReaction::Close;
+        case ResultsEvent::PreloadResultsChanged:
+        case ResultsEvent::ObservationsChanged:
+            break;
+        }
+        return WindowReaction::Keep;
+    }
+
 protected:
     SettlementTimeGraphWindow(Application& app, const char* caption, int sets, double widthTwips,
                               const char* legends[]);

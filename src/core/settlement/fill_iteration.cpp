@@ -1,7 +1,7 @@
 #include "settlement/fill_iteration.h"
 
+#include "app/input_reading.h"
 #include "app/number_text.h"
-#include "settlement/calculation_stop.h"
 #include "settlement/settlement_input_state.h"
 #include "settlement/settlement_results_state.h"
 #include "settlement/settlement_steps.h"
@@ -30,9 +30,9 @@ Single settleLayersAt(const GeneralState& general, const SettlementInput& input,
         a.layer(i, k) = layerSettlement(general, p, a.creep(i));
         a.sum(k) = toSingle(static_cast<double>(a.sum(k)) + a.layer(i, k));
         if (haltOnLayerExceeded && std::fabs(a.layer(i, k)) >= results.LThickness(i)) {
-            stopCalculation("Settlement greater than soillayer thickness; probably caused by very "
-                            "low watertable or unrealistic input values.; Calculation halted!",
-                            vbOKOnly);
+            refuse("Settlement greater than soillayer thickness; probably caused by very "
+                   "low watertable or unrealistic input values.; Calculation halted!",
+                   vbOKOnly);
         }
     }
     return a.sum(k);

@@ -1,24 +1,31 @@
 #include "settlement/form16_cc_e0_regression.h"
 
 #include "app/application.h"
-#include "app/number_text.h"
-#include "settlement/settlement_input_state.h"
+#include "app/module1.h"
 
 namespace korvex {
+
+std::span<const InputBox<Form16>> Form16::boxes() {
+    static const InputBox<Form16> table[] = {
+        {"Text1", &Form16::Text1, &Module1::CcA, "a = :"},
+        {"Text2", &Form16::Text2, &Module1::CcB, "b = :"},
+    };
+    return table;
+}
 
 Form16::Form16(Application& app) : WindowModel(app) {
     Caption = "Regression Equation Cc vs e0";
 }
 
 void Form16::Form_Load() {
-    Text1 = num::boxText(app().part<SettlementInput>().CcA);
-    Text2 = num::boxText(app().part<SettlementInput>().CcB);
+    loadBoxes(*this, state(), boxes());
 }
 
 void Form16::Command1_Click() {
-    app().part<SettlementInput>().CcA = num::toSingle(num::leadingNumber(Text1));
-    app().part<SettlementInput>().CcB = num::toSingle(num::leadingNumber(Text2));
-    windows().unload(*this);
+    // A coefficient that is no number is refused, and the window stays open for the correction.
+    if (commitOnSuccess(app(), [this](Module1& st) { storeBoxes(st, *this, boxes()); })) {
+        windows().unload(*this);
+    }
 }
 
 } // namespace korvex

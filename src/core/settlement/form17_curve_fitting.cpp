@@ -1,49 +1,50 @@
 #include "settlement/form17_curve_fitting.h"
 
 #include "app/application.h"
-#include "app/general_state.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/form1_settlement_input.h"
-#include "settlement/settlement_input_state.h"
 
 namespace korvex {
+
+std::span<const InputBox<Form17>> Form17::boxes() {
+    static const InputBox<Form17> table[] = {
+        {"Text1", &Form17::Text1, &Module1::aCp, "aCp :"},
+        {"Text2", &Form17::Text2, &Module1::aCs, "aCs :"},
+        {"Text3", &Form17::Text3, &Module1::aCp2, "aCp' :"},
+        {"Text4", &Form17::Text4, &Module1::aC, "aC :"},
+        {"Text5", &Form17::Text5, &Module1::bCp, "bCp :"},
+        {"Text6", &Form17::Text6, &Module1::bCs, "bCs :"},
+        {"Text7", &Form17::Text7, &Module1::bCp2, "bCp' :"},
+        {"Text8", &Form17::Text8, &Module1::bC, "bC :"},
+    };
+    return table;
+}
 
 Form17::Form17(Application& app) : WindowModel(app) {
     Caption = "Curve fitting exponentional function";
 }
 
 void Form17::Form_Load() {
-    const SettlementInput& st = app().part<SettlementInput>();
-    Text1 = num::boxText(st.aCp);
-    Text2 = num::boxText(st.aCs);
-    Text3 = num::boxText(st.aCp2);
-    Text4 = num::boxText(st.aC);
-    Text5 = num::boxText(st.bCp);
-    Text6 = num::boxText(st.bCs);
-    Text7 = num::boxText(st.bCp2);
-    Text8 = num::boxText(st.bC);
+    loadBoxes(*this, state(), boxes());
 }
 
 void Form17::Command1_Click() {
-    SettlementInput& st = app().part<SettlementInput>();
-    if (app().part<GeneralState>().Method == 2) {
+    if (state().Method == 2) {
         const double count = num::countFromText(windows().load<Form1>().Text7);
-        // A count the per-layer arrays cannot hold is left for the calculation to refuse; it
-        // must not reach the shared state from a coefficient window.
-        if (count >= 0 && count <= Form1::kLayerRows) {
-            st.NLayers = static_cast<Integer>(count);
+        // A coefficient that is no number is refused, and the window stays open for the
+        // correction.
+        const bool stored = commitOnSuccess(app(), [&](Module1& st) {
+            // A count the per-layer arrays cannot hold is left for the calculation to refuse;
+            // it must not reach the shared state from a coefficient window.
+            if (count >= 0 && count <= Form1::kLayerRows) {
+                st.NLayers = static_cast<Integer>(count);
+            }
+            storeBoxes(st, *this, boxes());
+        });
+        if (!stored) {
+            return;
         }
-        auto value = [](const std::string& text) {
-            return num::toSingle(num::leadingNumber(text));
-        };
-        st.aCp = value(Text1);
-        st.aCs = value(Text2);
-        st.aCp2 = value(Text3);
-        st.aC = value(Text4);
-        st.bCp = value(Text5);
-        st.bCs = value(Text6);
-        st.bCp2 = value(Text7);
-        st.bC = value(Text8);
     }
     windows().unload(*this);
 }

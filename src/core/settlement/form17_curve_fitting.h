@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/window_model.h"
+#include "ui/input_boxes.h"
 
+#include <span>
 #include <string>
 
 namespace korvex {
@@ -13,6 +15,9 @@ public:
 
     explicit Form17(Application& app);
     std::string_view windowName() const override { return kName; }
+
+    // The coefficient boxes: name, text, coefficient and caption.
+    static std::span<const InputBox<Form17>> boxes();
 
     void Form_Load() override;
     // "OK and Exit"

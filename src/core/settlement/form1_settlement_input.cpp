@@ -6,13 +6,35 @@
 #include "settlement/compression_fitting.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form17_curve_fitting.h"
-#include "settlement/form2_soil_stresses.h"
 #include "settlement/form3_settlement_results.h"
-#include "settlement/form8_fill_height.h"
-#include "settlement/form9_fill_height_required_time.h"
 #include "settlement/settlement_calculation.h"
 
 namespace korvex {
+
+std::span<const InputBox<Form1>> Form1::boxes() {
+    static const InputBox<Form1> table[] = {
+        {"Text1", &Form1::Text1, &Module1::ProjectName, "Name of project:"},
+        {"Text2", &Form1::Text2, &Module1::BoreHole, "Representative Bore hole number:"},
+        // Loading writes the name of the method here.
+        {"Text3", &Form1::Text3, {}, "Extra Code:"},
+        {"Text4", &Form1::Text4, &Module1::SurfaceLevel, "Surface level vs reference [m]:"},
+        {"Text5", &Form1::Text5, &Module1::Watertable, "Watertable vs reference [m]:"},
+        {"Text15", &Form1::Text15, &Module1::NewWatertable, "New watertable [m]:"},
+        {"Text7", &Form1::Text7, &Module1::NLayers, "Number of Layers [-]:"},
+        {"Text6", &Form1::Text6, &Module1::SoilmassFill,
+         "Soil mass of fill above Watertable [t/m3]:"},
+        {"Text8", &Form1::Text8, &Module1::SoilmassFillSat,
+         "Soil mass of fill under Watertable [t/m3]:"},
+        {"Text9", &Form1::Text9, &Module1::SoilmassAvg, "Average Soil mass above Watertable t/m3:"},
+        {"Text10", &Form1::Text10, &Module1::SoilmassAvgSat,
+         "Average Soil mass under Watertable t/m3:"},
+        {"Text11", &Form1::Text11, &Module1::SurfaceLevelRequired, "Surface level required (m):"},
+        {"Text12", &Form1::Text12, &Module1::SettlementTime, "Settlement time (days):"},
+        {"Text13", &Form1::Text13, &Module1::FillIncrement, "Increment Fill layer thickness (m):"},
+        {"Text14", &Form1::Text14, &Module1::NFillLayers, "Number of Filllayers (-):"},
+    };
+    return table;
+}
 
 Form1::Form1(Application& app) : WindowModel(app), Fg1(kLayerRows + 1, 9, 1300) {
     Caption = "Input Settlement Calculation";
@@ -34,20 +56,7 @@ void Form1::Form_Load() {
         Text3 = "Terzaghi-Bjerrum";
     }
 
-    Text1 = st.ProjectName;
-    Text2 = st.BoreHole;
-    Text4 = num::boxText(st.SurfaceLevel);
-    Text5 = num::boxText(st.Watertable);
-    Text7 = num::boxText(st.NLayers);
-    Text6 = num::boxText(st.SoilmassFill);
-    Text8 = num::boxText(st.SoilmassFillSat);
-    Text9 = num::boxText(st.SoilmassAvg);
-    Text10 = num::boxText(st.SoilmassAvgSat);
-    Text11 = num::boxText(st.SurfaceLevelRequired);
-    Text12 = num::boxText(st.SettlementTime);
-    Text13 = num::boxText(st.FillIncrement);
-    Text14 = num::boxText(st.NFillLayers);
-    Text15 = num::boxText(st.NewWatertable);
+    loadBoxes(*this, st, boxes());
     if (st.NLayers == 0) {
         Text4.clear();
         Text5.clear();
@@ -82,25 +91,9 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command1_Click() {
-    if (!calculateSettlements(app(), *this)) {
-        return;
+    if (calculateSettlements(app(), *this)) {
+        windows().show<Form3>();
     }
-    // A result window that stays open must never show the results of an earlier calculation
-    // beside the new input: every open one is filled again as its loading fills it.
-    WindowRegistry& registry = windows();
-    if (Form3* form3 = registry.find<Form3>()) {
-        form3->Form_Load();
-    }
-    if (Form2* form2 = registry.find<Form2>()) {
-        form2->Form_Load();
-    }
-    if (Form8* form8 = registry.find<Form8>()) {
-        form8->Form_Load();
-    }
-    if (Form9* form9 = registry.find<Form9>()) {
-        form9->Form_Load();
-    }
-    registry.show<Form3>();
 }
 
 void Form1::Command2_Click() {

@@ -3,7 +3,9 @@
 #include "app/vb_types.h"
 #include "app/window_model.h"
 #include "ui/grid.h"
+#include "ui/input_boxes.h"
 
+#include <span>
 #include <string>
 
 namespace korvex {
@@ -17,6 +19,10 @@ public:
 
     explicit Form1(Application& app);
     std::string_view windowName() const override { return kName; }
+
+    // Every text box: its name, its text, the variable loading shows in it and its caption. The
+    // number boxes come in the order the calculation reads them.
+    static std::span<const InputBox<Form1>> boxes();
 
     void Form_Load() override;
     // "Calculate Settlements"

@@ -18,6 +18,9 @@ public:
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
+    WindowReaction reactionTo(ResultsEvent event) const override {
+        return resultWindowReaction(event, ResultsEvent::SettlementResultsChanged);
+    }
     // "Print"
     void Command2_Click() override;
 

@@ -16,6 +16,9 @@ public:
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
+    WindowReaction reactionTo(ResultsEvent event) const override {
+        return resultWindowReaction(event, ResultsEvent::SettlementResultsChanged);
+    }
     // "Exit"
     void Command1_Click();
     // "Soil stresses"

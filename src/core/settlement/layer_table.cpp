@@ -1,11 +1,10 @@
 #include "settlement/layer_table.h"
 
 #include "app/desktop.h"
+#include "app/input_reading.h"
 #include "app/module1.h"
 #include "app/number_text.h"
-#include "settlement/calculation_stop.h"
 #include "settlement/form1_settlement_input.h"
-#include "settlement/settlement_input.h"
 
 #include <string>
 
@@ -20,8 +19,7 @@ struct ParameterColumn {
 };
 
 double cellNumber(const Form1& form, int layer, int column, const char* heading) {
-    return fieldNumber(form.Fg1.TextMatrix(layer, column),
-                       "layer " + std::to_string(layer) + ", column \"" + heading + "\"");
+    return readCell(form.Fg1.TextMatrix(layer, column), layer, heading);
 }
 
 void readColumn(Module1& st, const Form1& form, const ParameterColumn& column) {
@@ -49,11 +47,11 @@ void readLayerTable(Module1& st, const Form1& form, Desktop& desktop) {
     for (int i = 1; i <= st.NLayers; ++i) {
         st.LDepth(i) = num::toSingle(cellNumber(form, i, 1, "LDepth(i)"));
         if (i > 1 && !(st.LDepth(i) < st.LDepth(i - 1))) {
-            stopCalculation(" Fault in depth of Soil Layer(s) . ");
+            refuse(" Fault in depth of Soil Layer(s) . ");
         }
         if (st.LDepth(i) >= st.SurfaceLevel) {
-            stopCalculation("Fault; Groundlevel same or less than underlying depth of Soil "
-                            "Layer(s).");
+            refuse("Fault; Groundlevel same or less than underlying depth of Soil "
+                   "Layer(s).");
         }
     }
 
@@ -89,8 +87,8 @@ void readLayerTable(Module1& st, const Form1& form, Desktop& desktop) {
         substituteZeroPair(st.InvCp2(i), st.InvCs2(i));
         const double denominator = static_cast<double>(st.InvCp2(i)) + 4.0 * st.InvCs2(i);
         if (denominator == 0.0) {
-            stopCalculation("Layer " + std::to_string(i) +
-                            ": 1/Cp'(i) + 4 x 1/Cs'(i) is 0; C(i) cannot be calculated.");
+            refuse("Layer " + std::to_string(i) +
+                   ": 1/Cp'(i) + 4 x 1/Cs'(i) is 0; C(i) cannot be calculated.");
         }
         // C is stored, then rounded from the stored Single: a C stored as 0.125 shows 0.13.
         st.CKoppejan(i) = num::toSingle(1.0 / denominator);

@@ -1,7 +1,7 @@
 #pragma once
 
 // Reading the layer table of the settlement input window into the shared state. Every refusal
-// throws a CalculationStop with the message the user sees.
+// throws an InputRefusal with the message the user sees.
 
 namespace korvex {
 

@@ -1,10 +1,10 @@
 #include "settlement/settlement_calculation.h"
 
 #include "app/application.h"
+#include "app/input_reading.h"
 #include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/form4_consolidation_input.h"
-#include "settlement/calculation_stop.h"
 #include "settlement/extra_fill_cases.h"
 #include "settlement/fill_thickness.h"
 #include "settlement/form1_settlement_input.h"
@@ -14,7 +14,6 @@
 #include "settlement/soil_stresses.h"
 
 #include <cmath>
-#include <memory>
 
 namespace korvex {
 
@@ -99,22 +98,12 @@ bool runStages(Module1& st, Form1& form, Desktop& desktop) {
     // Inputs near the limits of a Single (levels or constants of 1E+30) can still overflow
     // somewhere on the way; such a calculation is refused rather than shown.
     if (!resultsAreFinite(st)) {
-        stopCalculation("Calculation not possible;input values out of range.");
+        refuse("Calculation not possible;input values out of range.");
     }
     st.SettlementCalculated = 1;
     st.SettlementMethod = st.Method;
     st.SettlementSubmergence = submergence ? 1 : 0;
     return found;
-}
-
-void handOverToConsolidation(Application& app) {
-    const Module1& st = app.state();
-    Form4& consolidation = app.windows().load<Form4>();
-    consolidation.Text5 = num::boxText(st.S10Cons);
-    consolidation.Text6 = num::boxText(st.S10000Cons);
-    consolidation.Text15 = num::boxText(st.FillThickness);
-    consolidation.Text16 = num::boxText(st.FillSettlement);
-    consolidation.Text17 = num::boxText(st.SettlementTime);
 }
 
 } // namespace
@@ -128,20 +117,15 @@ bool calculateSettlements(Application& app, Form1& form) {
         return false;
     }
 
-    // Every stage writes a copy; the shared state changes only when the whole calculation has
-    // completed, so a refusal halfway never leaves new inputs beside old results.
-    auto scratch = std::make_unique<Module1>(app.state());
     bool found = false;
-    try {
-        found = runStages(*scratch, form, desktop);
-    } catch (const CalculationStop& stop) {
-        desktop.msgBox(stop.what(), stop.style(), {});
+    if (!commitOnSuccess(app, [&](Module1& st) { found = runStages(st, form, desktop); })) {
         return false;
     }
-    app.state() = *scratch;
-    scratch.reset();
 
-    handOverToConsolidation(app);
+    // The consolidation window takes its settlements and fill from these results: it is loaded
+    // (hidden) when it is not, and like every loaded window it answers the new results itself.
+    app.windows().load<Form4>();
+    app.windows().announce(ResultsEvent::SettlementResultsChanged);
     desktop.beep();
     if (!found) {
         desktop.msgBox("Surface level required not reached with the given fill layers;the fill "

@@ -1,8 +1,8 @@
 #include "settlement/settlement_input.h"
 
+#include "app/input_reading.h"
 #include "app/module1.h"
 #include "app/number_text.h"
-#include "settlement/calculation_stop.h"
 #include "settlement/form1_settlement_input.h"
 
 #include <algorithm>
@@ -12,64 +12,30 @@ namespace korvex {
 
 namespace {
 
-// One box of the window, its label as the user sees it, and where it goes.
-struct SiteBox {
-    const std::string Form1::*text;
-    const char* label;
-    Single Module1::*target;
-};
-
 void refuseOutside(bool outside, const std::string& message) {
     if (outside) {
-        stopCalculation(message);
+        refuse(message);
     }
 }
 
 } // namespace
 
-double fieldNumber(const std::string& text, const std::string& fieldName) {
-    if (num::isBlank(text)) {
-        return 0.0;
-    }
-    const double value = num::leadingNumber(text);
-    // A value that no Single can hold would turn into an infinity the moment it is stored.
-    if (!num::hasLeadingNumber(text) || !std::isfinite(num::toSingle(value))) {
-        stopCalculation("No number in " + fieldName + "; correct the input.");
-    }
-    return value;
-}
-
 void readSiteInput(Module1& st, const Form1& form) {
-    // The order in which the window has always been read; a refusal names the first bad box.
-    const SiteBox boxes[] = {
-        {&Form1::Text4, "Surface level vs reference [m]:", &Module1::SurfaceLevel},
-        {&Form1::Text5, "Watertable vs reference [m]:", &Module1::Watertable},
-        {&Form1::Text15, "New watertable [m]:", &Module1::NewWatertable},
-        {&Form1::Text7, "Number of Layers [-]:", nullptr},
-        {&Form1::Text6, "Soil mass of fill above Watertable [t/m3]:", &Module1::SoilmassFill},
-        {&Form1::Text8, "Soil mass of fill under Watertable [t/m3]:", &Module1::SoilmassFillSat},
-        {&Form1::Text9, "Average Soil mass above Watertable t/m3:", &Module1::SoilmassAvg},
-        {&Form1::Text10, "Average Soil mass under Watertable t/m3:", &Module1::SoilmassAvgSat},
-        {&Form1::Text11, "Surface level required (m):", &Module1::SurfaceLevelRequired},
-        {&Form1::Text12, "Settlement time (days):", &Module1::SettlementTime},
-        {&Form1::Text13, "Increment Fill layer thickness (m):", &Module1::FillIncrement},
-        {&Form1::Text14, "Number of Filllayers (-):", &Module1::NFillLayers},
-    };
+    // The number boxes in the order the window has always been read; a refusal names the first
+    // bad box.
     double layerCount = 0.0;
-    for (const SiteBox& box : boxes) {
-        const std::string& text = form.*(box.text);
-        const double value = fieldNumber(text, std::string("\"") + box.label + "\"");
-        if (box.target != nullptr) {
-            st.*(box.target) = num::toSingle(value);
-        } else {
-            layerCount = num::countFromText(text);
+    for (const InputBox<Form1>& box : Form1::boxes()) {
+        if (const auto* single = std::get_if<Single Module1::*>(&box.variable)) {
+            st.** single = num::toSingle(readBox(form, box));
+        } else if (std::holds_alternative<Integer Module1::*>(box.variable)) {
+            layerCount = num::roundHalfEven(readBox(form, box));
         }
     }
 
     if (layerCount == 0.0) {
-        stopCalculation("Number of layers and other inputvalues are 0;  At least you have to fill "
-                        "in the textboxes and settlement parameters.",
-                        vbOKOnly);
+        refuse("Number of layers and other inputvalues are 0;  At least you have to fill "
+               "in the textboxes and settlement parameters.",
+               vbOKOnly);
     }
     // The layer arrays end at 21 and the stress loop writes layer NLayers + 1.
     refuseOutside(layerCount < 1.0 || layerCount > 20.0,
@@ -77,22 +43,22 @@ void readSiteInput(Module1& st, const Form1& form) {
     st.NLayers = static_cast<Integer>(layerCount);
 
     if (st.SurfaceLevelRequired <= st.SurfaceLevel && st.Watertable > st.NewWatertable) {
-        stopCalculation(
+        refuse(
             "Surface level required equals or is less than Original surfacelevel; The new "
             "watertable is lower than original watertable. Change required level? Or calculation "
             "regarding compensation by a Fill for the settlements due to lowering the watertable?",
             vbOKOnly);
     }
     if (st.SurfaceLevelRequired == st.SurfaceLevel && st.Watertable == st.NewWatertable) {
-        stopCalculation("Surface level required equals Original surfacelevel; The new watertable "
-                        "equals original watertable. The situation is not changed. Calculations "
-                        "are not possible!!!",
-                        vbOKOnly);
+        refuse("Surface level required equals Original surfacelevel; The new watertable "
+               "equals original watertable. The situation is not changed. Calculations "
+               "are not possible!!!",
+               vbOKOnly);
     }
     if (st.SurfaceLevelRequired < st.SurfaceLevel) {
-        stopCalculation("Surface level required lower than Original surfacelevel;Calculations are "
-                        "not possible!!!",
-                        vbOKOnly);
+        refuse("Surface level required lower than Original surfacelevel;Calculations are "
+               "not possible!!!",
+               vbOKOnly);
     }
     // Bounds compared as Singles: a typed 0.01 is the Single nearest 0.01 and must pass.
     refuseOutside(st.SoilmassFill < 0.01f || st.SoilmassFill > 10.0f,

@@ -1,8 +1,8 @@
 #include "settlement/settlement_steps.h"
 
 #include "app/general_state.h"
+#include "app/input_reading.h"
 #include "app/number_text.h"
-#include "settlement/calculation_stop.h"
 #include "settlement/settlement_input_state.h"
 #include "settlement/settlement_results_state.h"
 
@@ -36,18 +36,17 @@ void computeLayerCoefficients(const GeneralState& general, const SettlementInput
         const std::string layer = "layer " + std::to_string(i);
         results.SigmaEff0(i) = results.SigmaEff(i);
         if (!(results.SigmaEff0(i) > 0.0f)) {
-            stopCalculation("Initial effective stress of " + layer +
-                            " is 0 or less;check the layer depths, soil masses and watertable.");
+            refuse("Initial effective stress of " + layer +
+                   " is 0 or less;check the layer depths, soil masses and watertable.");
         }
         results.SigmaP(i) = toSingle(static_cast<double>(results.SigmaEff0(i)) + input.Sigmac(i));
         if (!(results.SigmaP(i) > 0.0f)) {
-            stopCalculation("Preconsolidation stress of " + layer +
-                            " is 0 or less;check Sigmac(i).");
+            refuse("Preconsolidation stress of " + layer + " is 0 or less;check Sigmac(i).");
         }
         results.OCR(i) = toSingle(static_cast<double>(results.SigmaP(i)) / results.SigmaEff0(i));
         if (bjerrum(general)) {
             if (!(input.e0(i) > -1.0f)) {
-                stopCalculation("e0(i) of " + layer + " is -1 or less;not realistic.");
+                refuse("e0(i) of " + layer + " is -1 or less;not realistic.");
             }
             const double onePlusE0 = static_cast<double>(input.e0(i)) + 1.0;
             results.CompRatio(i) = toSingle(input.Cc(i) / onePlusE0);
@@ -68,8 +67,8 @@ PrimarySettlement primarySettlement(const GeneralState& general, const Settlemen
     PrimarySettlement p;
     p.stress = toSingle(load + initial);
     if (!(p.stress > 0.0f)) {
-        stopCalculation("Effective stress of layer " + std::to_string(layer) +
-                        " becomes 0 or less under the load;check the watertables and the fill.");
+        refuse("Effective stress of layer " + std::to_string(layer) +
+               " becomes 0 or less under the load;check the watertables and the fill.");
     }
     const bool virgin = p.stress > preconsolidation;
     if (virgin) {

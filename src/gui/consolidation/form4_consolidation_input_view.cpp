@@ -25,41 +25,29 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
     // The inputs: drain design on the left, the site and soil on the right.
     auto* inputs = new QGroupBox(this);
     auto* grid = new QGridLayout(inputs);
-    struct Box {
+    // Which column each box sits in; its caption and text come from the window's table of
+    // boxes.
+    struct Placement {
         const char* name;
-        const char* label;
-        std::string Form4::*text;
         int column;
     };
-    const Box boxes[] = {
-        {"Text1", "Degree of Consolidation [-]:", &Form4::Text1, 0},
-        {"Text2", "Consolidation period [days]:", &Form4::Text2, 0},
-        {"Text3", "Equivalent draindiameter [m]:", &Form4::Text3, 0},
-        {"Text4", "Rest Settlement [m]:", &Form4::Text4, 0},
-        {"Text7", "Construction time [days]:", &Form4::Text7, 0},
-        {"Text9", "Area [m2]:", &Form4::Text9, 0},
-        {"Text13", "Time factor for End of Primary [-]:", &Form4::Text13, 0},
-        {"Text8", "Ratio kh/kr [-]:", &Form4::Text8, 0},
-        {"Text5", "Settlement after 10 days [m]:", &Form4::Text5, 1},
-        {"Text6", "Settlement after 10 000 days [m]:", &Form4::Text6, 1},
-        {"Text10", "Total thickness of Soil layers [m]:", &Form4::Text10, 1},
-        {"Text11", "Average Ch [m2/s]:", &Form4::Text11, 1},
-        {"Text12", "Average Cv [m2/s]:", &Form4::Text12, 1},
-        {"Text15", "Necessary Fill layer thickness (m):", &Form4::Text15, 1},
-        {"Text16", "Settlement due to Fill layer thickness (m):", &Form4::Text16, 1},
-        {"Text17", "Settlement time used for design (days):", &Form4::Text17, 1},
+    const Placement placements[] = {
+        {"Text1", 0},  {"Text2", 0},  {"Text3", 0},  {"Text4", 0},  {"Text7", 0},  {"Text9", 0},
+        {"Text13", 0}, {"Text8", 0},  {"Text5", 1},  {"Text6", 1},  {"Text10", 1}, {"Text11", 1},
+        {"Text12", 1}, {"Text15", 1}, {"Text16", 1}, {"Text17", 1},
     };
     int rows[2] = {0, 0};
-    for (const Box& b : boxes) {
-        auto* label = new QLabel(QString::fromUtf8(b.label), inputs);
+    for (const Placement& p : placements) {
+        const InputBox<Form4>& b = boxNamed(Form4::boxes(), p.name);
+        auto* label = new QLabel(QString::fromUtf8(b.caption), inputs);
         auto* edit = new QLineEdit(inputs);
         edit->setObjectName(QString::fromUtf8(b.name));
         edit->setFixedWidth(110);
         label->setBuddy(edit);
         fields_.add(b.name, edit, &(form_.*(b.text)));
-        const int row = rows[b.column]++;
-        grid->addWidget(label, row, b.column * 2);
-        grid->addWidget(edit, row, b.column * 2 + 1);
+        const int row = rows[p.column]++;
+        grid->addWidget(label, row, p.column * 2);
+        grid->addWidget(edit, row, p.column * 2 + 1);
     }
     auto* ratio = new QLabel(
         QStringLiteral("kh = horizontal permeability kr = permeability remolded Soil around the "
@@ -114,14 +102,14 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
     table_ = new GridView(form_.Fg4, form_.TxtEdit, host.app().desktop(), cvFrame);
     table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * 12);
     cvLayout->addWidget(table_, 1);
-    auto* equivalentLabel =
-        new QLabel(QStringLiteral("Equivalent Cv for total Layer thickness [m/s2]:"), cvFrame);
+    const InputBox<Form4>& equivalentBox = boxNamed(Form4::boxes(), "Text14");
+    auto* equivalentLabel = new QLabel(QString::fromUtf8(equivalentBox.caption), cvFrame);
     equivalentLabel->setWordWrap(true);
     cvLayout->addWidget(equivalentLabel);
     auto* equivalent = new QLineEdit(cvFrame);
-    equivalent->setObjectName(QStringLiteral("Text14"));
+    equivalent->setObjectName(QString::fromUtf8(equivalentBox.name));
     equivalentLabel->setBuddy(equivalent);
-    fields_.add("Text14", equivalent, &form_.Text14);
+    fields_.add(equivalentBox.name, equivalent, &(form_.*(equivalentBox.text)));
     cvLayout->addWidget(equivalent);
     cvLayout->addWidget(makeButton("Calculation Equiv. Cv", form_, &Form4::Command4_Click));
     body->addWidget(cvFrame, 1);

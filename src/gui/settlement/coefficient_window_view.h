@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window_view.h"
+#include "ui/input_boxes.h"
 
 #include <functional>
 #include <string>
@@ -20,6 +21,14 @@ public:
         std::string label;
         std::string* text;
     };
+    // The boxes of a coefficient window's table, each beside its caption.
+    template <typename Form> static std::vector<Box> boxesOf(Form& form) {
+        std::vector<Box> boxes;
+        for (const InputBox<Form>& box : Form::boxes()) {
+            boxes.push_back({box.caption, &(form.*box.text)});
+        }
+        return boxes;
+    }
     CoefficientView(WindowModel& model, GuiHost& host, const std::string& frameCaption,
                     const std::vector<std::string>& equations, std::vector<Box> boxes,
                     std::function<void()> okAndExit);

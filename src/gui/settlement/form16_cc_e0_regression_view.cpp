@@ -7,8 +7,7 @@ namespace korvex::gui {
 
 WindowView* makeForm16View(Form16& form, GuiHost& host) {
     return new CoefficientView(form, host, "Equation", {"Cc = a log(e0) + b"},
-                               {{"a = :", &form.Text1}, {"b = :", &form.Text2}},
-                               [&form] { form.Command1_Click(); });
+                               CoefficientView::boxesOf(form), [&form] { form.Command1_Click(); });
 }
 
 } // namespace korvex::gui

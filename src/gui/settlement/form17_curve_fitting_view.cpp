@@ -11,15 +11,7 @@ WindowView* makeForm17View(Form17& form, GuiHost& host) {
                                 "1/Cs =exp(aCs * SoilmassWet + bCs)",
                                 "1/Cp' = exp(aCp' * SoilmassWet + bCp')",
                                 "1/C = exp(aC * SoilmassWet + bC)", "1/Cs' = (1/C - 1/Cp') * 1/4"},
-                               {{"aCp :", &form.Text1},
-                                {"aCs :", &form.Text2},
-                                {"aCp' :", &form.Text3},
-                                {"aC :", &form.Text4},
-                                {"bCp :", &form.Text5},
-                                {"bCs :", &form.Text6},
-                                {"bCp' :", &form.Text7},
-                                {"bC :", &form.Text8}},
-                               [&form] { form.Command1_Click(); });
+                               CoefficientView::boxesOf(form), [&form] { form.Command1_Click(); });
 }
 
 } // namespace korvex::gui

@@ -24,44 +24,33 @@ Form1View::Form1View(Form1& model, GuiHost& host) : WindowView(model, host), for
     // beside its label.
     auto* site = new QGroupBox(this);
     auto* siteLayout = new QGridLayout(site);
-    struct Box {
+    // Which of the four groups each box sits in; its caption and text come from the window's
+    // table of boxes.
+    struct Placement {
         const char* name;
-        const char* label;
-        std::string Form1::*text;
-        int column;
+        int group;
     };
-    const Box boxes[] = {
-        {"Text1", "Name of project:", &Form1::Text1, 0},
-        {"Text2", "Representative Bore hole number:", &Form1::Text2, 0},
-        {"Text3", "Extra Code:", &Form1::Text3, 0},
-        {"Text7", "Number of Layers [-]:", &Form1::Text7, 0},
-        {"Text4", "Surface level vs reference [m]:", &Form1::Text4, 1},
-        {"Text5", "Watertable vs reference [m]:", &Form1::Text5, 1},
-        {"Text15", "New watertable [m]:", &Form1::Text15, 1},
-        {"Text11", "Surface level required (m):", &Form1::Text11, 1},
-        {"Text6", "Soil mass of fill above Watertable [t/m3]:", &Form1::Text6, 2},
-        {"Text8", "Soil mass of fill under Watertable [t/m3]:", &Form1::Text8, 2},
-        {"Text9", "Average Soil mass above Watertable t/m3:", &Form1::Text9, 2},
-        {"Text10", "Average Soil mass under Watertable t/m3:", &Form1::Text10, 2},
-        {"Text12", "Settlement time (days):", &Form1::Text12, 3},
-        {"Text13", "Increment Fill layer thickness (m):", &Form1::Text13, 3},
-        {"Text14", "Number of Filllayers (-):", &Form1::Text14, 3},
+    const Placement placements[] = {
+        {"Text1", 0}, {"Text2", 0},  {"Text3", 0},  {"Text7", 0},  {"Text4", 1},
+        {"Text5", 1}, {"Text15", 1}, {"Text11", 1}, {"Text6", 2},  {"Text8", 2},
+        {"Text9", 2}, {"Text10", 2}, {"Text12", 3}, {"Text13", 3}, {"Text14", 3},
     };
-    int rowOfColumn[4] = {0, 0, 0, 0};
-    for (const Box& b : boxes) {
-        auto* label = new QLabel(QString::fromUtf8(b.label), site);
+    int rowOfGroup[4] = {0, 0, 0, 0};
+    for (const Placement& p : placements) {
+        const InputBox<Form1>& b = boxNamed(Form1::boxes(), p.name);
+        auto* label = new QLabel(QString::fromUtf8(b.caption), site);
         auto* edit = new QLineEdit(site);
         edit->setObjectName(QString::fromUtf8(b.name));
         label->setBuddy(edit);
         // Project, bore hole and method are names, the rest short numbers.
-        const bool name = b.column == 0 && std::string(b.name) != "Text7";
+        const bool name = p.group == 0 && std::string(b.name) != "Text7";
         edit->setMinimumWidth(name ? 260 : 90);
         if (!name) {
             edit->setMaximumWidth(120);
         }
         // Two groups of boxes stacked in each half of the frame.
-        const int row = rowOfColumn[b.column]++ + (b.column % 2) * 4;
-        const int column = (b.column / 2) * 2;
+        const int row = rowOfGroup[p.group]++ + (p.group % 2) * 4;
+        const int column = (p.group / 2) * 2;
         fields_.add(b.name, edit, &(form_.*(b.text)));
         siteLayout->addWidget(label, row, column);
         siteLayout->addWidget(edit, row, column + 1);

@@ -77,6 +77,35 @@ TEST(WindowRegistry, ByNameOnlyWhenModelAndViewExist) {
     EXPECT_FALSE(t.windows().canShowByName("Counting"));
 }
 
+// Every window that is built, in the order a session might open them.
+const char* const kBuiltWindows[] = {"frmMain", "frmAbout", "Form1",  "Form3",  "Form2",
+                                     "Form8",   "Form9",    "Form16", "Form17", "Form4",
+                                     "Form5",   "Form6",    "Form7",  "Form15"};
+
+TEST(WindowRegistry, EveryBuiltWindowOpensByNameAndNoneToCome) {
+    TestApp t;
+    for (const char* name : kBuiltWindows) {
+        EXPECT_TRUE(t.windows().showByName(name)) << name;
+    }
+    for (const char* name : {"Form10", "Form11", "Form12", "Form13", "Form14", "Form18"}) {
+        EXPECT_FALSE(t.windows().canShowByName(name)) << name;
+    }
+}
+
+TEST(WindowRegistry, AReplacedProjectClosesEveryResultWindow) {
+    TestApp t;
+    for (const char* name : kBuiltWindows) {
+        t.windows().showByName(name);
+    }
+    t.windows().announce(ResultsEvent::ProjectReplaced);
+    std::vector<std::string> open;
+    for (const WindowModel* model : t.windows().loadedInOrder()) {
+        open.emplace_back(model->windowName());
+    }
+    EXPECT_EQ(open, (std::vector<std::string>{"frmMain", "frmAbout", "Form1", "Form16", "Form17",
+                                              "Form4"}));
+}
+
 TEST(Application, AnErrorInAHandlerIsShownNotFatal) {
     TestApp t;
     t.app.runHandler([&] { t.state().LDepth(25) = 1.0f; });

@@ -211,7 +211,7 @@ TEST(ConsolidationCalculate, RefusesInputsThatMakeAStepImpossible) {
         {"Text3", "-0.065", "The Equivalent draindiameter [m]"},
         {"Text4", "0", "The Rest Settlement [m]"},
         {"Text4", "-0.2", "The Rest Settlement [m]"},
-        {"Text5", "1e999", "The Settlement after 10 days [m]"},
+        {"Text5", "1e999", "No number in \"Settlement after 10 days [m]:\""},
         {"Text7", "-1", "The Construction time [days]"},
         {"Text10", "-10", "The Total thickness of Soil layers [m]"},
         {"Text11", "0", "The Average Ch [m2/s]"},
@@ -238,6 +238,29 @@ TEST(ConsolidationCalculate, RefusesInputsThatMakeAStepImpossible) {
         EXPECT_FLOAT_EQ(t.state().DrainZone, 0.0f);
         EXPECT_EQ(t.windows().find<Form5>(), nullptr);
         EXPECT_EQ(t.desktop.beeps, 0);
+    }
+}
+
+TEST(ConsolidationCalculate, ABoxThatHoldsNoOneNumberIsRefusedByItsCaption) {
+    // Read as 0 or as the number before the comma, each of these once gave a completed
+    // calculation: no area and so 0 drains, or a Ch of 1 m2/s and a drain spacing of kilometres.
+    const Refusal cases[] = {
+        {"Text9", "ten thousand", "No number in \"Area [m2]:\"; correct the input."},
+        {"Text2", "inf", "No number in \"Consolidation period [days]:\"; correct the input."},
+        {"Text3", "nan", "No number in \"Equivalent draindiameter [m]:\"; correct the input."},
+        {"Text11", "1,5E-07",
+         "Text after the number in \"Average Ch [m2/s]:\"; the decimal symbol is a point (.); "
+         "correct the input."},
+    };
+    for (const auto& c : cases) {
+        test::TestApp t;
+        Form4& form = defaultSite(t);
+        setBox(form, c.box, c.text);
+        form.Command1_Click();
+        ASSERT_EQ(t.desktop.messages.size(), 1u) << c.box << " = '" << c.text << "'";
+        EXPECT_EQ(t.desktop.messages[0].text, c.messageStart);
+        EXPECT_EQ(t.state().ConsolidationCalculated, 0);
+        EXPECT_EQ(t.windows().find<Form5>(), nullptr);
     }
 }
 

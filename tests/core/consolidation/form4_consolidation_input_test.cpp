@@ -1,4 +1,8 @@
 #include "consolidation/form4_consolidation_input.h"
+
+#include "app/number_text.h"
+#include "core/settlement/settlement_site.h"
+#include "settlement/settlement_calculation.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +101,35 @@ TEST(Form4Calculate, StoresTheLayerCvOfTheTableAndKeepsItOnReload) {
     Form4& again = t.windows().load<Form4>();
     EXPECT_EQ(again.Fg4.TextMatrix(1, 1), "2E-08");
     EXPECT_EQ(again.Fg4.TextMatrix(20, 1), "7E-08");
+}
+
+TEST(Form4FollowsSettlement, AnOpenWindowTakesTheThicknessAndLayersOfEachNewSite) {
+    // Two layers down to -5 m, then one down to -2 m: 5 m and then 2 m of soil. Before, the open
+    // window kept the 5 m, and its "Calculate" used it for the second site.
+    test::TestApp t;
+    test::SiteInput deep = test::softBjerrumSite();
+    deep.rows.push_back({"-5", "1", "0", "1", "1", "0", "0", "0"});
+    Form1& settlement = test::loadSite(t, deep);
+    ASSERT_TRUE(calculateSettlements(t.app, settlement));
+    Form4& form = t.windows().show<Form4>();
+    ASSERT_EQ(form.Text10, "5");
+    ASSERT_EQ(form.Fg4.TextMatrix(2, 1), "5E-08");
+    const int numberWidth = form.Fg4.ColWidth(0);
+    form.Text3 = "0.1";
+
+    test::loadSite(t, test::softBjerrumSite());
+    ASSERT_TRUE(calculateSettlements(t.app, settlement));
+    const Module1& st = t.state();
+    ASSERT_EQ(t.windows().find<Form4>(), &form);
+    EXPECT_EQ(form.Text10, "2");
+    EXPECT_EQ(form.Text5, num::boxText(st.S10Cons));
+    EXPECT_EQ(form.Text15, num::boxText(st.FillThickness));
+    EXPECT_EQ(form.Fg4.TextMatrix(1, 1), "5E-08");
+    EXPECT_EQ(form.Fg4.TextMatrix(2, 1), "");
+    // The table keeps its layout and the drain diameter what the user typed.
+    EXPECT_EQ(form.Fg4.TextMatrix(2, 0), "2");
+    EXPECT_EQ(form.Fg4.ColWidth(0), numberWidth);
+    EXPECT_EQ(form.Text3, "0.1");
 }
 
 struct LayeredSite {

@@ -5,6 +5,8 @@
 #include "consolidation/form6_settlement_time_graph.h"
 #include "consolidation/form7_settlement_time_list.h"
 #include "consolidation/rest_settlement_times.h"
+#include "core/settlement/settlement_site.h"
+#include "settlement/settlement_calculation.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +206,19 @@ TEST(Form7List, ANewCalculationRefillsTheListAndClosesTheGraphs) {
     EXPECT_EQ(site.t.windows().find<Form7>()->Fg5.TextMatrix(1, 7), "-0.2");
     EXPECT_EQ(site.t.windows().find<Form6>(), nullptr);
     EXPECT_EQ(site.t.windows().find<Form15>(), nullptr);
+}
+
+TEST(ConsolidationResults, CloseWhenTheSettlementsTheyCameFromChange) {
+    CalculatedSite site;
+    site.results->Command2_Click();
+    site.results->Command3_Click();
+    site.results->Command13_Click();
+    Form1& settlement = test::loadSite(site.t, test::softBjerrumSite());
+    ASSERT_TRUE(calculateSettlements(site.t.app, settlement));
+    for (const char* name : {"Form5", "Form6", "Form7", "Form15"}) {
+        EXPECT_FALSE(site.t.windows().isLoaded(name)) << name;
+    }
+    EXPECT_TRUE(site.t.windows().isLoaded("Form4"));
 }
 
 TEST(Form5Buttons, ListAndPreloadNeedTheirWindows) {

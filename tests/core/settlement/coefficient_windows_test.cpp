@@ -15,7 +15,7 @@ TEST(LineFitCoefficientWindow, ShowsAndWritesBackTheCoefficients) {
     EXPECT_EQ(form.Text1, "1.04");
     EXPECT_EQ(form.Text2, "0.357");
     form.Text1 = "0.95 ";
-    form.Text2 = "abc";
+    form.Text2 = "";
     form.Command1_Click();
     EXPECT_FLOAT_EQ(t.state().CcA, 0.95f);
     EXPECT_FLOAT_EQ(t.state().CcB, 0.0f);
@@ -76,6 +76,35 @@ TEST(CurveFitCoefficientWindow, StoresNothingForBjerrumAndNoCountTheArraysCannot
         form.Command1_Click();
         EXPECT_FLOAT_EQ(t.state().aCp, -9.0f);
         EXPECT_EQ(t.state().NLayers, 3);
+    }
+}
+
+TEST(CoefficientWindows, ABoxWithoutOneNumberIsRefusedAndTheWindowStaysOpen) {
+    // Both were stored before: "1e39" as an infinity, "abc" as 0.
+    {
+        TestApp t;
+        Form16& form = t.windows().show<Form16>();
+        form.Text1 = "0.95";
+        form.Text2 = "1e39";
+        form.Command1_Click();
+        ASSERT_EQ(t.desktop.messages.size(), 1u);
+        EXPECT_EQ(t.desktop.messages[0].text, "No number in \"b = :\"; correct the input.");
+        EXPECT_FLOAT_EQ(t.state().CcA, 1.04f);
+        EXPECT_FLOAT_EQ(t.state().CcB, 0.357f);
+        EXPECT_EQ(t.windows().find<Form16>(), &form);
+    }
+    {
+        TestApp t;
+        t.state().Method = 2;
+        t.windows().load<Form1>().Text7 = "3";
+        Form17& form = t.windows().show<Form17>();
+        form.Text8 = "abc";
+        form.Command1_Click();
+        ASSERT_EQ(t.desktop.messages.size(), 1u);
+        EXPECT_EQ(t.desktop.messages[0].text, "No number in \"bC :\"; correct the input.");
+        EXPECT_FLOAT_EQ(t.state().bC, 1.6f);
+        EXPECT_EQ(t.state().NLayers, 0);
+        EXPECT_EQ(t.windows().find<Form17>(), &form);
     }
 }
 

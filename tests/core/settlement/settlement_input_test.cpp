@@ -254,6 +254,24 @@ TEST(SettlementInput, TextWithoutANumberIsRefusedByName) {
     }
 }
 
+TEST(SettlementInput, TextAfterANumberIsRefusedByName) {
+    // Read up to the comma, "1,6" was a fill of 1 t/m3 and "0,5" a Cc of 0, each in a calculation
+    // completed without a word.
+    const RefusalCase cases[] = {
+        {"box", [](SiteInput& s) { s.fill = "1,6"; },
+         "Text after the number in \"Soil mass of fill above Watertable [t/m3]:\"; the decimal "
+         "symbol is a point (.); correct the input.",
+         vbExclamation},
+        {"layer cell", [](SiteInput& s) { s.rows[0][4] = "0,5"; },
+         "Text after the number in layer 1, column \"Cc(i)\"; the decimal symbol is a point (.); "
+         "correct the input.",
+         vbExclamation},
+    };
+    for (const auto& c : cases) {
+        expectRefused(c);
+    }
+}
+
 TEST(SettlementInput, ResultsBeyondASingleAreRefusedNotShown) {
     // Cc = 3E+38 with e0 = 1: 2 m x 1.5E+38 x log10(29.6) under the last load step is beyond the
     // largest Single, so the settlement table would hold an infinity.

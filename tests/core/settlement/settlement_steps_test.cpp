@@ -1,7 +1,7 @@
 #include "settlement/settlement_steps.h"
 
+#include "app/input_reading.h"
 #include "app/module1.h"
-#include "settlement/calculation_stop.h"
 
 #include <gtest/gtest.h>
 
@@ -143,7 +143,7 @@ TEST(LayerCoefficients, RefuseStressesAndVoidRatiosWithoutALogarithm) {
         try {
             computeLayerCoefficients(*st);
             ADD_FAILURE() << c.name << ": accepted";
-        } catch (const CalculationStop& stop) {
+        } catch (const InputRefusal& stop) {
             EXPECT_STREQ(stop.what(), c.message) << c.name;
             EXPECT_EQ(stop.style(), vbExclamation) << c.name;
         }

@@ -1,0 +1,46 @@
+#include "app/program_windows.h"
+
+#include "app/frm_about.h"
+#include "app/frm_main.h"
+#include "app/frm_splash.h"
+#include "app/window_registry.h"
+#include "consolidation/form15_drains_no_drains_graph.h"
+#include "consolidation/form4_consolidation_input.h"
+#include "consolidation/form5_consolidation_results.h"
+#include "consolidation/form6_settlement_time_graph.h"
+#include "consolidation/form7_settlement_time_list.h"
+#include "settlement/form16_cc_e0_regression.h"
+#include "settlement/form17_curve_fitting.h"
+#include "settlement/form1_settlement_input.h"
+#include "settlement/form2_soil_stresses.h"
+#include "settlement/form3_settlement_results.h"
+#include "settlement/form8_fill_height.h"
+#include "settlement/form9_fill_height_required_time.h"
+
+namespace korvex {
+
+void registerWindowModels(WindowRegistry& windows) {
+    windows.registerModel<frmSplash>();
+    windows.registerModel<frmMain>();
+    windows.registerModel<frmAbout>();
+
+    windows.registerModel<Form1>();
+    windows.registerModel<Form2>();
+    windows.registerModel<Form3>();
+    windows.registerModel<Form8>();
+    windows.registerModel<Form9>();
+    windows.registerModel<Form16>();
+    windows.registerModel<Form17>();
+
+    windows.registerModel<Form4>();
+    windows.registerModel<Form5>();
+    windows.registerModel<Form6>();
+    windows.registerModel<Form7>();
+    windows.registerModel<Form15>();
+}
+
+void installFileCommands(frmMain& /*mainWindow*/) {
+    // Open and Save belong to the project file, Print to the report; neither is built yet.
+}
+
+} // namespace korvex
