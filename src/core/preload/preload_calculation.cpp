@@ -1,15 +1,14 @@
 #include "preload/preload_calculation.h"
 
 #include "app/application.h"
+#include "app/input_reading.h"
 #include "app/module1.h"
 #include "preload/extra_fill_curves.h"
 #include "preload/form10_preload_input.h"
 #include "preload/preload_cases.h"
 #include "preload/preload_inputs.h"
-#include "settlement/calculation_stop.h"
 
 #include <cmath>
-#include <memory>
 
 namespace korvex {
 
@@ -59,27 +58,21 @@ bool calculatePreload(Application& app, const Form10& form) {
         return false;
     }
 
-    // TODO(seams): take the scratch copy and its commit from the shared helper once it has landed.
-    auto scratch = std::make_unique<Module1>(st);
-    scratch->Method = st.SettlementMethod;
-    try {
-        computePreloadCases(*scratch, *inputs, st.SettlementSubmergence != 0);
+    // The preload runs with the method of the settlement calculation it continues, whatever the
+    // menus have set since; everything else it computes is committed with the copy.
+    const Integer chosenMethod = st.Method;
+    return commitOnSuccess(app, [&](Module1& scratch) {
+        scratch.Method = scratch.SettlementMethod;
+        computePreloadCases(scratch, *inputs, scratch.SettlementSubmergence != 0);
         // TODO(hardening): report a layer of a case that settles by its thickness or more through
         // the shared check once it has landed (one message naming the layers and the case).
-        computeExtraFillCurves(*scratch, *inputs, endOfPrimaryAtTp);
-    } catch (const CalculationStop& stop) {
-        desktop.msgBox(stop.what(), stop.style(), {});
-        return false;
-    }
-    if (!resultsAreFinite(*scratch)) {
-        desktop.msgBox("The preload of these inputs is out of range; please check the increment, "
-                       "the drain spacing and the Ch(i) values.",
-                       vbExclamation);
-        return false;
-    }
-    scratch->Method = st.Method;
-    app.state() = *scratch;
-    return true;
+        computeExtraFillCurves(scratch, *inputs, endOfPrimaryAtTp);
+        if (!resultsAreFinite(scratch)) {
+            refuse("The preload of these inputs is out of range; please check the increment, the "
+                   "drain spacing and the Ch(i) values.");
+        }
+        scratch.Method = chosenMethod;
+    });
 }
 
 } // namespace korvex
