@@ -14,6 +14,13 @@ struct GeneralState {
     Integer ListMode = 0;
     Integer SettlementCalculated = 0;
     Integer ConsolidationCalculated = 0;
+    // What the last completed calculations ran with, so that a later step built on their results
+    // uses the same choices even after the menus or the input windows have changed: the method and
+    // the submergence switch (0/1) of the settlement calculation, and Option4 (0/1, the end of
+    // primary at the time factor) of the consolidation calculation.
+    Integer SettlementMethod = 0;
+    Integer SettlementSubmergence = 0;
+    Integer ConsolidationOption4 = 0;
     Integer FileNr = 0;
     std::string FileName;
 

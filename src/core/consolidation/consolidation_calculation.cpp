@@ -183,6 +183,7 @@ void runConsolidation(Module1& st, const Form4& form, Desktop& desktop) {
     }
     storeLayerCv(st, inputs.layerCv);
     st.ConsolidationCalculated = 1;
+    st.ConsolidationOption4 = secondaryFromTimeFactor ? 1 : 0;
 }
 
 } // namespace

@@ -89,7 +89,10 @@ bool runStages(Module1& st, Form1& form, Desktop& desktop) {
     computeLayerCoefficients(general, input, results);
     computeLoadStepSettlements(general, input, results);
     const bool found = computeFillThickness(general, input, results, submergence);
-    computeExtraFillCases(general, input, results, submergence);
+    computeExtraFillCases(general, input, results, {1.0, 2, submergence, PathKind::FillStep});
+    // The settlements of the calculated fill alone (case 1), handed to the consolidation window.
+    results.S10Cons = num::toSingle(std::fabs(results.SSumPre10(1)));
+    results.S10000Cons = num::toSingle(std::fabs(results.SSumPre10000(1)));
     // The result window draws the fill-step paths, which the extra-fill cases overwrote.
     storeFillStepPaths(general, input, results, submergence);
     // Inputs near the limits of a Single (levels or constants of 1E+30) can still overflow
@@ -98,6 +101,8 @@ bool runStages(Module1& st, Form1& form, Desktop& desktop) {
         refuse("Calculation not possible;input values out of range.");
     }
     st.SettlementCalculated = 1;
+    st.SettlementMethod = st.Method;
+    st.SettlementSubmergence = submergence ? 1 : 0;
     return found;
 }
 

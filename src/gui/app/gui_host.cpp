@@ -95,6 +95,7 @@ void registerAllViews(GuiHost& host) {
     registerUiViews(host);
     registerSettlementViews(host);
     registerConsolidationViews(host);
+    registerPreloadViews(host);
     registerObservationViews(host);
 }
 

@@ -51,6 +51,7 @@ void registerAppViews(GuiHost& host);
 void registerUiViews(GuiHost& host);
 void registerSettlementViews(GuiHost& host);
 void registerConsolidationViews(GuiHost& host);
+void registerPreloadViews(GuiHost& host);
 void registerObservationViews(GuiHost& host);
 
 } // namespace korvex::gui

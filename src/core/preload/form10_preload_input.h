@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/window_model.h"
+#include "ui/graph_model.h"
+#include "ui/grid.h"
+
+#include <string>
+
+namespace korvex {
+
+// The preload window: the extra-fill increment, the accepted rest settlement, the drain spacing
+// and per layer its Ch and whether the drains reach it; "Calculate" sizes the extra fill.
+// TODO(seams): register Form10 in the one registration place once it has landed; until then
+// "Optimize Preload" of Form5 stays disabled in the program.
+class Form10 : public WindowModel {
+public:
+    static constexpr const char* kName = "Form10";
+    static constexpr int kLayerRows = 20;
+    static constexpr int kResultRows = 7;
+
+    explicit Form10(Application& app);
+    std::string_view windowName() const override { return kName; }
+
+    void Form_Load() override;
+    // "Exit"
+    void Command1_Click();
+    // "Calculate"
+    void Command2_Click();
+    // "Print"
+    void Command3_Click();
+    // "Graphs/List"
+    void Command4_Click();
+
+    // After a new settlement or consolidation calculation, or another project: the boxes and
+    // layer rows taken from the shared state are filled again, and the results of the earlier
+    // calculation (table and graph) are cleared, so that no Calculate sizes a preload with a
+    // spacing or layers that no longer hold.
+    // TODO(seams): run on "settlement results changed", "consolidation results changed" and
+    // "project replaced" once the events have landed; Form11 and Form12 then refill on "preload
+    // results changed" and close on the other three.
+    void refillFromState();
+
+    // "Increment Extra Fill Thickness (m):", "Rest Settlement (m):", "Calculated Drainspacing
+    // Triangular based on average Ch-value (m):"
+    std::string Text1, Text2, Text3;
+    // "TWO Way Flow of pore water for layer(s) under drain depth." / "ONE Way flow ..."
+    bool Option1 = false;
+    bool Option2 = true;
+    // "Lno", "Ch(i)", "Drained 1/0"
+    Grid Fg8;
+    std::string TxtEdit;
+    // "Z(i) (m)" in column 1, the level of each layer's underside; column 0 holds the row numbers
+    // every table has.
+    Grid FgX8;
+    // "Extra Fill(m)", "Fill Height(m)", "S10(m)", "S10000(m)"
+    Grid Fg9;
+    GraphModel Graph1;
+
+private:
+    void fillLayerRows();
+    void showResults();
+};
+
+} // namespace korvex
