@@ -11,6 +11,9 @@
 #include "consolidation/form7_settlement_time_list.h"
 #include "observations/form13_observations.h"
 #include "observations/form14_observation_graph.h"
+#include "preload/form10_preload_input.h"
+#include "preload/form11_extra_fill_results.h"
+#include "preload/form12_removal_time.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form1_settlement_input.h"
@@ -39,6 +42,10 @@ void registerWindowModels(WindowRegistry& windows) {
     windows.registerModel<Form6>();
     windows.registerModel<Form7>();
     windows.registerModel<Form15>();
+
+    windows.registerModel<Form10>();
+    windows.registerModel<Form11>();
+    windows.registerModel<Form12>();
 
     windows.registerModel<Form13>();
     windows.registerModel<Form14>();

@@ -99,7 +99,7 @@ void Form10::Command2_Click() {
         return;
     }
     showResults();
-    // TODO(seams): announce "preload results changed" so that open result windows refill.
+    windows().announce(ResultsEvent::PreloadResultsChanged);
 }
 
 void Form10::showResults() {

@@ -10,8 +10,6 @@ namespace korvex {
 
 // The preload window: the extra-fill increment, the accepted rest settlement, the drain spacing
 // and per layer its Ch and whether the drains reach it; "Calculate" sizes the extra fill.
-// TODO(seams): register Form10 in the one registration place once it has landed; until then
-// "Optimize Preload" of Form5 stays disabled in the program.
 class Form10 : public WindowModel {
 public:
     static constexpr const char* kName = "Form10";
@@ -35,9 +33,19 @@ public:
     // layer rows taken from the shared state are filled again, and the results of the earlier
     // calculation (table and graph) are cleared, so that no Calculate sizes a preload with a
     // spacing or layers that no longer hold.
-    // TODO(seams): run on "settlement results changed", "consolidation results changed" and
-    // "project replaced" once the events have landed; Form11 and Form12 then refill on "preload
-    // results changed" and close on the other three.
+    WindowReaction reactionTo(ResultsEvent event) const override {
+        switch (event) {
+        case ResultsEvent::SettlementResultsChanged:
+        case ResultsEvent::ConsolidationResultsChanged:
+        case ResultsEvent::ProjectReplaced:
+            return WindowReaction::Refill;
+        case ResultsEvent::PreloadResultsChanged:
+        case ResultsEvent::ObservationsChanged:
+            break;
+        }
+        return WindowReaction::Keep;
+    }
+    void refill(ResultsEvent) override { refillFromState(); }
     void refillFromState();
 
     // "Increment Extra Fill Thickness (m):", "Rest Settlement (m):", "Calculated Drainspacing

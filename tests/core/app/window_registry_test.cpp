@@ -78,18 +78,17 @@ TEST(WindowRegistry, ByNameOnlyWhenModelAndViewExist) {
 }
 
 // Every window that is built, in the order a session might open them.
-const char* const kBuiltWindows[] = {"frmMain", "frmAbout", "Form1",  "Form3", "Form2", "Form8",
-                                     "Form9",   "Form16",   "Form17", "Form4", "Form5", "Form6",
-                                     "Form7",   "Form15",   "Form13", "Form14"};
+const char* const kBuiltWindows[] = {"frmMain", "frmAbout", "Form1",  "Form3",  "Form2",
+                                     "Form8",   "Form9",    "Form16", "Form17", "Form4",
+                                     "Form5",   "Form6",    "Form7",  "Form15", "Form10",
+                                     "Form11",  "Form12",   "Form13", "Form14"};
 
-TEST(WindowRegistry, EveryBuiltWindowOpensByNameAndNoneToCome) {
+TEST(WindowRegistry, EveryBuiltWindowOpensByNameAndTheListingNot) {
     TestApp t;
     for (const char* name : kBuiltWindows) {
         EXPECT_TRUE(t.windows().showByName(name)) << name;
     }
-    for (const char* name : {"Form10", "Form11", "Form12", "Form18"}) {
-        EXPECT_FALSE(t.windows().canShowByName(name)) << name;
-    }
+    EXPECT_FALSE(t.windows().canShowByName("Form18"));
 }
 
 TEST(WindowRegistry, AReplacedProjectClosesEveryResultWindow) {
@@ -103,7 +102,7 @@ TEST(WindowRegistry, AReplacedProjectClosesEveryResultWindow) {
         open.emplace_back(model->windowName());
     }
     EXPECT_EQ(open, (std::vector<std::string>{"frmMain", "frmAbout", "Form1", "Form16", "Form17",
-                                              "Form4", "Form13"}));
+                                              "Form4", "Form10", "Form13"}));
 }
 
 TEST(Application, AnErrorInAHandlerIsShownNotFatal) {

@@ -225,7 +225,7 @@ TEST(Form5Buttons, ListAndPreloadNeedTheirWindows) {
     CalculatedSite site;
     site.t.state().ListMode = 1;
     EXPECT_FALSE(site.results->listingAvailable());
-    EXPECT_FALSE(site.results->preloadAvailable());
+    EXPECT_TRUE(site.results->preloadAvailable());
     site.results->Command15_Click();
     EXPECT_EQ(site.t.state().ListMode, 0);
 }

@@ -1,6 +1,7 @@
 #include "consolidation/rest_settlement_times.h"
 #include "preload/form11_extra_fill_results.h"
 #include "preload/form12_removal_time.h"
+#include "preload_site.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,27 @@ TEST(Form12, BeforeAnyPreloadCalculationShowsNoTimes) {
         EXPECT_EQ(form.Fg12.TextMatrix(c, 2), "");
         EXPECT_FALSE(form.Graph1.sets()[0].points[static_cast<std::size_t>(c - 1)].written);
     }
+}
+
+TEST(PreloadWindows, FollowEachPreloadAndCloseWithANewSettlementCalculation) {
+    PreloadSite site;
+    ASSERT_TRUE(site.calculate());
+    Form10& input = site.window();
+    input.Command4_Click();
+    site.t.windows().find<Form11>()->Command14_Click();
+    const Form12* removal = site.t.windows().find<Form12>();
+    ASSERT_NE(removal, nullptr);
+    // Case 2 carries one increment of extra fill: 1 m, then 0.5 m.
+    EXPECT_EQ(removal->Fg12.TextMatrix(2, 0), "1");
+    input.Text1 = "0.5";
+    ASSERT_TRUE(site.calculate());
+    EXPECT_EQ(removal->Fg12.TextMatrix(2, 0), "0.5");
+
+    loadSite(site.t, twoLayerPreloadSite()).Command1_Click();
+    EXPECT_FALSE(site.t.windows().isLoaded("Form11"));
+    EXPECT_FALSE(site.t.windows().isLoaded("Form12"));
+    ASSERT_EQ(site.t.windows().find<Form10>(), &input);
+    EXPECT_EQ(input.Fg9.TextMatrix(1, 1), "");
 }
 
 TEST(PreloadGraphWindows, PrintAtFourteenThousandByEightThousandFiveHundredTwips) {

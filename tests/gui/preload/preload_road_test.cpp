@@ -34,8 +34,6 @@ struct PreloadSession {
 
     PreloadSession() {
         registerAllViews(host);
-        // TODO(seams): drop once the preload window is registered in the one registration place.
-        app.windows().registerModel<Form10>();
         app.state().setDefaults();
         app.state().Method = 1;
         Form1& site = app.windows().load<Form1>();
