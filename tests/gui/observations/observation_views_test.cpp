@@ -1,3 +1,4 @@
+#include "app/frm_main.h"
 #include "app/gui_host.h"
 #include "app/module1.h"
 #include "app/number_text.h"
@@ -34,9 +35,8 @@ struct ObservationSession {
     ~ObservationSession() { app.windows().unloadAll(); }
 
     Form13View& open() {
-        // TODO(seams): open it through the main window's "Observations" item once Form13 is
-        // registered there.
-        app.windows().show<Form13>();
+        // As the main window's "Observations" item opens it.
+        app.windows().load<frmMain>().MnuObservation_Click();
         QApplication::processEvents();
         return *static_cast<Form13View*>(host.viewOf("Form13"));
     }
