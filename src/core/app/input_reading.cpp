@@ -29,9 +29,10 @@ double readBox(std::string_view text, std::string_view caption) {
     return readField(text, "\"" + std::string(caption) + "\"");
 }
 
-double readCell(std::string_view text, int layer, std::string_view heading) {
-    return readField(text, "layer " + std::to_string(layer) + ", column \"" + std::string(heading) +
-                               "\"");
+double readCell(std::string_view text, int row, std::string_view heading,
+                std::string_view rowWord) {
+    return readField(text, std::string(rowWord) + " " + std::to_string(row) + ", column \"" +
+                               std::string(heading) + "\"");
 }
 
 bool commitOnSuccess(Application& app, const std::function<void(Module1&)>& work) {

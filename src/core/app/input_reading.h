@@ -37,9 +37,10 @@ private:
 // with nothing after it but blanks, or it is refused naming the box by the caption of its label.
 double readBox(std::string_view text, std::string_view caption);
 
-// The number in a layer table cell, read as a box is; a refusal names the layer (the row) and the
-// column heading.
-double readCell(std::string_view text, int layer, std::string_view heading);
+// The number in a table cell, read as a box is; a refusal names the row as the table counts its
+// rows ("layer 3", "row 3") and the column heading.
+double readCell(std::string_view text, int row, std::string_view heading,
+                std::string_view rowWord = "layer");
 
 // Runs the work on a copy of the shared state and puts the copy in place only when the work
 // completes: a refusal halfway never leaves new inputs beside old results. A refusal is shown to

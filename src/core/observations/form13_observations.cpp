@@ -137,22 +137,16 @@ void Form13::clearAsaokaBoxes() {
     MaskEdBox2.clear();
 }
 
-std::optional<Measurements> Form13::readTable() {
-    auto reading = readMeasurements(Fg12);
-    if (auto* refusal = std::get_if<std::string>(&reading)) {
-        desktop().msgBox(*refusal, vbExclamation);
-        return std::nullopt;
-    }
-    return std::get<Measurements>(reading);
-}
-
 bool Form13::readObservations() {
-    std::optional<Measurements> readings = readTable();
-    if (!readings) {
+    Measurements readings;
+    try {
+        readings = readMeasurements(Fg12);
+    } catch (const InputRefusal& refusal) {
+        desktop().msgBox(refusal.what(), refusal.style());
         return false;
     }
     ObservationState& st = observed();
-    storeMeasurements(st, Fg12, *readings);
+    storeMeasurements(st, Fg12, readings);
     if (st.NObs == 0.0f) {
         desktop().msgBox("No Data available.", vbOKOnly, kProgramTitle);
         return false;

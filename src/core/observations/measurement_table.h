@@ -7,7 +7,6 @@
 #include "ui/grid.h"
 
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace korvex {
@@ -30,9 +29,9 @@ struct Measurements {
 // zero settlement between two readings counts as a reading.
 int observationCount(const SingleArray<100>& settlements);
 
-// Reads every cell strictly: an empty cell reads as 0, anything but one number is refused. A
-// cell such as "1,5" would otherwise enter an analysis as 1.
-std::variant<Measurements, std::string> readMeasurements(const Grid& table);
+// Reads every cell strictly: an empty cell reads as 0; anything but one number is refused
+// (InputRefusal) by row and column. A cell such as "1,5" would otherwise enter an analysis as 1.
+Measurements readMeasurements(const Grid& table);
 
 // Reads without refusing: a cell that holds no number counts as empty.
 Measurements readMeasurementsQuietly(const Grid& table);

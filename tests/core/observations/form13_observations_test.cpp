@@ -112,13 +112,15 @@ TEST(Form13Table, ACellThatIsNotOneNumberIsRefusedByRowAndColumn) {
     struct Case {
         int row, col;
         const char* text;
-        const char* where;
+        const char* message;
     };
     const Case cases[] = {
-        {2, 2, "1,5", "row 2, \"Settlement(m)\""},
-        {3, 1, "abc", "row 3, \"Time(days)\""},
-        {1, 2, "1.5.3", "row 1, \"Settlement(m)\""},
-        {4, 1, "1e39", "row 4, \"Time(days)\""},
+        {2, 2, "1,5",
+         "Text after the number in row 2, column \"Settlement(m)\"; the decimal symbol is a point "
+         "(.); correct the input."},
+        {3, 1, "abc", "No number in row 3, column \"Time(days)\"; correct the input."},
+        {1, 2, "1.5.3", "Text after the number in row 1, column \"Settlement(m)\""},
+        {4, 1, "1e39", "No number in row 4, column \"Time(days)\""},
     };
     for (const Case& c : cases) {
         test::TestApp t;
@@ -127,8 +129,7 @@ TEST(Form13Table, ACellThatIsNotOneNumberIsRefusedByRowAndColumn) {
         form.Fg12.setTextMatrix(c.row, c.col, c.text);
         form.Command5_Click();
         ASSERT_EQ(t.desktop.messages.size(), 1u) << c.text;
-        EXPECT_NE(t.desktop.messages[0].text.find(c.where), std::string::npos)
-            << t.desktop.messages[0].text;
+        EXPECT_EQ(t.desktop.messages[0].text.rfind(c.message, 0), 0u) << t.desktop.messages[0].text;
         // Refused before anything is stored.
         EXPECT_EQ(t.state().NObs, 0.0f) << c.text;
         EXPECT_EQ(t.state().TObs(1), 0.0f) << c.text;
