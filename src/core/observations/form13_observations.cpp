@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/general_state.h"
 #include "app/input_reading.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_state.h"
 #include "observations/asaoka_analysis.h"
@@ -12,8 +13,6 @@
 #include "observations/settlement_rates.h"
 #include "ui/graph_window.h"
 
-#include <variant>
-
 namespace korvex {
 
 namespace {
@@ -21,10 +20,11 @@ namespace {
 constexpr const char* kDefaultPlate = "BH1plate";
 constexpr const char* kListingWindow = "Form18";
 
-// The number in a box, or nothing when the box is refused; the refusal has been shown then.
-std::optional<double> boxNumber(Desktop& desktop, const std::string& text, const char* caption) {
+// The number in a box of the window, or nothing when the box is refused; the refusal has been
+// shown then.
+std::optional<Single> boxNumber(Desktop& desktop, const Form13& form, std::string_view name) {
     try {
-        return readBox(text, caption);
+        return num::toSingle(readBox(form, boxNamed(Form13::boxes(), name)));
     } catch (const InputRefusal& refusal) {
         desktop.msgBox(refusal.what(), refusal.style());
         return std::nullopt;
@@ -93,6 +93,22 @@ template <std::size_t N> void storeRates(SingleArray<N>& target, const Rates& ra
 
 } // namespace
 
+std::span<const InputBox<Form13>> Form13::boxes() {
+    static const InputBox<Form13> table[] = {
+        {"Text1", &Form13::Text1, &Module1::PlateCode, "Code of Settlement Plate:"},
+        {"Text2", &Form13::Text2, &Module1::TShift, "Shift in days (Equivalent time surcharge):"},
+        // Loading writes the usual increment, not the last one used.
+        {"Text3", &Form13::Text3, {}, "Time increment [days]:"},
+        {"Text4", &Form13::Text4, {}, "Intercept (m) :"},
+        {"Text5", &Form13::Text5, {}, "Slope (Beta1) (-) :"},
+        {"Text6", &Form13::Text6, {}, "Correlation [-]:"},
+        {"Text7", &Form13::Text7, {}, "Final settlement (m) :"},
+        {"MaskEdBox1", &Form13::MaskEdBox1, {}, "Cv- Overall [m2/s] :"},
+        {"MaskEdBox2", &Form13::MaskEdBox2, {}, "Ch - Overall [m2/s] :"},
+    };
+    return table;
+}
+
 Form13::Form13(Application& app)
     : WindowModel(app), Fg12(kMeasurementRows + 1, 3), Graph1(app.desktop()) {
     Caption = "Observations";
@@ -106,11 +122,12 @@ void Form13::Form_Load() {
     app().part<GeneralState>().ListMode = 1;
     // The plate of the readings on show: a code from an earlier opening or an observation file
     // must not give way to the default, or the readings are saved under another plate.
-    Text1 = num::isBlank(st.PlateCode) ? kDefaultPlate : st.PlateCode;
-    st.PlateCode = Text1;
-    Text2 = "0";
-    Text3 = "10";
+    if (num::isBlank(st.PlateCode)) {
+        st.PlateCode = kDefaultPlate;
+    }
     st.TShift = 0.0f;
+    loadBoxes(*this, app().state(), boxes());
+    Text3 = "10";
     clearAsaokaBoxes();
 
     prepareEditableTable(Fg12);
@@ -174,17 +191,17 @@ bool Form13::enoughForRates() {
 }
 
 void Form13::comparePrediction(SingleArray<101> ConsolidationState::*series, bool shifted) {
-    if (!readObservations()) {
+    // The shift is read before the table is stored: a refused shift changes nothing.
+    std::optional<Single> shift = 0.0f;
+    if (shifted) {
+        shift = boxNumber(desktop(), *this, "Text2");
+    }
+    if (!shift || !readObservations()) {
         return;
     }
     ObservationState& st = observed();
     if (shifted) {
-        const std::optional<double> shift =
-            boxNumber(desktop(), Text2, "Shift in days (Equivalent time surcharge):");
-        if (!shift) {
-            return;
-        }
-        st.TShift = num::toSingle(*shift);
+        st.TShift = *shift;
     }
     Form14& graphs = windows().load<Form14>();
     const ConsolidationState& consolidation = app().part<ConsolidationState>();
@@ -369,12 +386,12 @@ void Form13::Command11_Click() {
 }
 
 void Form13::Command12_Click() {
-    const std::optional<double> increment = boxNumber(desktop(), Text3, "Time increment [days]:");
+    const std::optional<Single> increment = boxNumber(desktop(), *this, "Text3");
     if (!increment) {
         return;
     }
     ObservationState& st = observed();
-    st.DtObs = num::toSingle(*increment);
+    st.DtObs = *increment;
     for (int i = 1; i <= kMeasurementRows; ++i) {
         st.TObs(i) = num::toSingle(i * static_cast<double>(st.DtObs));
         Fg12.setTextMatrix(i, kTimeColumn, num::boxText(st.TObs(i)));

@@ -7,23 +7,26 @@
 #include "app/window_model.h"
 #include "ui/graph_model.h"
 #include "ui/grid.h"
+#include "ui/input_boxes.h"
 
-#include <optional>
+#include <span>
 #include <string>
 
 namespace korvex {
 
 struct ConsolidationState;
-struct Measurements;
 struct ObservationState;
 
-// TODO(seams): describe the boxes in the window's field table once the seams have landed.
 class Form13 : public WindowModel {
 public:
     static constexpr const char* kName = "Form13";
 
     explicit Form13(Application& app);
     std::string_view windowName() const override { return kName; }
+
+    // The boxes: name, text, the shared variable its loading shows and caption. The result
+    // boxes are only shown: loading empties them, "Asoaka" fills them.
+    static std::span<const InputBox<Form13>> boxes();
 
     void Form_Load() override;
 
@@ -70,8 +73,6 @@ private:
     // a refusal for no readings, one warning for columns of different length. False when the
     // button has to stop.
     bool readObservations();
-    // Reads the table strictly; a refused cell is shown and nothing is stored.
-    std::optional<Measurements> readTable();
     void warnOnColumnLength();
     void comparePrediction(SingleArray<101> ConsolidationState::*series, bool shifted);
     // The rate buttons draw a line through two observations at least.

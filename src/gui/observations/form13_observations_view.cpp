@@ -18,20 +18,22 @@
 #include <QTableWidgetItem>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace korvex::gui {
-
-namespace {
-
-struct Box {
-    const char* name;
-    const char* label;
-    std::string Form13::*text;
-};
-
-} // namespace
 
 Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), form_(model) {
     auto* outer = new QVBoxLayout(this);
+    // A label and box of the window's table of boxes; where they go is the layout's.
+    auto labelledBox = [this](const char* name, bool editable) {
+        const InputBox<Form13>& b = boxNamed(Form13::boxes(), name);
+        auto* label = new QLabel(QString::fromUtf8(b.caption), this);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromUtf8(b.name));
+        label->setBuddy(edit);
+        fields_.add(name, edit, &(form_.*(b.text)), editable);
+        return std::pair{label, edit};
+    };
 
     auto* menuBar = new QMenuBar(this);
     menuBar->setNativeMenuBar(false);
@@ -51,18 +53,9 @@ Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), 
     }
 
     auto* inputs = new QHBoxLayout;
-    const Box inputBoxes[] = {
-        {"Text1", "Code of Settlement Plate:", &Form13::Text1},
-        {"Text2", "Shift in days (Equivalent time surcharge):", &Form13::Text2},
-        {"Text3", "Time increment [days]:", &Form13::Text3},
-    };
-    for (const Box& b : inputBoxes) {
-        auto* label = new QLabel(QString::fromUtf8(b.label), this);
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromUtf8(b.name));
+    for (const char* name : {"Text1", "Text2", "Text3"}) {
+        auto [label, edit] = labelledBox(name, true);
         edit->setFixedWidth(90);
-        label->setBuddy(edit);
-        fields_.add(b.name, edit, &(form_.*(b.text)));
         inputs->addWidget(label);
         inputs->addWidget(edit);
         inputs->addSpacing(12);
@@ -95,23 +88,10 @@ Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), 
 
     // The results of the last "Asoaka", two to a column; the user reads them, never types them.
     auto* results = new QGridLayout;
-    const Box resultBoxes[] = {
-        {"Text4", "Intercept (m) :", &Form13::Text4},
-        {"Text5", "Slope (Beta1) (-) :", &Form13::Text5},
-        {"Text6", "Correlation [-]:", &Form13::Text6},
-        {"Text7", "Final settlement (m) :", &Form13::Text7},
-        {"MaskEdBox1", "Cv- Overall [m2/s] :", &Form13::MaskEdBox1},
-        {"MaskEdBox2", "Ch - Overall [m2/s] :", &Form13::MaskEdBox2},
-    };
     int index = 0;
-    for (const Box& b : resultBoxes) {
-        auto* label = new QLabel(QString::fromUtf8(b.label), this);
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromUtf8(b.name));
-        edit->setReadOnly(true);
+    for (const char* name : {"Text4", "Text5", "Text6", "Text7", "MaskEdBox1", "MaskEdBox2"}) {
+        auto [label, edit] = labelledBox(name, false);
         edit->setFixedWidth(100);
-        label->setBuddy(edit);
-        fields_.add(b.name, edit, &(form_.*(b.text)), false);
         const int column = index / 2;
         results->addWidget(label, index % 2, column * 2);
         results->addWidget(edit, index % 2, column * 2 + 1);

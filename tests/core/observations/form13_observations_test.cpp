@@ -70,10 +70,13 @@ TEST(Form13Load, ReopeningShowsTheReadingsAndKeepsThePlate) {
     first.Command9_Click();
     EXPECT_FALSE(t.windows().isLoaded("Form13"));
 
-    // The plate of an observation file read meanwhile.
+    // The plate of an observation file read meanwhile; the shift of the last press is not kept.
     t.state().PlateCode = "P7";
+    t.state().TShift = 100.0f;
     Form13& again = t.windows().load<Form13>();
     EXPECT_EQ(again.Text1, "P7");
+    EXPECT_EQ(again.Text2, "0");
+    EXPECT_EQ(t.state().TShift, 0.0f);
     EXPECT_EQ(again.Fg12.TextMatrix(1, 2), "0.05");
     EXPECT_EQ(again.Fg12.TextMatrix(2, 2), "");
     EXPECT_EQ(again.Fg12.TextMatrix(3, 1), "30");

@@ -101,6 +101,8 @@ TEST(Form14, AShiftThatIsNotOneNumberIsRefused) {
     ASSERT_EQ(t.desktop.messages.size(), 1u);
     EXPECT_NE(t.desktop.messages[0].text.find("Shift in days"), std::string::npos);
     EXPECT_FALSE(t.windows().isLoaded("Form14"));
+    // Refused before the table is stored.
+    EXPECT_EQ(t.state().NObs, 0.0f);
     // The gradual-load buttons never read the shift.
     t.desktop.messages.clear();
     form.Command3_Click();
