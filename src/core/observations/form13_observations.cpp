@@ -15,10 +15,45 @@
 
 namespace korvex {
 
+// One rate button: what it computes, where it keeps it, how it is plotted and why a point can
+// have no rate.
+struct RatePlot {
+    const char* name;
+    Rates (*rates)(const std::vector<Single>& times, const std::vector<Single>& settlements,
+                   Single dt);
+    SingleArray<100> ObservationState::*stored;
+    const char* title;
+    const char* leftTitle;
+    const char* noRate;
+    // ds/dt divides every step by the first one: readings not one step apart get wrong rates.
+    bool takesEqualSteps;
+};
+
 namespace {
 
 constexpr const char* kDefaultPlate = "BH1plate";
 constexpr const char* kListingWindow = "Form18";
+
+const RatePlot kRatePlots[] = {
+    {"ds/dt",
+     [](const std::vector<Single>&, const std::vector<Single>& settlements, Single dt) {
+         return settlementPerDay(settlements, dt);
+     },
+     &ObservationState::DsDt, "dSettlement/dtime ", "ds/dt (m/day)",
+     "the time increment TObs(2) - TObs(1) is not above 0.", true},
+    {"ds/log(ti/ti-1)",
+     [](const std::vector<Single>& times, const std::vector<Single>& settlements, Single) {
+         return settlementPerDecade(times, settlements);
+     },
+     &ObservationState::DsDlogt, "dSettlement/log(ti/ti-1) ", "ds/log(ti/ti-1) (m)",
+     "a row and the next need two different times above 0.", false},
+    {"s/t",
+     [](const std::vector<Single>& times, const std::vector<Single>& settlements, Single) {
+         return settlementOverTime(times, settlements);
+     },
+     &ObservationState::TSRatio, "Settlement/Time ", "s/t (m/day)", "the time is not above 0.",
+     false},
+};
 
 // The number in a box of the window, or nothing when the box is refused; the refusal has been
 // shown then.
@@ -305,53 +340,16 @@ void Form13::Command5_Click() {
 }
 
 void Form13::Command6_Click() {
-    if (!readObservations()) {
-        return;
-    }
-    ObservationState& st = observed();
-    st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
-    if (!enoughForRates()) {
-        return;
-    }
-    const int n = static_cast<int>(st.NObs);
-    const std::vector<Single> times = observedRows(st.TObs, n);
-    const Rates rates = settlementPerDay(observedRows(st.SObs, n), st.DtAsaoka);
-    storeRates(st.DsDt, rates);
-    if (st.DtAsaoka > 0.0f && !stepsFromLoading(times, st.DtAsaoka)) {
-        warnUnequalSteps(desktop(), "ds/dt", st.DtAsaoka);
-    }
-    drawPlot(Graph1, "dSettlement/dtime ", "Time (days)", "ds/dt (m/day)");
-    drawRate(Graph1, times, rates);
-    if (!rates.missingRows.empty()) {
-        desktop().msgBox("No ds/dt for rows " + rowList(rates.missingRows) +
-                             ": the time increment TObs(2) - TObs(1) is not above 0.",
-                         vbExclamation);
-    }
+    plotRate(kRatePlots[0]);
 }
-
 void Form13::Command7_Click() {
-    if (!readObservations()) {
-        return;
-    }
-    ObservationState& st = observed();
-    st.DtAsaoka = num::toSingle(static_cast<double>(st.TObs(2)) - st.TObs(1));
-    if (!enoughForRates()) {
-        return;
-    }
-    const int n = static_cast<int>(st.NObs);
-    const std::vector<Single> times = observedRows(st.TObs, n);
-    const Rates rates = settlementPerDecade(times, observedRows(st.SObs, n));
-    storeRates(st.DsDlogt, rates);
-    drawPlot(Graph1, "dSettlement/log(ti/ti-1) ", "Time (days)", "ds/log(ti/ti-1) (m)");
-    drawRate(Graph1, times, rates);
-    if (!rates.missingRows.empty()) {
-        desktop().msgBox("No ds/log(ti/ti-1) for rows " + rowList(rates.missingRows) +
-                             ": a row and the next need two different times above 0.",
-                         vbExclamation);
-    }
+    plotRate(kRatePlots[1]);
+}
+void Form13::Command8_Click() {
+    plotRate(kRatePlots[2]);
 }
 
-void Form13::Command8_Click() {
+void Form13::plotRate(const RatePlot& plot) {
     if (!readObservations()) {
         return;
     }
@@ -362,13 +360,16 @@ void Form13::Command8_Click() {
     }
     const int n = static_cast<int>(st.NObs);
     const std::vector<Single> times = observedRows(st.TObs, n);
-    const Rates rates = settlementOverTime(times, observedRows(st.SObs, n));
-    storeRates(st.TSRatio, rates);
-    drawPlot(Graph1, "Settlement/Time ", "Time (days)", "s/t (m/day)");
+    const Rates rates = plot.rates(times, observedRows(st.SObs, n), st.DtAsaoka);
+    storeRates(st.*plot.stored, rates);
+    if (plot.takesEqualSteps && st.DtAsaoka > 0.0f && !stepsFromLoading(times, st.DtAsaoka)) {
+        warnUnequalSteps(desktop(), plot.name, st.DtAsaoka);
+    }
+    drawPlot(Graph1, plot.title, "Time (days)", plot.leftTitle);
     drawRate(Graph1, times, rates);
     if (!rates.missingRows.empty()) {
-        desktop().msgBox("No s/t for rows " + rowList(rates.missingRows) +
-                             ": the time is not above 0.",
+        desktop().msgBox(std::string("No ") + plot.name + " for rows " +
+                             rowList(rates.missingRows) + ": " + plot.noRate,
                          vbExclamation);
     }
 }

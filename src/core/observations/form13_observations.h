@@ -16,6 +16,7 @@ namespace korvex {
 
 struct ConsolidationState;
 struct ObservationState;
+struct RatePlot;
 
 class Form13 : public WindowModel {
 public:
@@ -75,6 +76,8 @@ private:
     bool readObservations();
     void warnOnColumnLength();
     void comparePrediction(SingleArray<101> ConsolidationState::*series, bool shifted);
+    // The three rate buttons differ only in the rate, its plot and its messages.
+    void plotRate(const RatePlot& plot);
     // The rate buttons draw a line through two observations at least.
     bool enoughForRates();
     void clearAsaokaBoxes();

@@ -2,6 +2,7 @@
 
 #include "app/number_text.h"
 #include "observations/measurement_table.h"
+#include "observations/observation_state.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>
@@ -269,11 +270,18 @@ TEST(Form13Rates, EachPlotHasItsTitlesAndPoints) {
         const char* title;
         const char* left;
         int points;
+        SingleArray<100> ObservationState::*stored;
+        double first;
     };
+    // 0.01 m more every 10 days: 0.01 / 10 a day; 0.01 / log10(20 / 10) = 0.0332193 from day 10
+    // to 20; 0.01 / 10 over the first 10 days.
     const Case cases[] = {
-        {&Form13::Command6_Click, "dSettlement/dtime ", "ds/dt (m/day)", 10},
-        {&Form13::Command7_Click, "dSettlement/log(ti/ti-1) ", "ds/log(ti/ti-1) (m)", 9},
-        {&Form13::Command8_Click, "Settlement/Time ", "s/t (m/day)", 10},
+        {&Form13::Command6_Click, "dSettlement/dtime ", "ds/dt (m/day)", 10,
+         &ObservationState::DsDt, 0.001},
+        {&Form13::Command7_Click, "dSettlement/log(ti/ti-1) ", "ds/log(ti/ti-1) (m)", 9,
+         &ObservationState::DsDlogt, 0.0332193},
+        {&Form13::Command8_Click, "Settlement/Time ", "s/t (m/day)", 10, &ObservationState::TSRatio,
+         0.001},
     };
     for (const Case& c : cases) {
         test::TestApp t;
@@ -288,6 +296,7 @@ TEST(Form13Rates, EachPlotHasItsTitlesAndPoints) {
         EXPECT_EQ(form.Graph1.BottomTitle(), "Time (days)");
         EXPECT_EQ(form.Graph1.LeftTitle(), c.left);
         EXPECT_EQ(writtenPoints(form.Graph1, 1).size(), static_cast<std::size_t>(c.points));
+        EXPECT_NEAR((t.state().*c.stored)(1), c.first, 1e-7) << c.title;
     }
 }
 
