@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidgetItem>
 #include <QVBoxLayout>
 
@@ -152,7 +153,15 @@ void Form13View::refreshFromModel() {
             table_->setColumnWidth(c, needed);
         }
     }
-    table_->setMinimumWidth(table_->sizeHint().width());
+    // The frame holds every column as widened: the table's own size hint knows only the layout's.
+    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    if (table_->verticalHeader()->isVisible()) {
+        width += table_->verticalHeader()->width();
+    }
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        width += table_->columnWidth(c);
+    }
+    table_->setMinimumWidth(width);
     graph_->refreshFromModel();
     list_->setEnabled(form_.listingAvailable());
     for (QAction* item : fileItems_) {
