@@ -109,6 +109,33 @@ TEST(Form14, AShiftThatIsNotOneNumberIsRefused) {
     EXPECT_TRUE(t.desktop.messages.empty());
 }
 
+TEST(Form14, ClosesWhenWhatItDrewChangesWhileTheReadingsStay) {
+    struct Case {
+        ResultsEvent event;
+        bool graphStays;
+    };
+    const Case cases[] = {
+        {ResultsEvent::SettlementResultsChanged, false},
+        {ResultsEvent::ConsolidationResultsChanged, false},
+        {ResultsEvent::PreloadResultsChanged, true},
+        {ResultsEvent::ObservationsChanged, false},
+        {ResultsEvent::ProjectReplaced, false},
+    };
+    for (const Case& c : cases) {
+        test::TestApp t;
+        Form13& form = t.windows().load<Form13>();
+        typeReadings(form, 3);
+        form.Text2 = "7";
+        form.Command1_Click();
+        t.windows().announce(c.event);
+        EXPECT_EQ(t.windows().isLoaded("Form14"), c.graphStays) << static_cast<int>(c.event);
+        // The table is the user's data, the boxes what the user typed.
+        ASSERT_TRUE(t.windows().isLoaded("Form13"));
+        EXPECT_EQ(form.Fg12.TextMatrix(3, kSettlementColumn), "0.03");
+        EXPECT_EQ(form.Text2, "7");
+    }
+}
+
 TEST(Form14, APrintIsLandscapeAndExitCloses) {
     test::TestApp t;
     Form13& form = t.windows().load<Form13>();
