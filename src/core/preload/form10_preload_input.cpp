@@ -27,6 +27,16 @@ int layerRows(const Module1& st) {
 
 } // namespace
 
+std::span<const InputBox<Form10>> Form10::boxes() {
+    static const InputBox<Form10> table[] = {
+        {"Text1", &Form10::Text1, {}, "Increment Extra Fill Thickness (m):"},
+        {"Text2", &Form10::Text2, &Module1::RestSettlement, "Rest Settlement (m):"},
+        {"Text3", &Form10::Text3, &Module1::SpacingTri,
+         "Calculated Drainspacing Triangular based on average Ch-value (m):"},
+    };
+    return table;
+}
+
 Form10::Form10(Application& app)
     : WindowModel(app), Fg8(kLayerRows + 1, 3), FgX8(kLayerRows + 1, 2), Fg9(kResultRows + 1, 4),
       Graph1(app.desktop()) {
@@ -52,11 +62,12 @@ Form10::Form10(Application& app)
 void Form10::Form_Load() {
     prepareEditableTable(Fg8);
     TxtEdit.clear();
-    fillLayerRows();
+    fillFromState();
+    // Each loading starts from one metre of extra fill per case.
     Text1 = "1";
 }
 
-void Form10::fillLayerRows() {
+void Form10::fillFromState() {
     const Module1& st = state();
     const int layers = layerRows(st);
     Fg8.setTextMatrix(0, 0, "Lno");
@@ -67,8 +78,7 @@ void Form10::fillLayerRows() {
         Fg8.setTextMatrix(i, 1, num::boxText(st.ChAvg));
         Fg8.setTextMatrix(i, 2, "1");
     }
-    Text2 = num::boxText(st.RestSettlement);
-    Text3 = num::boxText(st.SpacingTri);
+    loadBoxes(*this, st, boxes());
     FgX8.setTextMatrix(0, 1, "Z(i) (m)");
     for (int i = 1; i <= layers; ++i) {
         FgX8.setTextMatrix(i, 0, std::to_string(i));
@@ -84,7 +94,7 @@ void Form10::refillFromState() {
         Fg8.setTextMatrix(i, 2, "");
         FgX8.setTextMatrix(i, 1, "");
     }
-    fillLayerRows();
+    fillFromState();
     Fg9.clearBody();
     Graph1.restoreDesign();
     Graph1.setDrawMode(2);

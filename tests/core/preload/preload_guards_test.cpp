@@ -43,7 +43,12 @@ TEST(PreloadRefusals, EachNamesItsFieldAndChangesNothing) {
          "The Ch(i) of layer 2 must be a number greater than 0."},
         {"text after the number of a cell",
          [](Form10& f, Module1&) { f.Fg8.setTextMatrix(1, 1, "1E-07m"); },
-         "The Ch(i) of layer 1 must be a number greater than 0."},
+         "Text after the number in layer 1, column \"Ch(i)\"; the decimal symbol is a point (.); "
+         "correct the input."},
+        {"empty Ch cell", [](Form10& f, Module1&) { f.Fg8.setTextMatrix(2, 1, ""); },
+         "The Ch(i) of layer 2 must be a number greater than 0."},
+        {"text in a box", [](Form10& f, Module1&) { f.Text2 = "none"; },
+         "No number in \"Rest Settlement (m):\"; correct the input."},
         {"Cv 0 of a rest layer",
          [](Form10& f, Module1& st) {
              f.Fg8.setTextMatrix(2, 2, "0");
@@ -57,6 +62,13 @@ TEST(PreloadRefusals, EachNamesItsFieldAndChangesNothing) {
          "Drained 1/0 of layer 2 must be 0 or 1"},
         {"empty flag", [](Form10& f, Module1&) { f.Fg8.setTextMatrix(2, 2, ""); },
          "Drained 1/0 of layer 2 must be 0 or 1"},
+        {"rest layers without thickness",
+         [](Form10& f, Module1& st) {
+             f.Fg8.setTextMatrix(2, 2, "0");
+             st.LThickness(2) = 0.0f;
+         },
+         "The layers under the drain depth (Drained 1/0 = 0) have no thickness; please check the "
+         "layer depths."},
         {"negative increment", [](Form10& f, Module1&) { f.Text1 = "-0.5"; },
          "The Increment Extra Fill Thickness (m) must be a number of 0 or more."},
         {"negative rest settlement", [](Form10& f, Module1&) { f.Text2 = "-0.1"; },
