@@ -95,9 +95,17 @@ void Form10::refillFromState() {
         FgX8.setTextMatrix(i, 1, "");
     }
     fillFromState();
-    Fg9.clearBody();
-    Graph1.restoreDesign();
+    clearResults();
     Graph1.setDrawMode(2);
+}
+
+void Form10::clearResults() {
+    // The extra fill of each case stands in the row-number column, which clearBody keeps.
+    Fg9.clearBody();
+    for (int k = 1; k <= kResultRows; ++k) {
+        Fg9.setTextMatrix(k, 0, "");
+    }
+    Graph1.restoreDesign();
 }
 
 void Form10::Command1_Click() {
@@ -120,7 +128,7 @@ void Form10::showResults() {
             Fg8.setTextMatrix(i, 1, num::boxText(st.Cv(i)));
         }
     }
-    Fg9.clearBody();
+    clearResults();
     for (int k = 1; k <= kShownCases; ++k) {
         Fg9.setTextMatrix(k, 0, num::boxText(st.ExtraFill(k)));
         Fg9.setTextMatrix(k, 1, num::boxText(st.FillPlusPreload(k)));
@@ -133,7 +141,6 @@ void Form10::showResults() {
         st.FillPlusPreload(k) = num::toSingle(num::roundDecimals(st.FillPlusPreload(k), 2));
     }
 
-    Graph1.restoreDesign();
     const SingleArray<20>* loads[2] = {&st.LoadPre10, &st.LoadPre10000};
     const SingleArray<20>* settlements[2] = {&st.SettlementPre10, &st.SettlementPre10000};
     const char* labels[2] = {"settlement for 10 days", "settlement for 10 000 days"};

@@ -70,6 +70,7 @@ public:
 private:
     void fillFromState();
     void showResults();
+    void clearResults();
 };
 
 } // namespace korvex

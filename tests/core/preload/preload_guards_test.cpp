@@ -1,3 +1,4 @@
+#include "app/number_text.h"
 #include "preload_site.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,46 @@ TEST(PreloadRecordedChoices, MenusAndClosedWindowsChangeNothing) {
     EXPECT_EQ(site.t.windows().find<Form4>(), nullptr);
     EXPECT_EQ(site.state().Cv(1), 0.0f);
     EXPECT_EQ(curves(site.state()), referenceAtTp);
+}
+
+// An open preload window once kept the spacing and layer rows of the previous calculations, so
+// its next Calculate sized the preload with a spacing that no longer held.
+TEST(PreloadWindowRefill, NewResultsOrProjectRefillTheStateBoxesAndDropTheResults) {
+    struct Case {
+        const char* name;
+        std::function<void(PreloadSite&)> event;
+    };
+    const Case cases[] = {
+        {"settlement calculated again",
+         [](PreloadSite& s) { loadSite(s.t, twoLayerPreloadSite()).Command1_Click(); }},
+        {"consolidation in half the period, so with closer drains",
+         [](PreloadSite& s) {
+             const Single before = s.state().SpacingTri;
+             Form4& consolidation = s.t.windows().load<Form4>();
+             consolidation.Text2 = "182.5";
+             consolidation.Command1_Click();
+             ASSERT_LT(s.state().SpacingTri, before);
+         }},
+        {"project replaced",
+         [](PreloadSite& s) { s.t.windows().announce(ResultsEvent::ProjectReplaced); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PreloadSite site;
+        Form10& form = site.window();
+        ASSERT_TRUE(site.calculate());
+        form.Text1 = "0.5";
+        form.Text3 = "9";
+        form.Fg8.setTextMatrix(1, 2, "0");
+        c.event(site);
+        ASSERT_EQ(site.t.windows().find<Form10>(), &form);
+        EXPECT_EQ(form.Text3, num::boxText(site.state().SpacingTri));
+        EXPECT_EQ(form.Fg8.TextMatrix(1, 2), "1");
+        // The increment is the user's own, not taken from any calculation.
+        EXPECT_EQ(form.Text1, "0.5");
+        EXPECT_EQ(form.Fg9.TextMatrix(1, 0), "");
+        EXPECT_FALSE(form.Graph1.sets()[0].points[0].written);
+    }
 }
 
 } // namespace
