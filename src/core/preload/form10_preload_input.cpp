@@ -27,6 +27,16 @@ int layerRows(const Module1& st) {
 
 } // namespace
 
+std::span<const InputBox<Form10>> Form10::boxes() {
+    static const InputBox<Form10> table[] = {
+        {"Text1", &Form10::Text1, {}, "Increment Extra Fill Thickness (m):"},
+        {"Text2", &Form10::Text2, &Module1::RestSettlement, "Rest Settlement (m):"},
+        {"Text3", &Form10::Text3, &Module1::SpacingTri,
+         "Calculated Drainspacing Triangular based on average Ch-value (m):"},
+    };
+    return table;
+}
+
 Form10::Form10(Application& app)
     : WindowModel(app), Fg8(kLayerRows + 1, 3), FgX8(kLayerRows + 1, 2), Fg9(kResultRows + 1, 4),
       Graph1(app.desktop()) {
@@ -52,11 +62,12 @@ Form10::Form10(Application& app)
 void Form10::Form_Load() {
     prepareEditableTable(Fg8);
     TxtEdit.clear();
-    fillLayerRows();
+    fillFromState();
+    // Each loading starts from one metre of extra fill per case.
     Text1 = "1";
 }
 
-void Form10::fillLayerRows() {
+void Form10::fillFromState() {
     const Module1& st = state();
     const int layers = layerRows(st);
     Fg8.setTextMatrix(0, 0, "Lno");
@@ -67,8 +78,7 @@ void Form10::fillLayerRows() {
         Fg8.setTextMatrix(i, 1, num::boxText(st.ChAvg));
         Fg8.setTextMatrix(i, 2, "1");
     }
-    Text2 = num::boxText(st.RestSettlement);
-    Text3 = num::boxText(st.SpacingTri);
+    loadBoxes(*this, st, boxes());
     FgX8.setTextMatrix(0, 1, "Z(i) (m)");
     for (int i = 1; i <= layers; ++i) {
         FgX8.setTextMatrix(i, 0, std::to_string(i));
@@ -84,10 +94,18 @@ void Form10::refillFromState() {
         Fg8.setTextMatrix(i, 2, "");
         FgX8.setTextMatrix(i, 1, "");
     }
-    fillLayerRows();
-    Fg9.clearBody();
-    Graph1.restoreDesign();
+    fillFromState();
+    clearResults();
     Graph1.setDrawMode(2);
+}
+
+void Form10::clearResults() {
+    // The extra fill of each case stands in the row-number column, which clearBody keeps.
+    Fg9.clearBody();
+    for (int k = 1; k <= kResultRows; ++k) {
+        Fg9.setTextMatrix(k, 0, "");
+    }
+    Graph1.restoreDesign();
 }
 
 void Form10::Command1_Click() {
@@ -110,7 +128,7 @@ void Form10::showResults() {
             Fg8.setTextMatrix(i, 1, num::boxText(st.Cv(i)));
         }
     }
-    Fg9.clearBody();
+    clearResults();
     for (int k = 1; k <= kShownCases; ++k) {
         Fg9.setTextMatrix(k, 0, num::boxText(st.ExtraFill(k)));
         Fg9.setTextMatrix(k, 1, num::boxText(st.FillPlusPreload(k)));
@@ -123,7 +141,6 @@ void Form10::showResults() {
         st.FillPlusPreload(k) = num::toSingle(num::roundDecimals(st.FillPlusPreload(k), 2));
     }
 
-    Graph1.restoreDesign();
     const SingleArray<20>* loads[2] = {&st.LoadPre10, &st.LoadPre10000};
     const SingleArray<20>* settlements[2] = {&st.SettlementPre10, &st.SettlementPre10000};
     const char* labels[2] = {"settlement for 10 days", "settlement for 10 000 days"};

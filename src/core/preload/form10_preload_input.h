@@ -3,7 +3,9 @@
 #include "app/window_model.h"
 #include "ui/graph_model.h"
 #include "ui/grid.h"
+#include "ui/input_boxes.h"
 
+#include <span>
 #include <string>
 
 namespace korvex {
@@ -17,6 +19,8 @@ public:
     static constexpr int kResultRows = 7;
 
     explicit Form10(Application& app);
+    // The boxes: name, text, the shared value its loading shows and caption.
+    static std::span<const InputBox<Form10>> boxes();
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
@@ -48,8 +52,7 @@ public:
     void refill(ResultsEvent) override { refillFromState(); }
     void refillFromState();
 
-    // "Increment Extra Fill Thickness (m):", "Rest Settlement (m):", "Calculated Drainspacing
-    // Triangular based on average Ch-value (m):"
+    // The increment, the rest settlement and the drain spacing; captions in boxes().
     std::string Text1, Text2, Text3;
     // "TWO Way Flow of pore water for layer(s) under drain depth." / "ONE Way flow ..."
     bool Option1 = false;
@@ -65,8 +68,9 @@ public:
     GraphModel Graph1;
 
 private:
-    void fillLayerRows();
+    void fillFromState();
     void showResults();
+    void clearResults();
 };
 
 } // namespace korvex

@@ -52,21 +52,17 @@ bool calculatePreload(Application& app, const Form10& form) {
         return false;
     }
     const bool endOfPrimaryAtTp = st.ConsolidationOption4 != 0;
-    const std::optional<PreloadInputs> inputs =
-        readPreloadInputs(form, st, endOfPrimaryAtTp, desktop);
-    if (!inputs) {
-        return false;
-    }
 
     // The preload runs with the method of the settlement calculation it continues, whatever the
     // menus have set since; everything else it computes is committed with the copy.
     const Integer chosenMethod = st.Method;
     return commitOnSuccess(app, [&](Module1& scratch) {
+        const PreloadInputs inputs = readPreloadInputs(form, scratch, endOfPrimaryAtTp, desktop);
         scratch.Method = scratch.SettlementMethod;
-        computePreloadCases(scratch, *inputs, scratch.SettlementSubmergence != 0);
+        computePreloadCases(scratch, inputs, scratch.SettlementSubmergence != 0);
         // TODO(hardening): report a layer of a case that settles by its thickness or more through
         // the shared check once it has landed (one message naming the layers and the case).
-        computeExtraFillCurves(scratch, *inputs, endOfPrimaryAtTp);
+        computeExtraFillCurves(scratch, inputs, endOfPrimaryAtTp);
         if (!resultsAreFinite(scratch)) {
             refuse("The preload of these inputs is out of range; please check the increment, the "
                    "drain spacing and the Ch(i) values.");

@@ -5,8 +5,6 @@
 
 #include "app/vb_types.h"
 
-#include <optional>
-
 namespace korvex {
 
 class Desktop;
@@ -39,17 +37,17 @@ struct PreloadInputs {
 };
 
 // Reads and checks every box and layer row of the window against the state the calculation will
-// run on. On the first input that would make a step meaningless it shows a message naming the box
-// or the layer and returns nothing; the state and the window are not touched either way.
+// run on. The first input that would make a step meaningless is refused (InputRefusal) with a
+// message naming the box or the layer; the state and the window are not touched either way.
 // The layers come from the settlement calculation, their Cv and the drain from the consolidation.
-std::optional<PreloadInputs> readPreloadInputs(const Form10& form, const SettlementInput& input,
-                                               const SettlementResults& settlement,
-                                               const ConsolidationState& consolidation,
-                                               bool endOfPrimaryAtTp, Desktop& desktop);
+PreloadInputs readPreloadInputs(const Form10& form, const SettlementInput& input,
+                                const SettlementResults& settlement,
+                                const ConsolidationState& consolidation, bool endOfPrimaryAtTp,
+                                Desktop& desktop);
 // For a caller holding the whole state: it passes itself as every part.
 template <class State>
-std::optional<PreloadInputs> readPreloadInputs(const Form10& form, const State& st,
-                                               bool endOfPrimaryAtTp, Desktop& desktop) {
+PreloadInputs readPreloadInputs(const Form10& form, const State& st, bool endOfPrimaryAtTp,
+                                Desktop& desktop) {
     return readPreloadInputs(form, st, st, st, endOfPrimaryAtTp, desktop);
 }
 

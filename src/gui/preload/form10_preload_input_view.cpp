@@ -26,20 +26,9 @@ Form10View::Form10View(Form10& model, GuiHost& host) : WindowView(model, host), 
     auto* left = new QVBoxLayout;
     auto* inputs = new QGroupBox(this);
     auto* grid = new QGridLayout(inputs);
-    struct Box {
-        const char* name;
-        const char* label;
-        std::string Form10::*text;
-    };
-    const Box boxes[] = {
-        {"Text1", "Increment Extra Fill Thickness (m):", &Form10::Text1},
-        {"Text2", "Rest Settlement (m):", &Form10::Text2},
-        {"Text3",
-         "Calculated Drainspacing Triangular based on average Ch-value (m):", &Form10::Text3},
-    };
     int row = 0;
-    for (const Box& b : boxes) {
-        auto* label = new QLabel(QString::fromUtf8(b.label), inputs);
+    for (const InputBox<Form10>& b : Form10::boxes()) {
+        auto* label = new QLabel(QString::fromUtf8(b.caption), inputs);
         label->setWordWrap(true);
         auto* edit = new QLineEdit(inputs);
         edit->setObjectName(QString::fromUtf8(b.name));

@@ -1,4 +1,5 @@
 #include "preload/preload_calculation.h"
+#include "preload/preload_inputs.h"
 
 #include "app/number_text.h"
 #include "preload_site.h"
@@ -97,6 +98,32 @@ TEST(PreloadCalculation, EdgeCasesOfTheInputs) {
         c.window(site.window());
         ASSERT_TRUE(site.calculate());
         c.check(site.state(), site.window());
+    }
+}
+
+TEST(PreloadInputs, TheRestPackageDrainsThroughItsThicknessOrHalfOfIt) {
+    // Layer 1 is 3 m thick, layer 2 2 m.
+    struct Case {
+        const char* flags[2];
+        bool twoWay;
+        Single path;
+    };
+    const Case cases[] = {
+        {{"0", "0"}, false, 5.0f},
+        {{"0", "0"}, true, 2.5f},
+        {{"1", "0"}, false, 2.0f},
+        {{"1", "0"}, true, 1.0f},
+    };
+    for (const Case& c : cases) {
+        PreloadSite site;
+        Form10& form = site.window();
+        form.Fg8.setTextMatrix(1, 2, c.flags[0]);
+        form.Fg8.setTextMatrix(2, 2, c.flags[1]);
+        form.Option1 = c.twoWay;
+        form.Option2 = !c.twoWay;
+        const PreloadInputs in = readPreloadInputs(form, site.state(), false, site.t.desktop);
+        EXPECT_TRUE(in.rest.present);
+        EXPECT_FLOAT_EQ(in.rest.drainagePath, c.path) << c.flags[0] << " two-way " << c.twoWay;
     }
 }
 

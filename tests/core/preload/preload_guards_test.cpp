@@ -1,3 +1,4 @@
+#include "app/number_text.h"
 #include "preload_site.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,12 @@ TEST(PreloadRefusals, EachNamesItsFieldAndChangesNothing) {
          "The Ch(i) of layer 2 must be a number greater than 0."},
         {"text after the number of a cell",
          [](Form10& f, Module1&) { f.Fg8.setTextMatrix(1, 1, "1E-07m"); },
-         "The Ch(i) of layer 1 must be a number greater than 0."},
+         "Text after the number in layer 1, column \"Ch(i)\"; the decimal symbol is a point (.); "
+         "correct the input."},
+        {"empty Ch cell", [](Form10& f, Module1&) { f.Fg8.setTextMatrix(2, 1, ""); },
+         "The Ch(i) of layer 2 must be a number greater than 0."},
+        {"text in a box", [](Form10& f, Module1&) { f.Text2 = "none"; },
+         "No number in \"Rest Settlement (m):\"; correct the input."},
         {"Cv 0 of a rest layer",
          [](Form10& f, Module1& st) {
              f.Fg8.setTextMatrix(2, 2, "0");
@@ -57,6 +63,13 @@ TEST(PreloadRefusals, EachNamesItsFieldAndChangesNothing) {
          "Drained 1/0 of layer 2 must be 0 or 1"},
         {"empty flag", [](Form10& f, Module1&) { f.Fg8.setTextMatrix(2, 2, ""); },
          "Drained 1/0 of layer 2 must be 0 or 1"},
+        {"rest layers without thickness",
+         [](Form10& f, Module1& st) {
+             f.Fg8.setTextMatrix(2, 2, "0");
+             st.LThickness(2) = 0.0f;
+         },
+         "The layers under the drain depth (Drained 1/0 = 0) have no thickness; please check the "
+         "layer depths."},
         {"negative increment", [](Form10& f, Module1&) { f.Text1 = "-0.5"; },
          "The Increment Extra Fill Thickness (m) must be a number of 0 or more."},
         {"negative rest settlement", [](Form10& f, Module1&) { f.Text2 = "-0.1"; },
@@ -149,6 +162,46 @@ TEST(PreloadRecordedChoices, MenusAndClosedWindowsChangeNothing) {
     EXPECT_EQ(site.t.windows().find<Form4>(), nullptr);
     EXPECT_EQ(site.state().Cv(1), 0.0f);
     EXPECT_EQ(curves(site.state()), referenceAtTp);
+}
+
+// An open preload window once kept the spacing and layer rows of the previous calculations, so
+// its next Calculate sized the preload with a spacing that no longer held.
+TEST(PreloadWindowRefill, NewResultsOrProjectRefillTheStateBoxesAndDropTheResults) {
+    struct Case {
+        const char* name;
+        std::function<void(PreloadSite&)> event;
+    };
+    const Case cases[] = {
+        {"settlement calculated again",
+         [](PreloadSite& s) { loadSite(s.t, twoLayerPreloadSite()).Command1_Click(); }},
+        {"consolidation in half the period, so with closer drains",
+         [](PreloadSite& s) {
+             const Single before = s.state().SpacingTri;
+             Form4& consolidation = s.t.windows().load<Form4>();
+             consolidation.Text2 = "182.5";
+             consolidation.Command1_Click();
+             ASSERT_LT(s.state().SpacingTri, before);
+         }},
+        {"project replaced",
+         [](PreloadSite& s) { s.t.windows().announce(ResultsEvent::ProjectReplaced); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PreloadSite site;
+        Form10& form = site.window();
+        ASSERT_TRUE(site.calculate());
+        form.Text1 = "0.5";
+        form.Text3 = "9";
+        form.Fg8.setTextMatrix(1, 2, "0");
+        c.event(site);
+        ASSERT_EQ(site.t.windows().find<Form10>(), &form);
+        EXPECT_EQ(form.Text3, num::boxText(site.state().SpacingTri));
+        EXPECT_EQ(form.Fg8.TextMatrix(1, 2), "1");
+        // The increment is the user's own, not taken from any calculation.
+        EXPECT_EQ(form.Text1, "0.5");
+        EXPECT_EQ(form.Fg9.TextMatrix(1, 0), "");
+        EXPECT_FALSE(form.Graph1.sets()[0].points[0].written);
+    }
 }
 
 } // namespace
