@@ -5,12 +5,18 @@
 #include "app/input_reading.h"
 #include "app/module1.h"
 #include "app/number_text.h"
+#include "app/save_to_file.h"
+#include "app/text_file.h"
 #include "consolidation/consolidation_state.h"
 #include "observations/asaoka_analysis.h"
 #include "observations/form14_observation_graph.h"
 #include "observations/measurement_table.h"
+#include "observations/observation_file_reader.h"
 #include "observations/observation_state.h"
 #include "observations/settlement_rates.h"
+#include "report/header_texts.h"
+#include "report/observation_report.h"
+#include "report/report_sinks.h"
 #include "ui/graph_window.h"
 
 namespace korvex {
@@ -33,6 +39,10 @@ namespace {
 
 constexpr const char* kDefaultPlate = "BH1plate";
 constexpr const char* kListingWindow = "Form18";
+constexpr const char* kOpenFilter = "All Files (*.*)|*.*|Observation Files_*.obs|*.obs|";
+constexpr const char* kSaveFilter =
+    "Text files(*.txt)|*.txt|Observation files(*.obs)|*.obs|All files(*.*)|*.*|";
+constexpr const char* kOpenCaption = "Korvex Open file";
 
 const RatePlot kRatePlots[] = {
     {"ds/dt",
@@ -169,13 +179,18 @@ void Form13::Form_Load() {
     Fg12.setColWidth(0, 900);
     Fg12.setColWidth(kTimeColumn, 1000);
     Fg12.setColWidth(kSettlementColumn, 1100);
+    showMeasurements();
+    storeMeasurements(st, Fg12, readMeasurementsQuietly(Fg12));
+}
+
+void Form13::showMeasurements() {
+    const ObservationState& st = observed();
     for (int i = 1; i <= kMeasurementRows; ++i) {
         Fg12.setTextMatrix(i, kTimeColumn, st.TObs(i) == 0.0f ? "" : num::boxText(st.TObs(i)));
         Fg12.setTextMatrix(i, kSettlementColumn,
                            st.SObs(i) == 0.0f ? "" : num::boxText(st.SObs(i)));
     }
     Fg12.setTextMatrix(0, 0, "Number (-)");
-    storeMeasurements(st, Fg12, readMeasurementsQuietly(Fg12));
     Fg12.setRow(kMeasurementRows);
     Fg12.setCol(kSettlementColumn);
 }
@@ -404,6 +419,90 @@ void Form13::Command13_Click() {
         windows().unload(*listing);
     }
     windows().showByName(kListingWindow);
+}
+
+void Form13::openmnu_Click() {
+    const std::optional<std::string> chosen =
+        desktop().showOpen({"Open Observation file", kOpenFilter, 2, CommonDialog1FileName});
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    const std::string& path = *chosen;
+    CommonDialog1FileName = path;
+    ObservationFileRecord record;
+    try {
+        const Single laterTime = app().part<ConsolidationState>().TPred(kFilePredictionRows + 1);
+        record = readObservationFile(readTextFile(path), laterTime);
+    } catch (const FileError& error) {
+        desktop().msgBox(error.what(), vbExclamation, kOpenCaption);
+        return;
+    } catch (const ObservationFileRefusal& refusal) {
+        desktop().msgBox("The file " + path + " cannot be read as an observation file: line " +
+                             std::to_string(refusal.line()) + ", " + refusal.what() +
+                             ". Nothing was changed.",
+                         vbExclamation, kOpenCaption);
+        return;
+    }
+    applyObservationFile(record, app().state());
+    Text1 = observed().PlateCode;
+    clearAsaokaBoxes();
+    Graph1.restoreDesign();
+    Graph1.setDrawMode(2);
+    showMeasurements();
+    // The predictions are the file's now, and so are the readings.
+    windows().announce(ResultsEvent::ObservationsChanged);
+    windows().announce(ResultsEvent::ConsolidationResultsChanged);
+    desktop().msgBox("The opened File is:  " + path, vbOKOnly, kOpenCaption);
+}
+
+void Form13::saveobmnu_Click() {
+    if (!takeTableForOutput()) {
+        return;
+    }
+    const FileDialogRequest dialog{"Save Observation file", kSaveFilter, 2, CommonDialog1FileName};
+    const std::optional<std::string> saved = saveToChosenFile(
+        desktop(), dialog, [this](const std::string& path) { CommonDialog1FileName = path; },
+        [this] {
+            return report::reportFileBytes(observationReport(report::Output::ObservationFile));
+        });
+    if (saved) {
+        desktop().msgBox("The saved observation File is:  " + *saved, vbOKOnly,
+                         "Korvex saving Observational file");
+    }
+}
+
+void Form13::printobservmnu_Click() {
+    if (!takeTableForOutput()) {
+        return;
+    }
+    report::printReport(desktop(), observationReport(report::Output::ObservationPrintout));
+}
+
+report::ReportWriter Form13::observationReport(report::Output output) {
+    report::ReportWriter out(output, app().part<ReportLines>());
+    report::writeObservationReport(out, headerTexts(app()), app().state());
+    return out;
+}
+
+bool Form13::takeTableForOutput() {
+    Measurements readings;
+    try {
+        readings = readMeasurements(Fg12);
+    } catch (const InputRefusal& refusal) {
+        desktop().msgBox(refusal.what(), refusal.style());
+        return false;
+    }
+    ObservationState& st = observed();
+    bool same = static_cast<Single>(readings.count) == st.NObs;
+    for (int i = 1; same && i <= kMeasurementRows; ++i) {
+        same = readings.times(i) == st.TObs(i) && readings.settlements(i) == st.SObs(i);
+    }
+    if (!same) {
+        clearAnalysisResults(st);
+        clearAsaokaBoxes();
+    }
+    storeMeasurements(st, Fg12, readings);
+    return true;
 }
 
 ObservationState& Form13::observed() {

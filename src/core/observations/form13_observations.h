@@ -5,6 +5,7 @@
 
 #include "app/vb_types.h"
 #include "app/window_model.h"
+#include "report/report_writer.h"
 #include "ui/graph_model.h"
 #include "ui/grid.h"
 #include "ui/input_boxes.h"
@@ -53,11 +54,14 @@ public:
     // "List"
     void Command13_Click();
 
+    // The "File (open - save - print)" menu: "Open Observation file", "Save Observation file",
+    // "Print Observationdata".
+    void openmnu_Click();
+    void saveobmnu_Click();
+    void printobservmnu_Click();
+
     // The listing belongs to the report; "List" is enabled once it exists.
     bool listingAvailable() const;
-    // The observation file commands of the "File (open - save - print)" menu come with the
-    // observation file; until then their items are disabled.
-    bool observationFileAvailable() const { return false; }
 
     // "Code of Settlement Plate:", "Shift in days (Equivalent time surcharge):", "Time increment
     // [days]:"
@@ -67,6 +71,8 @@ public:
     Grid Fg12;
     std::string TxtEdit;
     GraphModel Graph1;
+    // The file name last chosen in the open or the save dialog: each of them starts with it.
+    std::string CommonDialog1FileName;
 
 private:
     ObservationState& observed();
@@ -81,6 +87,12 @@ private:
     // The rate buttons draw a line through two observations at least.
     bool enoughForRates();
     void clearAsaokaBoxes();
+    // The readings rows 1 to 100 as the state holds them, a zero as an empty cell.
+    void showMeasurements();
+    // Save and print write the readings the table shows: read strictly, a refusal is shown and
+    // false returned. Analysis results of other readings are dropped, not written beside them.
+    bool takeTableForOutput();
+    report::ReportWriter observationReport(report::Output output);
 };
 
 } // namespace korvex

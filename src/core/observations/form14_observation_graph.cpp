@@ -27,7 +27,7 @@ void Form14::fill(const SingleArray<101>& predicted, const SingleArray<101>& tim
     const int observations = static_cast<int>(observed.NObs);
     GraphModel& graph = Graph1;
     graph.restoreDesign();
-    // The graph has one point count for both sets: the prediction keeps its 20 rows however many
+    // The graph has one point count for both sets: the prediction keeps its rows however many
     // readings there are, and neither set draws a point it did not write.
     graph.setNumPoints(std::max(kPredictionRows, observations));
     graph.setNumSets(2);

@@ -14,7 +14,9 @@ struct ObservationState;
 class Form14 : public GraphWindow {
 public:
     static constexpr const char* kName = "Form14";
-    static constexpr int kPredictionRows = 20;
+    // The rows an observation file keeps of a prediction: a prediction read from a file and one
+    // just calculated are drawn alike, and nothing of an earlier calculation joins a file's.
+    static constexpr int kPredictionRows = 18;
 
     explicit Form14(Application& app);
     std::string_view windowName() const override { return kName; }
@@ -26,7 +28,7 @@ public:
                                                             : WindowReaction::Close;
     }
 
-    // Draws the prediction at its 20 times, each moved by `shift` days, and the observations
+    // Draws the prediction at its 18 times, each moved by `shift` days, and the observations
     // 1..NObs drawn downward.
     void fill(const SingleArray<101>& predicted, const SingleArray<101>& times, Single shift,
               const ObservationState& observed);

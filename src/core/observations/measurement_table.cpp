@@ -61,6 +61,16 @@ void storeMeasurements(ObservationState& st, Grid& table, const Measurements& re
     st.NObs = static_cast<Single>(readings.count);
 }
 
+void clearAnalysisResults(ObservationState& st) {
+    st.DtAsaoka = 0.0f;
+    st.SumX = st.SumX2 = st.SumXY = st.SumY = st.SumY2 = 0.0f;
+    st.Beta1 = st.Beta0 = st.Correlation = st.SFinal = st.CvOverall = st.ChOverall = 0.0f;
+    st.SAsaokaFit.fill(0.0f);
+    st.TSRatio.fill(0.0f);
+    st.DsDt.fill(0.0f);
+    st.DsDlogt.fill(0.0f);
+}
+
 std::vector<Single> observedRows(const SingleArray<100>& values, int count) {
     std::vector<Single> rows;
     for (int i = 1; i <= count; ++i) {

@@ -39,6 +39,10 @@ Measurements readMeasurementsQuietly(const Grid& table);
 // Writes the readings into TObs, SObs and NObs, and the column headings back into the table.
 void storeMeasurements(ObservationState& st, Grid& table, const Measurements& readings);
 
+// Empties the Asaoka and rate results: they belong to the readings they were computed from, and a
+// file or printout must not show them beside other readings.
+void clearAnalysisResults(ObservationState& st);
+
 // Rows 1 to count of an observation array, as a plain list.
 std::vector<Single> observedRows(const SingleArray<100>& values, int count);
 

@@ -41,15 +41,24 @@ Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), 
     outer->setMenuBar(menuBar);
     QMenu* file = menuBar->addMenu(QStringLiteral("File (open - save - print)"));
     file->setObjectName(QStringLiteral("filemnu"));
-    const char* items[][2] = {{"openmnu", "Open Observation file"},
-                              {"saveobmnu", "Save Observation file"},
-                              {"printobservmnu", "Print Observationdata"}};
-    for (const auto& item : items) {
+    struct Item {
+        const char* name;
+        const char* caption;
+        void (Form13::*handler)();
+    };
+    const Item items[] = {
+        {"openmnu", "Open Observation file", &Form13::openmnu_Click},
+        {"saveobmnu", "Save Observation file", &Form13::saveobmnu_Click},
+        {"printobservmnu", "Print Observationdata", &Form13::printobservmnu_Click}};
+    for (const Item& item : items) {
         if (!fileItems_.empty()) {
             file->addSeparator();
         }
-        QAction* action = file->addAction(QString::fromUtf8(item[1]));
-        action->setObjectName(QString::fromUtf8(item[0]));
+        QAction* action = file->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromUtf8(item.name));
+        connect(action, &QAction::triggered, this, [this, handler = item.handler] {
+            handle([this, handler] { (form_.*handler)(); });
+        });
         fileItems_.push_back(action);
     }
 
@@ -164,9 +173,6 @@ void Form13View::refreshFromModel() {
     table_->setMinimumWidth(width);
     graph_->refreshFromModel();
     list_->setEnabled(form_.listingAvailable());
-    for (QAction* item : fileItems_) {
-        item->setEnabled(form_.observationFileAvailable());
-    }
 }
 
 void Form13View::commitEdits() {

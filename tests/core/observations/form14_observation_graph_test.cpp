@@ -28,7 +28,7 @@ void typeReadings(Form13& form, int count) {
     }
 }
 
-TEST(Form14, EachButtonDrawsAllTwentyPredictedPointsAndTheReadings) {
+TEST(Form14, EachButtonDrawsEighteenPredictedPointsAndTheReadings) {
     struct Case {
         void (Form13::*button)();
         int series;
@@ -59,18 +59,19 @@ TEST(Form14, EachButtonDrawsAllTwentyPredictedPointsAndTheReadings) {
             ASSERT_EQ(graph.NumSets(), 2);
             const auto& predicted = graph.sets()[0].points;
             const auto& measured = graph.sets()[1].points;
-            // Every predicted row, whatever the number of readings, and all of them shifted:
-            // 10 + 100 and 80 000 + 100 days for the instantaneous loads.
+            // The 18 predicted rows an observation file keeps, whatever the number of readings,
+            // and all of them shifted: 10 + 100 and 40 000 + 100 days for the instantaneous
+            // loads.
             const Single shift = c.shifted ? 100.0f : 0.0f;
             int written = 0;
             for (const GraphPoint& p : predicted) {
                 written += p.written ? 1 : 0;
             }
-            EXPECT_EQ(written, 20);
+            EXPECT_EQ(written, 18);
             EXPECT_EQ(predicted[0].x, 10 + shift);
             EXPECT_EQ(predicted[14].x, 8000 + shift);
-            EXPECT_EQ(predicted[19].x, 80000 + shift);
-            EXPECT_EQ(predicted[19].y, num::toSingle(-(c.series + 0.2)));
+            EXPECT_EQ(predicted[17].x, 40000 + shift);
+            EXPECT_EQ(predicted[17].y, num::toSingle(-(c.series + 0.18)));
             EXPECT_EQ(predicted[0].label, "Predicted settlements");
             // The readings downward, the label on the last.
             const auto last = static_cast<std::size_t>(readings - 1);

@@ -1,0 +1,204 @@
+#include "observations/observation_file_reader.h"
+
+#include "app/module1.h"
+#include "app/number_text.h"
+#include "observations/measurement_table.h"
+
+#include <cmath>
+#include <string_view>
+
+namespace korvex {
+
+namespace {
+
+// Where the file keeps what is read back, by line number (1 is the first line).
+constexpr int kTitleLine = 1;
+constexpr int kPlateLine = 4, kProjectLine = 5, kBoreHoleLine = 6, kExtraCodeLine = 7;
+constexpr int kFillSettlementLine = 12, kPrimVertLine = 13, kPrimHorLine = 14;
+constexpr int kFirstInstantRow = 17, kFirstGradualRow = 44;
+constexpr int kCountLine = 64, kFirstReadingRow = 67;
+
+class Lines {
+public:
+    explicit Lines(const std::vector<std::string>& lines) : lines_(lines) {}
+
+    const std::string& at(int line) const {
+        if (line > static_cast<int>(lines_.size())) {
+            throw ObservationFileRefusal(line, "the file ends before this line");
+        }
+        return lines_[static_cast<std::size_t>(line - 1)];
+    }
+
+    // The text after the label's colon, whole: a plate code or a project name may hold commas
+    // and colons of its own.
+    std::string_view afterLabel(int line, std::string_view label) const {
+        const std::string& text = at(line);
+        if (text.compare(0, label.size(), label) != 0) {
+            throw ObservationFileRefusal(line, "\"" + std::string(label) + "\" expected");
+        }
+        return std::string_view(text).substr(text.find(':') + 1);
+    }
+
+    Single labelledNumber(int line, std::string_view label) const {
+        const std::optional<Single> value = num::fileNumber(afterLabel(line, label));
+        if (!value) {
+            throw ObservationFileRefusal(line, "no number after \"" + std::string(label) + "\"");
+        }
+        return *value;
+    }
+
+    // The numbers of a table row: fields apart by TABs and blanks, or by one comma among them,
+    // as older files wrote them. Two commas in a row mean a lost value, which no row may read
+    // as 0.
+    std::vector<Single> row(int line, std::size_t count, const char* what) const {
+        const std::string& text = at(line);
+        const std::string refusal = std::to_string(count) + " numbers expected (" + what + ")";
+        std::vector<Single> values;
+        std::size_t i = 0;
+        bool commaSeen = true; // the start of a line is no place for a comma either
+        while (i < text.size()) {
+            const char c = text[i];
+            if (c == '\t' || c == ' ') {
+                ++i;
+                continue;
+            }
+            if (c == ',') {
+                if (commaSeen) {
+                    throw ObservationFileRefusal(line, refusal);
+                }
+                commaSeen = true;
+                ++i;
+                continue;
+            }
+            const std::size_t end = text.find_first_of("\t ,", i);
+            const std::optional<Single> value = num::fileNumber(
+                std::string_view(text).substr(i, end == std::string::npos ? end : end - i));
+            if (!value || values.size() == count) {
+                throw ObservationFileRefusal(line, refusal);
+            }
+            values.push_back(*value);
+            commaSeen = false;
+            i = end == std::string::npos ? text.size() : end;
+        }
+        if (values.size() != count || (commaSeen && !values.empty())) {
+            throw ObservationFileRefusal(line, refusal);
+        }
+        return values;
+    }
+
+private:
+    const std::vector<std::string>& lines_;
+};
+
+using Column = std::array<Single, kFilePredictionRows>;
+
+// One prediction table: the times (checked against those of the table before it, when there is
+// one) and its three series.
+void readPredictions(const Lines& file, int firstLine, Single laterTime, Column& times,
+                     const Column* earlierTimes, Column& hor, Column& vert, Column& horVert) {
+    for (int i = 0; i < kFilePredictionRows; ++i) {
+        const int line = firstLine + i;
+        const std::vector<Single> v =
+            file.row(line, 4, "time and the settlements of three kinds of flow");
+        const Single previous = i == 0 ? 0.0f : times[static_cast<std::size_t>(i - 1)];
+        if (!(v[0] > previous)) {
+            throw ObservationFileRefusal(line, "the time must be above 0 and above the time of "
+                                               "the row before");
+        }
+        if (!(v[0] < laterTime)) {
+            throw ObservationFileRefusal(line, "the time must stay below the time of prediction "
+                                               "row 19, " +
+                                                   num::boxText(laterTime) + " days");
+        }
+        const auto row = static_cast<std::size_t>(i);
+        if (earlierTimes != nullptr && v[0] != (*earlierTimes)[row]) {
+            throw ObservationFileRefusal(line, "the time differs from that of the same row of "
+                                               "the instantaneous load");
+        }
+        times[row] = v[0];
+        hor[row] = v[1];
+        vert[row] = v[2];
+        horVert[row] = v[3];
+    }
+}
+
+} // namespace
+
+ObservationFileRecord readObservationFile(const std::vector<std::string>& lines, Single laterTime) {
+    const Lines file(lines);
+    ObservationFileRecord r;
+    if (file.at(kTitleLine).find("SETTLEMENT OBSERVATIONDATA") == std::string::npos) {
+        throw ObservationFileRefusal(kTitleLine, "this is no file of observation data");
+    }
+    r.PlateCode = file.afterLabel(kPlateLine, "Code settlement plate :");
+    // The writer puts one blank after "Project:"; the name itself starts after it, or every save
+    // of a file opened would add one.
+    std::string_view project = file.afterLabel(kProjectLine, "Project:");
+    if (!project.empty() && project.front() == ' ') {
+        project.remove_prefix(1);
+    }
+    r.ProjectName = project;
+    r.BoreHole = file.afterLabel(kBoreHoleLine, "Representative Borehole number:");
+    r.ExtraCode = file.afterLabel(kExtraCodeLine, "Extra code:");
+
+    r.FillSettlement =
+        file.labelledNumber(kFillSettlementLine, "Calculated settlement for fillthickness [m] :");
+    r.SPrimVert =
+        file.labelledNumber(kPrimVertLine, "Calculated primary settlement Vertical flow [m] :");
+    r.SPrimHor =
+        file.labelledNumber(kPrimHorLine, "Calculated primary settlement Horizontal flow [m] :");
+    readPredictions(file, kFirstInstantRow, laterTime, r.TPred, nullptr, r.SHorIL, r.SVertIL,
+                    r.SHorVertIL);
+    Column gradualTimes{};
+    readPredictions(file, kFirstGradualRow, laterTime, gradualTimes, &r.TPred, r.SHorGL, r.SVertGL,
+                    r.SHorVertGL);
+
+    const Single count = file.labelledNumber(kCountLine, "Number of settlementdata :");
+    if (!(count >= 0.0f && count <= static_cast<Single>(kMeasurementRows)) ||
+        std::trunc(count) != count) {
+        throw ObservationFileRefusal(kCountLine, "the number of settlementdata must be a whole "
+                                                 "number from 0 to 100");
+    }
+    const int n = static_cast<int>(count);
+    for (int i = 0; i < n; ++i) {
+        const std::vector<Single> v =
+            file.row(kFirstReadingRow + i, 2, "the time and the settlement of a reading");
+        r.TObs.push_back(v[0]);
+        r.SObs.push_back(v[1]);
+    }
+    return r;
+}
+
+void applyObservationFile(const ObservationFileRecord& r, Module1& st) {
+    st.PlateCode = r.PlateCode;
+    st.ProjectName = r.ProjectName;
+    st.BoreHole = r.BoreHole;
+    st.ExtraCode = r.ExtraCode;
+    st.FillSettlement = r.FillSettlement;
+    st.SPrimVert = r.SPrimVert;
+    st.SPrimHor = r.SPrimHor;
+    for (int i = 1; i <= kFilePredictionRows; ++i) {
+        const auto k = static_cast<std::size_t>(i - 1);
+        st.TPred(i) = r.TPred[k];
+        st.SHorIL(i) = r.SHorIL[k];
+        st.SVertIL(i) = r.SVertIL[k];
+        st.SHorVertIL(i) = r.SHorVertIL[k];
+        st.SHorGL(i) = r.SHorGL[k];
+        st.SVertGL(i) = r.SVertGL[k];
+        st.SHorVertGL(i) = r.SHorVertGL[k];
+    }
+    for (int i = kFilePredictionRows + 1; i <= 20; ++i) {
+        st.SHorIL(i) = st.SVertIL(i) = st.SHorVertIL(i) = 0.0f;
+        st.SHorGL(i) = st.SVertGL(i) = st.SHorVertGL(i) = 0.0f;
+    }
+    const auto n = static_cast<int>(r.TObs.size());
+    for (int i = 1; i <= kMeasurementRows; ++i) {
+        st.TObs(i) = i <= n ? r.TObs[static_cast<std::size_t>(i - 1)] : 0.0f;
+        st.SObs(i) = i <= n ? r.SObs[static_cast<std::size_t>(i - 1)] : 0.0f;
+    }
+    st.NObs = static_cast<Single>(n);
+    clearAnalysisResults(st);
+    st.FileNr = 2;
+}
+
+} // namespace korvex

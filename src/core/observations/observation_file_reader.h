@@ -1,0 +1,56 @@
+#pragma once
+
+// Reading an observation file back: the plate and project it was saved for, the predictions the
+// readings were compared with, and the readings. A file of measurements lives for the years a
+// site is watched, so a file is read whole or not at all: it is parsed into a plain record and
+// checked line by line, and only a record that passed reaches the shared state.
+//
+// Files written by earlier versions split their numbers at commas as well as at TABs, and a saved
+// listing of the observation report has the same lines as the file; both read here.
+
+#include "app/vb_types.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace korvex {
+
+struct Module1;
+
+inline constexpr int kFilePredictionRows = 18;
+
+struct ObservationFileRecord {
+    std::string PlateCode, ProjectName, BoreHole, ExtraCode;
+    Single FillSettlement = 0, SPrimVert = 0, SPrimHor = 0;
+    // Rows 1 to 18 of the predictions, element 0 for row 1.
+    std::array<Single, kFilePredictionRows> TPred{};
+    std::array<Single, kFilePredictionRows> SHorIL{}, SVertIL{}, SHorVertIL{};
+    std::array<Single, kFilePredictionRows> SHorGL{}, SVertGL{}, SHorVertGL{};
+    // The readings 1 to N.
+    std::vector<Single> TObs, SObs;
+};
+
+// A line that does not hold what its place in the file requires.
+class ObservationFileRefusal : public std::runtime_error {
+public:
+    ObservationFileRefusal(int line, const std::string& reason)
+        : std::runtime_error(reason), line_(line) {}
+    int line() const { return line_; }
+
+private:
+    int line_;
+};
+
+// The record of a file's lines, or an ObservationFileRefusal naming the first line that is wrong.
+// The file's prediction times must stay below `laterTime`, the time of prediction row 19, which
+// the file does not carry: the rows after 18 keep their times.
+ObservationFileRecord readObservationFile(const std::vector<std::string>& lines, Single laterTime);
+
+// Puts a record in place: identification, predictions rows 1 to 18, readings 1 to N with the rows
+// after N cleared. Rows 19 and 20 of the predictions are cleared, since they belong to whatever
+// calculation ran before, and so are the analysis results, which belong to other readings.
+void applyObservationFile(const ObservationFileRecord& record, Module1& st);
+
+} // namespace korvex
