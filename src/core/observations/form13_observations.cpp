@@ -456,12 +456,17 @@ void Form13::openmnu_Click() {
 }
 
 void Form13::saveobmnu_Click() {
-    if (!takeTableForOutput()) {
+    const std::optional<Measurements> readings = tableForOutput();
+    if (!readings) {
         return;
     }
     const FileDialogRequest dialog{"Save Observation file", kSaveFilter, 2, CommonDialog1FileName};
     const std::optional<std::string> saved = saveToChosenFile(
-        desktop(), dialog, [this](const std::string& path) { CommonDialog1FileName = path; },
+        desktop(), dialog,
+        [this, &readings](const std::string& path) {
+            CommonDialog1FileName = path;
+            storeForOutput(*readings);
+        },
         [this] {
             return report::reportFileBytes(observationReport(report::Output::ObservationFile));
         });
@@ -472,9 +477,11 @@ void Form13::saveobmnu_Click() {
 }
 
 void Form13::printobservmnu_Click() {
-    if (!takeTableForOutput()) {
+    const std::optional<Measurements> readings = tableForOutput();
+    if (!readings) {
         return;
     }
+    storeForOutput(*readings);
     report::printReport(desktop(), observationReport(report::Output::ObservationPrintout));
 }
 
@@ -484,14 +491,16 @@ report::ReportWriter Form13::observationReport(report::Output output) {
     return out;
 }
 
-bool Form13::takeTableForOutput() {
-    Measurements readings;
+std::optional<Measurements> Form13::tableForOutput() {
     try {
-        readings = readMeasurements(Fg12);
+        return readMeasurements(Fg12);
     } catch (const InputRefusal& refusal) {
         desktop().msgBox(refusal.what(), refusal.style());
-        return false;
+        return std::nullopt;
     }
+}
+
+void Form13::storeForOutput(const Measurements& readings) {
     ObservationState& st = observed();
     bool same = static_cast<Single>(readings.count) == st.NObs;
     for (int i = 1; same && i <= kMeasurementRows; ++i) {
@@ -502,7 +511,6 @@ bool Form13::takeTableForOutput() {
         clearAsaokaBoxes();
     }
     storeMeasurements(st, Fg12, readings);
-    return true;
 }
 
 ObservationState& Form13::observed() {

@@ -5,11 +5,13 @@
 
 #include "app/vb_types.h"
 #include "app/window_model.h"
+#include "observations/measurement_table.h"
 #include "report/report_writer.h"
 #include "ui/graph_model.h"
 #include "ui/grid.h"
 #include "ui/input_boxes.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -89,9 +91,11 @@ private:
     void clearAsaokaBoxes();
     // The readings rows 1 to 100 as the state holds them, a zero as an empty cell.
     void showMeasurements();
-    // Save and print write the readings the table shows: read strictly, a refusal is shown and
-    // false returned. Analysis results of other readings are dropped, not written beside them.
-    bool takeTableForOutput();
+    // Save and print write the readings the table shows, read strictly: a refusal is shown and
+    // nothing returned. Storing them drops analysis results of other readings, so that none are
+    // written beside them.
+    std::optional<Measurements> tableForOutput();
+    void storeForOutput(const Measurements& readings);
     report::ReportWriter observationReport(report::Output output);
 };
 
