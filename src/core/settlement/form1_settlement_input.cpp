@@ -42,6 +42,7 @@ Form1::Form1(Application& app) : WindowModel(app), Fg1(kLayerRows + 1, 9, 1300) 
 
 void Form1::Form_Load() {
     Module1& st = state();
+    methodLoadedFor = st.Method;
     prepareEditableTable(Fg1);
     TxtEdit.clear();
 

@@ -49,6 +49,10 @@ public:
     bool bjerrumHelpersOffered();
     bool koppejanHelpersOffered();
 
+    // The method whose columns the table holds, set at loading. Whoever rewrites the window for
+    // another method sets it too: choosing this method again then keeps what was typed.
+    Integer methodLoadedFor = 0;
+
     std::string Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11,
         Text12, Text13, Text14, Text15;
     // "Stresspaths submergence ON/OFF ?"
