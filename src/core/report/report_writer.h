@@ -1,0 +1,150 @@
+#pragma once
+
+// The words report lines are written in, and the writer a section builder writes them to.
+//
+// A line is its pieces joined with nothing between them: literal text, `tab`, `tabs(n)`,
+// `plain(x)` (the signed number text, " .5", "-12") and `pattern(x, "##0.000")`. A number is
+// converted through the number module where it stands, with the type of the variable it comes
+// from, so keep Single variables Single. A builder takes the writer, whose output says which of
+// the report's outputs is being made; per-output differences go in a small table of rows that
+// start with the output, picked with forOutput:
+//
+//     struct Differences { Output output; bool emptyFirstLine; const char* unitText; };
+//     constexpr Differences kDifferences[] = {{Output::Listing, true, "[m/day]"}, ...};
+//
+//     void writeSection(ReportWriter& out, const ObservationState& st) {
+//         const Differences& v = forOutput(kDifferences, out.output());
+//         out.line("Final settlement [m] :", plain(st.SFinal));
+//         out.line("days", tab, tab, v.unitText);
+//         for (int i = 1; i <= wholeRows(st.NObs); ++i) {
+//             out.row(&ReportLines::LinesObserved, i, plain(st.TObs(i)), tabs(2),
+//                     pattern(st.SObs(i), "##0.0000"));
+//         }
+//         out.empty();
+//     }
+//
+// The finished lines go to their destination through report/report_sinks.h.
+
+#include "app/number_text.h"
+#include "app/vb_types.h"
+#include "report/report_lines_state.h"
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// The words are short (line, tab, plain), so they live in a namespace of their own.
+namespace korvex::report {
+
+// Every output the report text is made for. The observation file and the observation window's
+// printout are written from the observation report as well.
+enum class Output {
+    Listing,
+    ListingPrintout,
+    SavedListing,
+    MainMenuPrintout,
+    ProjectFile,
+    ObservationFile,
+    ObservationPrintout,
+};
+
+inline constexpr std::string_view tab = "\t";
+
+// `count` tab characters.
+inline std::string tabs(int count) {
+    return std::string(static_cast<std::size_t>(count < 0 ? 0 : count), '\t');
+}
+
+// The plain number text: a leading blank unless negative, no zero before the point.
+inline std::string plain(Single value) {
+    return num::signedText(value);
+}
+inline std::string plain(double value) {
+    return num::signedText(value);
+}
+inline std::string plain(long long value) {
+    return num::signedText(value);
+}
+inline std::string plain(int value) {
+    return num::signedText(value);
+}
+inline std::string plain(Integer value) {
+    return num::signedText(value);
+}
+inline std::string plain(const Variant& value) {
+    return num::signedText(value);
+}
+
+// The value by a format pattern ("##0.000", "#0.00", "##0.00#", "scientific").
+inline std::string pattern(Single value, std::string_view formatPattern) {
+    return num::patternText(value, formatPattern);
+}
+inline std::string pattern(double value, std::string_view formatPattern) {
+    return num::patternText(value, formatPattern);
+}
+
+// A whole line of underscores.
+inline std::string rule(int underscores) {
+    return std::string(static_cast<std::size_t>(underscores < 0 ? 0 : underscores), '_');
+}
+
+// The pieces joined. A piece must be text: a number has to say how it is written (plain or
+// pattern), so a bare number does not compile.
+template <typename... Pieces> std::string line(const Pieces&... pieces) {
+    std::string text;
+    (text.append(std::string_view(pieces)), ...);
+    return text;
+}
+
+// The rows 1 to count of a table whose count is held as a Single (NObs): the last whole row not
+// above it. A count that is not a number or below 1 gives no rows.
+int wholeRows(Single count);
+
+// The row of a table of per-output differences whose `output` member is this output. A table
+// without a row for the output is a mistake of the builder, not of the user's data.
+template <typename Table> const auto& forOutput(const Table& table, Output output) {
+    for (const auto& row : table) {
+        if (row.output == output) {
+            return row;
+        }
+    }
+    throw std::logic_error("A report section has no variant for this output");
+}
+
+// Collects the lines of one output run, in order. Rows kept in a line buffer of the shared state
+// are assigned to their element and emitted from it, so the buffers hold the last report's rows.
+// The whole text is built before any of it reaches its destination: a row beyond its buffer (a
+// count above the data model) throws before anything is printed, saved or listed.
+class ReportWriter {
+public:
+    ReportWriter(Output output, ReportLines& buffers) : output_(output), buffers_(buffers) {}
+
+    Output output() const { return output_; }
+
+    template <typename... Pieces> void line(const Pieces&... pieces) {
+        lines_.push_back(report::line(pieces...));
+    }
+    void empty() { lines_.emplace_back(); }
+    void rule(int underscores) { lines_.push_back(report::rule(underscores)); }
+
+    // A line kept in element i of a buffer, then emitted from there.
+    template <std::size_t UBound, typename... Pieces>
+    void row(StringArray<UBound> ReportLines::*buffer, std::ptrdiff_t i, const Pieces&... pieces) {
+        std::string& element = (buffers_.*buffer)(i);
+        element = report::line(pieces...);
+        lines_.push_back(element);
+    }
+
+    const std::vector<std::string>& lines() const { return lines_; }
+    std::vector<std::string> take() { return std::exchange(lines_, {}); }
+
+private:
+    Output output_;
+    ReportLines& buffers_;
+    std::vector<std::string> lines_;
+};
+
+} // namespace korvex::report
