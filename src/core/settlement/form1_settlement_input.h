@@ -10,6 +10,10 @@
 
 namespace korvex {
 
+// What the settlement input window's loading writes in its extra-code box: the name of the
+// method, nothing while none is chosen.
+std::string methodName(Integer method);
+
 // The settlement input window: the site in its boxes and the soil layers in its table.
 class Form1 : public WindowModel {
 public:
