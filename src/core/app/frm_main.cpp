@@ -62,12 +62,14 @@ void frmMain::mnuInputSett_Click() {
 
 void frmMain::chooseMethod(Integer method) {
     if (app().part<GeneralState>().Method == 0) {
-        // A method chosen afresh reopens the input window, so its table takes the new columns.
-        for (const char* name : {"Form1", "Form18"}) {
-            if (WindowModel* window = windows().findByName(name)) {
-                windows().unload(*window);
-            }
+        if (WindowModel* listing = windows().findByName("Form18")) {
+            windows().unload(*listing);
         }
+    }
+    // An input window open for the chosen method keeps what was typed since the last
+    // calculation; for the other method it is reopened, so its table takes that method's columns.
+    if (Form1* input = windows().find<Form1>(); input && input->methodLoadedFor != method) {
+        windows().unload(*input);
     }
     app().part<GeneralState>().Method = method;
     app().part<GeneralState>().ListMode = 0;

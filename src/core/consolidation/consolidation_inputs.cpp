@@ -80,11 +80,20 @@ ConsolidationInputs readConsolidationInputs(const Form4& form, const Consolidati
                     std::to_string(i) + " is not.");
         previous = state.TPred(i);
     }
-    // Without a primary settlement the ratio of secondary to primary settlement has no value.
+    require(positive(in.DrainArea), greaterThanZero("Text9"));
+    // The ground does not rise again under a fill that stays in place.
+    require(in.S10000Cons >= in.S10Cons, "The " + captionInSentence(box("Text6").caption) +
+                                             " must not be less than the " +
+                                             captionInSentence(box("Text5").caption) + ".");
+    // Without a primary settlement the ratio of secondary to primary settlement has no value,
+    // and a negative one would turn every settlement and the discharge upward.
     Single primary = num::toSingle(
         in.S10Cons - std::fabs(static_cast<double>(in.S10000Cons) - in.S10Cons) / 3.0);
-    require(primary != 0.0f, "The Settlement after 10 days [m] and the Settlement after 10 000 "
-                             "days [m] leave no primary settlement.");
+    require(primary > 0.0f,
+            "The " + captionInSentence(box("Text5").caption) + " and the " +
+                captionInSentence(box("Text6").caption) +
+                " leave no primary settlement: the creep between 10 and 10 000 days must be less "
+                "than three times the settlement after 10 days.");
 
     in.drainagePath = form.Option1 ? num::toSingle(in.thickness / 2.0) : in.thickness;
     in.periodSeconds = num::toSingle(static_cast<double>(in.ConsolidationPeriod) * kSecondsPerDay);

@@ -70,6 +70,25 @@ void Form4::refill(ResultsEvent /*event*/) {
     // The table keeps its layout: only the boxes and the layer column are written again.
     fillSettlementBoxes();
     fillLayerCv();
+    // "Calculate" takes Text14 before the average Cv: an equivalent Cv of another layer stack
+    // would stand in for this one unseen. A value the user typed there stays.
+    if (!Text14.empty() && Text14 == equivalentCvText_ &&
+        layerThicknesses() != equivalentCvThicknesses_) {
+        Text14.clear();
+    }
+}
+
+std::vector<Single> Form4::layerThicknesses() {
+    const Module1& st = state();
+    const int layers = std::clamp<int>(st.NLayers, 0, kLayerRows);
+    // The same thicknesses the settlement calculation derives from the layer depths.
+    std::vector<Single> thicknesses;
+    Single upper = st.SurfaceLevel;
+    for (int i = 1; i <= layers; ++i) {
+        thicknesses.push_back(num::toSingle(std::fabs(static_cast<double>(st.LDepth(i)) - upper)));
+        upper = st.LDepth(i);
+    }
+    return thicknesses;
 }
 
 void Form4::fillSettlementBoxes() {
@@ -117,13 +136,7 @@ void Form4::Command4_Click() {
     Text14.clear();
     Module1& st = state();
     const int layers = std::clamp<int>(st.NLayers, 0, kLayerRows);
-    // The same thicknesses the settlement calculation derives from the layer depths.
-    std::vector<Single> thicknesses;
-    Single upper = st.SurfaceLevel;
-    for (int i = 1; i <= layers; ++i) {
-        thicknesses.push_back(num::toSingle(std::fabs(static_cast<double>(st.LDepth(i)) - upper)));
-        upper = st.LDepth(i);
-    }
+    const std::vector<Single> thicknesses = layerThicknesses();
     std::vector<Single> cvs;
     try {
         cvs = layerCv(layers);
@@ -143,6 +156,8 @@ void Form4::Command4_Click() {
     Fg4.setRow(layers > 0 ? layers : 1);
     Fg4.setCol(1);
     Text14 = num::boxText(*cv);
+    equivalentCvText_ = Text14;
+    equivalentCvThicknesses_ = thicknesses;
 }
 
 std::vector<Single> Form4::layerCv(int layers) const {

@@ -57,6 +57,13 @@ public:
 private:
     void fillSettlementBoxes();
     void fillLayerCv();
+    // The thicknesses of layers 1 to NLayers as the layer depths give them.
+    std::vector<Single> layerThicknesses();
+
+    // The equivalent Cv shown in Text14 and the layer thicknesses it was computed for: it belongs
+    // to that stack only.
+    std::string equivalentCvText_;
+    std::vector<Single> equivalentCvThicknesses_;
 };
 
 } // namespace korvex

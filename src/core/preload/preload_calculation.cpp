@@ -7,8 +7,13 @@
 #include "preload/form10_preload_input.h"
 #include "preload/preload_cases.h"
 #include "preload/preload_inputs.h"
+#include "settlement/extra_fill_cases.h"
+#include "settlement/layer_thickness_check.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace korvex {
 
@@ -37,6 +42,32 @@ bool resultsAreFinite(const Module1& st) {
            std::isfinite(st.SRemoveLevel) && std::isfinite(st.Fn) && std::isfinite(st.DrainZone);
 }
 
+// The first case (the lightest preload) in which a layer settles by its thickness or more, after
+// 10 days or after 10 000 days, with those layers; heavier cases only repeat the warning.
+struct SettledThrough {
+    int extraFillCase = 0;
+    std::vector<int> layers;
+};
+
+SettledThrough firstCaseSettledThrough(const Module1& st) {
+    const int layers = std::clamp<int>(st.NLayers, 0, 20);
+    std::vector<double> settlements(static_cast<std::size_t>(layers));
+    std::vector<double> thicknesses(static_cast<std::size_t>(layers));
+    for (int c = 1; c <= kExtraFillCases; ++c) {
+        for (int i = 1; i <= layers; ++i) {
+            const auto k = static_cast<std::size_t>(i - 1);
+            settlements[k] = std::max(std::fabs(static_cast<double>(st.SLayerPre10(i, c))),
+                                      std::fabs(static_cast<double>(st.SLayerPre10000(i, c))));
+            thicknesses[k] = st.LThickness(i);
+        }
+        std::vector<int> through = layersReachingThickness(settlements, thicknesses);
+        if (!through.empty()) {
+            return {c, std::move(through)};
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 bool calculatePreload(Application& app, const Form10& form) {
@@ -56,12 +87,12 @@ bool calculatePreload(Application& app, const Form10& form) {
     // The preload runs with the method of the settlement calculation it continues, whatever the
     // menus have set since; everything else it computes is committed with the copy.
     const Integer chosenMethod = st.Method;
-    return commitOnSuccess(app, [&](Module1& scratch) {
+    SettledThrough settledThrough;
+    const bool done = commitOnSuccess(app, [&](Module1& scratch) {
         const PreloadInputs inputs = readPreloadInputs(form, scratch, endOfPrimaryAtTp, desktop);
         scratch.Method = scratch.SettlementMethod;
         computePreloadCases(scratch, inputs, scratch.SettlementSubmergence != 0);
-        // TODO(hardening): report a layer of a case that settles by its thickness or more through
-        // the shared check once it has landed (one message naming the layers and the case).
+        settledThrough = firstCaseSettledThrough(scratch);
         computeExtraFillCurves(scratch, inputs, endOfPrimaryAtTp);
         if (!resultsAreFinite(scratch)) {
             refuse("The preload of these inputs is out of range; please check the increment, the "
@@ -69,6 +100,14 @@ bool calculatePreload(Application& app, const Form10& form) {
         }
         scratch.Method = chosenMethod;
     });
+    // The results are still shown: the formulas have only left their range there.
+    if (done && !settledThrough.layers.empty()) {
+        desktop.msgBox(layersReachingThicknessMessage(
+                           settledThrough.layers,
+                           "in extra-fill case " + std::to_string(settledThrough.extraFillCase)),
+                       vbExclamation, {});
+    }
+    return done;
 }
 
 } // namespace korvex

@@ -17,17 +17,6 @@ std::string loadedBoxText(const Module1& st, const char* box) {
 
 } // namespace
 
-std::string methodName(Integer method) {
-    switch (method) {
-    case 1:
-        return "Terzaghi-Bjerrum";
-    case 2:
-        return "Terzaghi-Koppejan";
-    default:
-        return {};
-    }
-}
-
 std::string plateCodeOnLoading(const ObservationState& st) {
     return num::isBlank(st.PlateCode) ? "BH1plate" : st.PlateCode;
 }

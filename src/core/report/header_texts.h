@@ -25,10 +25,6 @@ struct HeaderTexts {
 
 HeaderTexts headerTexts(Application& app);
 
-// What the settlement input window's loading writes in its extra-code box: the name of the
-// method, nothing while none is chosen.
-std::string methodName(Integer method);
-
 // What the observation window's loading writes in its plate-code box: the plate of the readings
 // in the state, the default plate when there is none.
 std::string plateCodeOnLoading(const ObservationState& st);

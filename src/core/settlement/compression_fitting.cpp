@@ -1,12 +1,14 @@
 #include "settlement/compression_fitting.h"
 
 #include "app/application.h"
+#include "app/input_reading.h"
 #include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/form1_settlement_input.h"
 
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace korvex {
@@ -36,6 +38,40 @@ std::optional<Integer> layerCount(Application& app, const Form1& form) {
 }
 
 constexpr int kSoilwetColumn = 2;
+constexpr int kVoidRatioColumn = 4;
+
+// A fit or a correction is one action: it looks at every layer, collects why each refused layer
+// cannot be used, and writes nothing unless no layer was refused.
+class LayerRefusals {
+public:
+    explicit LayerRefusals(std::string action) : action_(std::move(action)) {}
+
+    // The number in a cell, or nothing when the cell is refused (the reason is kept).
+    std::optional<double> cell(const Grid& grid, int layer, int column) {
+        try {
+            return readCell(grid.TextMatrix(layer, column), layer, grid.TextMatrix(0, column));
+        } catch (const InputRefusal& refusal) {
+            add(refusal.what());
+            return std::nullopt;
+        }
+    }
+    void add(std::string reason) { reasons_.push_back(std::move(reason)); }
+
+    // Shows the one message naming every refused layer; true when there was one.
+    bool show(Application& app) const {
+        if (reasons_.empty()) {
+            return false;
+        }
+        std::vector<std::string> lines{action_ + ": nothing was written; correct these layers:"};
+        lines.insert(lines.end(), reasons_.begin(), reasons_.end());
+        app.desktop().msgBox(joinLines(lines), vbExclamation);
+        return true;
+    }
+
+private:
+    std::string action_;
+    std::vector<std::string> reasons_;
+};
 
 } // namespace
 
@@ -84,66 +120,130 @@ std::string calphaValuesMessage() {
 }
 
 void correctBulkDensity(Application& app, Form1& form) {
-    Module1& st = app.state();
     Grid& grid = form.Fg1;
-    grid.setCol(kSoilwetColumn);
-    grid.setRow(1);
+    LayerRefusals refusals("Correction Bulkdensity");
+    std::vector<std::pair<int, Single>> corrected;
     for (int i = 1; i < grid.Rows(); ++i) {
-        const std::string& cell = grid.TextMatrix(i, kSoilwetColumn);
-        // An empty row is no layer yet, and a row holding text without a number is left for the
-        // calculation to refuse by name; neither may turn into a density of 0.
-        if (!num::hasLeadingNumber(cell)) {
+        // An empty row is no layer yet and stays empty; it must not turn into a density of 0.
+        if (num::isBlank(grid.TextMatrix(i, kSoilwetColumn))) {
             continue;
         }
-        const double typed = num::leadingNumber(cell);
+        const std::optional<double> typed = refusals.cell(grid, i, kSoilwetColumn);
+        if (!typed) {
+            continue;
+        }
         // The threshold is tested on the stored density, so a typed value that is stored as 10
         // is corrected like 10 itself.
-        st.Soilwet(i) = num::toSingle(typed);
-        if (st.Soilwet(i) >= 10) {
-            st.Soilwet(i) = num::toSingle(typed / 10);
+        Single density = num::toSingle(*typed);
+        if (density >= 10) {
+            density = num::toSingle(*typed / 10);
         }
-        grid.setTextMatrix(i, kSoilwetColumn, num::boxText(st.Soilwet(i)));
+        corrected.emplace_back(i, density);
     }
+    if (refusals.show(app)) {
+        return;
+    }
+    Module1& st = app.state();
+    for (const auto& [row, density] : corrected) {
+        st.Soilwet(row) = density;
+        grid.setTextMatrix(row, kSoilwetColumn, num::boxText(density));
+    }
+    grid.setCol(kSoilwetColumn);
     grid.setRow(1);
 }
+
+namespace {
+
+// The Koppejan constants of one wet density, each rounded as the table shows it.
+struct KoppejanFit {
+    Single invCp = 0, invCs = 0, invCp2 = 0, invCs2 = 0;
+    // 1/C: the calculation turns it into C from the primed columns.
+    Single invC = 0;
+};
+
+KoppejanFit fitKoppejan(const SettlementInput& coefficients, double w) {
+    auto fitted = [w](Single a, Single b) {
+        return num::toSingle(std::exp(static_cast<double>(a) * w + static_cast<double>(b)));
+    };
+    auto rounded5 = [](Single x) { return num::toSingle(num::roundDecimals(x, 5)); };
+    const SettlementInput& c = coefficients;
+    KoppejanFit fit;
+    fit.invCp = fitted(c.aCp, c.bCp);
+    fit.invCs = fitted(c.aCs, c.bCs);
+    fit.invC = fitted(c.aC, c.bC);
+    fit.invCp2 = fitted(c.aCp2, c.bCp2);
+    fit.invCs2 = num::toSingle((static_cast<double>(fit.invC) - fit.invCp2) / 4);
+    fit.invCp = rounded5(fit.invCp);
+    fit.invCs = rounded5(fit.invCs);
+    fit.invCp2 = rounded5(fit.invCp2);
+    fit.invCs2 = rounded5(fit.invCs2);
+    fit.invC = rounded5(fit.invC);
+    return fit;
+}
+
+// The first fitted value that is not finite and positive, as "1/Cs'(i) = -0.00002"; empty when
+// all are.
+std::string firstUnusableValue(const Grid& grid, const KoppejanFit& fit) {
+    const std::pair<int, double> values[] = {{3, fit.invCp},
+                                             {4, fit.invCs},
+                                             {5, fit.invCp2},
+                                             {6, fit.invCs2},
+                                             {8, 1.0 / static_cast<double>(fit.invC)}};
+    for (const auto& [column, value] : values) {
+        if (!(std::isfinite(value) && value > 0.0)) {
+            return grid.TextMatrix(0, column) + " = " + num::boxText(num::toSingle(value));
+        }
+    }
+    return {};
+}
+
+} // namespace
 
 bool curveFitKoppejan(Application& app, Form1& form) {
     const std::optional<Integer> count = layerCount(app, form);
     if (!count) {
         return false;
     }
-    Module1& st = app.state();
-    st.NLayers = *count;
-    const int n = st.NLayers;
+    const int n = *count;
     Grid& grid = form.Fg1;
+    LayerRefusals refusals("Curve fitting 1/Cp,1/Cs");
+    std::vector<Single> densities(static_cast<std::size_t>(n) + 1);
+    std::vector<KoppejanFit> fits(static_cast<std::size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i) {
+        const auto layer = static_cast<std::size_t>(i);
+        const std::optional<double> typed = refusals.cell(grid, i, kSoilwetColumn);
+        if (!typed) {
+            continue;
+        }
+        densities[layer] = num::toSingle(*typed);
+        fits[layer] = fitKoppejan(app.state(), densities[layer]);
+        const std::string unusable = firstUnusableValue(grid, fits[layer]);
+        if (!unusable.empty()) {
+            refusals.add("layer " + std::to_string(i) + ": " + grid.TextMatrix(0, kSoilwetColumn) +
+                         " " + num::boxText(densities[layer]) + " gives " + unusable +
+                         "; every fitted value must be a number greater than 0.");
+        }
+    }
+    if (refusals.show(app)) {
+        return false;
+    }
 
     for (int i = 1; i <= n; ++i) {
-        st.Soilwet(i) = num::toSingle(num::leadingNumber(grid.TextMatrix(i, kSoilwetColumn)));
-        if (st.Soilwet(i) < 1 || st.Soilwet(i) > 3) {
+        const Single density = densities[static_cast<std::size_t>(i)];
+        if (density < 1 || density > 3) {
             app.desktop().msgBox(" Gammawet(i) unrealistic. ", vbExclamation);
         }
     }
-
-    auto fitted = [](Single a, Single b, double w) {
-        return num::toSingle(std::exp(static_cast<double>(a) * w + static_cast<double>(b)));
-    };
-    auto rounded5 = [](Single x) { return num::toSingle(num::roundDecimals(x, 5)); };
+    Module1& st = app.state();
+    st.NLayers = *count;
     for (int i = 1; i <= n; ++i) {
-        const double w = st.Soilwet(i);
-        st.InvCp(i) = fitted(st.aCp, st.bCp, w);
-        st.InvCs(i) = fitted(st.aCs, st.bCs, w);
-        // Holds 1/C until the calculation turns it into C from the primed columns.
-        st.CKoppejan(i) = fitted(st.aC, st.bC, w);
-        st.InvCp2(i) = fitted(st.aCp2, st.bCp2, w);
-        st.InvCs2(i) = num::toSingle((static_cast<double>(st.CKoppejan(i)) - st.InvCp2(i)) / 4);
-        st.InvCp(i) = rounded5(st.InvCp(i));
-        st.InvCs(i) = rounded5(st.InvCs(i));
-        st.InvCp2(i) = rounded5(st.InvCp2(i));
-        st.InvCs2(i) = rounded5(st.InvCs2(i));
-        st.CKoppejan(i) = rounded5(st.CKoppejan(i));
-    }
-
-    for (int i = 1; i <= n; ++i) {
+        const KoppejanFit& fit = fits[static_cast<std::size_t>(i)];
+        st.Soilwet(i) = densities[static_cast<std::size_t>(i)];
+        st.InvCp(i) = fit.invCp;
+        st.InvCs(i) = fit.invCs;
+        st.InvCp2(i) = fit.invCp2;
+        st.InvCs2(i) = fit.invCs2;
+        st.CKoppejan(i) = fit.invC;
         grid.setTextMatrix(i, 3, num::boxText(st.InvCp(i)));
         grid.setTextMatrix(i, 4, num::boxText(st.InvCs(i)));
         grid.setTextMatrix(i, 5, num::boxText(st.InvCp2(i)));
@@ -160,19 +260,36 @@ bool lineFitBjerrum(Application& app, Form1& form) {
     }
     const int n = *count;
     Grid& grid = form.Fg1;
-
-    // Every void ratio is checked before anything is written: a refused fit leaves the table
-    // and the shared state exactly as they were.
+    const Module1& coefficients = app.state();
+    LayerRefusals refusals("Line fitting Cc-e0");
     std::vector<Single> voidRatios(static_cast<std::size_t>(n) + 1);
+    std::vector<Single> indices(static_cast<std::size_t>(n) + 1);
     for (int i = 1; i <= n; ++i) {
-        voidRatios[static_cast<std::size_t>(i)] =
-            num::toSingle(num::leadingNumber(grid.TextMatrix(i, 4)));
-        if (!(voidRatios[static_cast<std::size_t>(i)] > 0)) {
-            app.desktop().msgBox("Line fitting Cc-e0: e0 of layer " + num::boxText(i) +
-                                     " must be greater than 0.",
-                                 vbExclamation);
-            return false;
+        const std::optional<double> typed = refusals.cell(grid, i, kVoidRatioColumn);
+        if (!typed) {
+            continue;
         }
+        const Single e0 = num::toSingle(*typed);
+        const std::string layer = "layer " + std::to_string(i) + ": e0 " + num::boxText(e0);
+        if (!(e0 > 0)) {
+            refusals.add(layer + " has no logarithm; e0 must be greater than 0.");
+            continue;
+        }
+        const double cc =
+            static_cast<double>(coefficients.CcA) * std::log(static_cast<double>(e0)) +
+            static_cast<double>(coefficients.CcB);
+        const Single rounded = num::toSingle(num::roundDecimals(cc, 4));
+        // Below the line's zero the soil would swell under load.
+        if (!(std::isfinite(rounded) && rounded > 0)) {
+            refusals.add(layer + " gives Cc = " + num::boxText(rounded) +
+                         "; the fitted Cc must be greater than 0.");
+            continue;
+        }
+        voidRatios[static_cast<std::size_t>(i)] = e0;
+        indices[static_cast<std::size_t>(i)] = rounded;
+    }
+    if (refusals.show(app)) {
+        return false;
     }
 
     Module1& st = app.state();
@@ -180,13 +297,7 @@ bool lineFitBjerrum(Application& app, Form1& form) {
     for (int i = 1; i <= n; ++i) {
         st.e0(i) = voidRatios[static_cast<std::size_t>(i)];
         st.ec(i) = st.e0(i);
-    }
-    for (int i = 1; i <= n; ++i) {
-        const double cc = static_cast<double>(st.CcA) * std::log(static_cast<double>(st.e0(i))) +
-                          static_cast<double>(st.CcB);
-        st.Cc(i) = num::toSingle(num::roundDecimals(cc, 4));
-    }
-    for (int i = 1; i <= n; ++i) {
+        st.Cc(i) = indices[static_cast<std::size_t>(i)];
         grid.setTextMatrix(i, 3, "0");
         grid.setTextMatrix(i, 5, num::boxText(st.Cc(i)));
         grid.setTextMatrix(i, 6, num::boxText(st.ec(i)));

@@ -43,31 +43,57 @@ void intersectFillSteps(const GeneralState& general, const SettlementInput& inpu
     });
 }
 
-bool interpolateFillThickness(const SettlementInput& input, SettlementResults& results) {
-    results.FillThickness = 0.0f;
-    results.FillSettlement = 0.0f;
-    bool found = false;
-    const double required = input.SurfaceLevelRequired;
-    double previousSurface = input.SurfaceLevel;
+void storeSettledSurfaces(const SettlementInput& input, SettlementResults& results) {
     for (int k = 1; k <= kFillSteps; ++k) {
         results.EffHeight(k) =
             toSingle(static_cast<double>(results.FillHeight(k)) + results.FillHeightSettlement(k));
         results.SurfaceHeight(k) =
             toSingle(static_cast<double>(input.SurfaceLevel) + results.EffHeight(k));
+    }
+}
+
+// The fill step whose settled surface lies above the required level while the step before lies
+// at or below it, with the distances of the two surfaces from the required level. The last such
+// pair gives the answer; step 0 is the surface without fill.
+struct FillStepBracket {
+    int step = 0;
+    double above = 0.0;
+    double below = 0.0;
+    // How far up from the step before the required level lies, 0 to 1.
+    double fraction() const { return below / (above + below); }
+};
+
+FillStepBracket bracketRequiredLevel(const SettlementInput& input,
+                                     const SettlementResults& results) {
+    FillStepBracket bracket;
+    const double required = input.SurfaceLevelRequired;
+    double previousSurface = input.SurfaceLevel;
+    for (int k = 1; k <= kFillSteps; ++k) {
         const double surface = results.SurfaceHeight(k);
-        // The last pair of steps that brackets the required level gives the answer.
         if (surface > required && previousSurface <= required) {
             const double above = std::fabs(surface - required);
             const double below = std::fabs(previousSurface - required);
-            results.FillThickness =
-                toSingle(results.FillHeight(k) - above * input.FillIncrement / (above + below));
-            results.FillSettlement = toSingle(static_cast<double>(results.FillThickness) +
-                                              input.SurfaceLevel - input.SurfaceLevelRequired);
-            found = true;
+            bracket = {k, above, below};
         }
         previousSurface = surface;
     }
-    return found;
+    return bracket;
+}
+
+bool interpolateFillThickness(const SettlementInput& input, SettlementResults& results) {
+    results.FillThickness = 0.0f;
+    results.FillSettlement = 0.0f;
+    storeSettledSurfaces(input, results);
+    const FillStepBracket bracket = bracketRequiredLevel(input, results);
+    if (bracket.step == 0) {
+        return false;
+    }
+    results.FillThickness =
+        toSingle(results.FillHeight(bracket.step) -
+                 bracket.above * input.FillIncrement / (bracket.above + bracket.below));
+    results.FillSettlement = toSingle(static_cast<double>(results.FillThickness) +
+                                      input.SurfaceLevel - input.SurfaceLevelRequired);
+    return true;
 }
 
 void storeCalculatedThicknessPath(const GeneralState& general, const SettlementInput& input,
@@ -103,6 +129,22 @@ void storeFillStepPaths(const GeneralState& general, const SettlementInput& inpu
     StressPath paths[kFillSteps + 1];
     buildFillStepPaths(general, input, results, submergence, paths);
     storePathsAndLines(input, results, paths, kFillSteps);
+}
+
+std::vector<double> layerSettlementsAtFillThickness(const SettlementInput& input,
+                                                    const SettlementResults& results) {
+    std::vector<double> settlements;
+    const FillStepBracket bracket = bracketRequiredLevel(input, results);
+    if (bracket.step == 0) {
+        return settlements;
+    }
+    for (int i = 1; i <= input.NLayers; ++i) {
+        // The surface without fill has not settled, as in the interpolation of the thickness.
+        const double lower = bracket.step > 1 ? results.SLayerFill(i, bracket.step - 1) : 0.0;
+        const double upper = results.SLayerFill(i, bracket.step);
+        settlements.push_back(lower + bracket.fraction() * (upper - lower));
+    }
+    return settlements;
 }
 
 } // namespace korvex

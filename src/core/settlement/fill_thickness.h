@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 namespace korvex {
 
 struct GeneralState;
@@ -20,5 +22,11 @@ bool computeFillThickness(const GeneralState& general, const SettlementInput& in
 // leaving the intersections as they are.
 void storeFillStepPaths(const GeneralState& general, const SettlementInput& input,
                         SettlementResults& results, bool submergence);
+
+// The settlement of each layer (1 to NLayers, negative downward) at the settlement time under the
+// calculated fill thickness, interpolated between the two fill steps that bracket the required
+// level as the thickness is; empty when no thickness was found.
+std::vector<double> layerSettlementsAtFillThickness(const SettlementInput& input,
+                                                    const SettlementResults& results);
 
 } // namespace korvex

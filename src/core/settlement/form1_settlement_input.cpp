@@ -40,8 +40,20 @@ Form1::Form1(Application& app) : WindowModel(app), Fg1(kLayerRows + 1, 9, 1300) 
     Caption = "Input Settlement Calculation";
 }
 
+std::string methodName(Integer method) {
+    switch (method) {
+    case 1:
+        return "Terzaghi-Bjerrum";
+    case 2:
+        return "Terzaghi-Koppejan";
+    default:
+        return {};
+    }
+}
+
 void Form1::Form_Load() {
     Module1& st = state();
+    methodLoadedFor = st.Method;
     prepareEditableTable(Fg1);
     TxtEdit.clear();
 
@@ -53,9 +65,11 @@ void Form1::Form_Load() {
         for (int c = 3; c <= 8; ++c) {
             Fg1.setTextMatrix(0, c, headings[c - 3]);
         }
-        Text3 = "Terzaghi-Bjerrum";
     }
 
+    if (st.Method == 1 || st.Method == 2) {
+        Text3 = methodName(st.Method);
+    }
     loadBoxes(*this, st, boxes());
     if (st.NLayers == 0) {
         Text4.clear();
@@ -83,7 +97,6 @@ void Form1::Form_Load() {
         for (int c = 3; c <= 8; ++c) {
             Fg1.setTextMatrix(0, c, headings[c - 3]);
         }
-        Text3 = "Terzaghi-Koppejan";
         const SingleArray<21>* columns[8] = {&st.LDepth, &st.Soilwet, &st.InvCp,  &st.InvCs,
                                              &st.InvCp2, &st.InvCs2,  &st.Sigmac, &st.CKoppejan};
         fillColumns(columns);

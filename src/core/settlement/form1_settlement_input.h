@@ -10,6 +10,10 @@
 
 namespace korvex {
 
+// What the settlement input window's loading writes in its extra-code box: the name of the
+// method, nothing while none is chosen.
+std::string methodName(Integer method);
+
 // The settlement input window: the site in its boxes and the soil layers in its table.
 class Form1 : public WindowModel {
 public:
@@ -48,6 +52,10 @@ public:
     // buttons do nothing, so the window offers them only for their own.
     bool bjerrumHelpersOffered();
     bool koppejanHelpersOffered();
+
+    // The method whose columns the table holds, set at loading. Whoever rewrites the window for
+    // another method sets it too: choosing this method again then keeps what was typed.
+    Integer methodLoadedFor = 0;
 
     std::string Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11,
         Text12, Text13, Text14, Text15;

@@ -16,6 +16,8 @@ struct ParameterColumn {
     int column;
     const char* heading;
     SingleArray<21> Module1::*target;
+    // A negative compression constant makes the layer rise under load.
+    bool compression = false;
 };
 
 double cellNumber(const Form1& form, int layer, int column, const char* heading) {
@@ -24,8 +26,12 @@ double cellNumber(const Form1& form, int layer, int column, const char* heading)
 
 void readColumn(Module1& st, const Form1& form, const ParameterColumn& column) {
     for (int i = 1; i <= st.NLayers; ++i) {
-        (st.*(column.target))(i) =
-            num::toSingle(cellNumber(form, i, column.column, column.heading));
+        const double value = cellNumber(form, i, column.column, column.heading);
+        if (column.compression && value < 0.0) {
+            refuse("Negative value in layer " + std::to_string(i) + ", column \"" + column.heading +
+                   "\"; the value must be 0 or more.");
+        }
+        (st.*(column.target))(i) = num::toSingle(value);
     }
 }
 
@@ -64,9 +70,9 @@ void readLayerTable(Module1& st, const Form1& form, Desktop& desktop) {
 
     if (st.Method == 1) {
         const ParameterColumn columns[] = {
-            {3, "Cr(i)", &Module1::Cr},         {4, "e0(i)", &Module1::e0},
-            {5, "Cc(i)", &Module1::Cc},         {6, "ec(i)", &Module1::ec},
-            {7, "Sigmac(i)", &Module1::Sigmac}, {8, "Calpha (i)", &Module1::Calpha},
+            {3, "Cr(i)", &Module1::Cr, true},   {4, "e0(i)", &Module1::e0},
+            {5, "Cc(i)", &Module1::Cc, true},   {6, "ec(i)", &Module1::ec},
+            {7, "Sigmac(i)", &Module1::Sigmac}, {8, "Calpha (i)", &Module1::Calpha, true},
         };
         for (const ParameterColumn& column : columns) {
             readColumn(st, form, column);
@@ -75,8 +81,8 @@ void readLayerTable(Module1& st, const Form1& form, Desktop& desktop) {
     }
 
     const ParameterColumn columns[] = {
-        {3, "1/Cp(i)", &Module1::InvCp},    {4, "1/Cs(i)", &Module1::InvCs},
-        {5, "1/Cp'(i)", &Module1::InvCp2},  {6, "1/Cs'(i)", &Module1::InvCs2},
+        {3, "1/Cp(i)", &Module1::InvCp, true},   {4, "1/Cs(i)", &Module1::InvCs, true},
+        {5, "1/Cp'(i)", &Module1::InvCp2, true}, {6, "1/Cs'(i)", &Module1::InvCs2, true},
         {7, "Sigmac(i)", &Module1::Sigmac},
     };
     for (const ParameterColumn& column : columns) {

@@ -9,11 +9,14 @@
 #include "settlement/fill_thickness.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/layer_table.h"
+#include "settlement/layer_thickness_check.h"
 #include "settlement/settlement_input.h"
 #include "settlement/settlement_steps.h"
 #include "settlement/soil_stresses.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace korvex {
 
@@ -69,8 +72,28 @@ bool resultsAreFinite(const Module1& st) {
            allFinite(st.CalcFillPathLoad);
 }
 
-// The whole calculation on a copy of the state; returns whether a fill thickness was found.
-bool runStages(Module1& st, Form1& form, Desktop& desktop) {
+// The layers that settle by their thickness or more under the calculated fill, after the
+// settlement time or after 10 000 days (case 1 of the extra fill is the calculated fill alone).
+std::vector<int> layersSettledThrough(const SettlementInput& input,
+                                      const SettlementResults& results) {
+    std::vector<double> settlements = layerSettlementsAtFillThickness(input, results);
+    std::vector<double> thicknesses;
+    for (std::size_t i = 0; i < settlements.size(); ++i) {
+        const auto layer = static_cast<std::ptrdiff_t>(i) + 1;
+        settlements[i] = std::max(std::fabs(settlements[i]),
+                                  std::fabs(static_cast<double>(results.SLayerPre10000(layer, 1))));
+        thicknesses.push_back(results.LThickness(layer));
+    }
+    return layersReachingThickness(settlements, thicknesses);
+}
+
+struct StagesOutcome {
+    bool found = false;
+    std::vector<int> layersSettledThrough;
+};
+
+// The whole calculation on a copy of the state.
+StagesOutcome runStages(Module1& st, Form1& form, Desktop& desktop) {
     const bool submergence = form.Check1 != 0;
     readSiteInput(st, form);
     readLayerTable(st, form, desktop);
@@ -103,7 +126,7 @@ bool runStages(Module1& st, Form1& form, Desktop& desktop) {
     st.SettlementCalculated = 1;
     st.SettlementMethod = st.Method;
     st.SettlementSubmergence = submergence ? 1 : 0;
-    return found;
+    return {found, found ? layersSettledThrough(input, results) : std::vector<int>{}};
 }
 
 } // namespace
@@ -117,9 +140,16 @@ bool calculateSettlements(Application& app, Form1& form) {
         return false;
     }
 
-    bool found = false;
-    if (!commitOnSuccess(app, [&](Module1& st) { found = runStages(st, form, desktop); })) {
+    StagesOutcome outcome;
+    if (!commitOnSuccess(app, [&](Module1& st) { outcome = runStages(st, form, desktop); })) {
         return false;
+    }
+    // The results are still shown: the formulas have only left their range, and the user needs
+    // to see where.
+    if (!outcome.layersSettledThrough.empty()) {
+        desktop.msgBox(layersReachingThicknessMessage(outcome.layersSettledThrough,
+                                                      "at the calculated fill thickness"),
+                       vbExclamation, {});
     }
 
     // The consolidation window takes its settlements and fill from these results: it is loaded
@@ -127,7 +157,7 @@ bool calculateSettlements(Application& app, Form1& form) {
     app.windows().load<Form4>();
     app.windows().announce(ResultsEvent::SettlementResultsChanged);
     desktop.beep();
-    if (!found) {
+    if (!outcome.found) {
         desktop.msgBox("Surface level required not reached with the given fill layers;the fill "
                        "thickness and its settlement are 0.",
                        vbInformation, {});

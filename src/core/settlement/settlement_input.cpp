@@ -76,8 +76,8 @@ void readSiteInput(Module1& st, const Form1& form) {
 
     const double fillLayers = num::roundHalfEven(st.NFillLayers);
     refuseOutside(fillLayers > 21.0, "Number of Filllayers (-): at most 21.");
-    refuseOutside(!(st.SettlementTime > 0.0f),
-                  "Settlement time (days): value greater than 0 days.");
+    // The creep term counts from the first day: before it, it would lift the surface.
+    refuseOutside(!(st.SettlementTime >= 1.0f), "Settlement time (days): value of 1 day or more.");
     refuseOutside(!(st.FillIncrement > 0.0f),
                   "Increment Fill layer thickness (m): value greater than 0 m.");
 

@@ -97,6 +97,50 @@ TEST(MainWindowMenus, ChoosingWithoutOpeningTheMenuKeepsTheOpenInputWindow) {
     EXPECT_EQ(first->Text4, "typed");
 }
 
+TEST(MainWindowMenus, ReChoosingTheOpenInputWindowsMethodKeepsWhatWasTyped) {
+    TestApp t;
+    frmMain& main = t.windows().load<frmMain>();
+    main.mnuInputSett_Click();
+    main.MnuBjerrum_Click();
+    Form1* typed = t.windows().find<Form1>();
+    for (const InputBox<Form1>& box : Form1::boxes()) {
+        typed->*box.text = std::string("typed ") + box.name;
+    }
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            typed->Fg1.setTextMatrix(r, c, std::to_string(r * 10 + c));
+        }
+    }
+    typed->Check1 = 1;
+
+    // The menu opened and left with Esc, then the same method.
+    main.mnuInputSett_Click();
+    main.MnuBjerrum_Click();
+    EXPECT_EQ(t.state().Method, 1);
+    ASSERT_EQ(t.windows().find<Form1>(), typed);
+    for (const InputBox<Form1>& box : Form1::boxes()) {
+        EXPECT_EQ(typed->*box.text, std::string("typed ") + box.name);
+    }
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            EXPECT_EQ(typed->Fg1.TextMatrix(r, c), std::to_string(r * 10 + c));
+        }
+    }
+    EXPECT_EQ(typed->Check1, 1);
+
+    // The other method reopens the window from the shared state, which holds no layers yet.
+    main.mnuInputSett_Click();
+    main.MnuKoppejan_Click();
+    const Form1* reopened = t.windows().find<Form1>();
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->Text3, "Terzaghi-Koppejan");
+    EXPECT_EQ(reopened->Fg1.TextMatrix(0, 3), "1/Cp(i)");
+    EXPECT_EQ(reopened->Text12, "1000");
+    EXPECT_EQ(reopened->Text4, "");
+    EXPECT_EQ(reopened->Fg1.TextMatrix(1, 1), "");
+    EXPECT_EQ(reopened->Check1, 0);
+}
+
 TEST(MainWindowMenus, ListingRefusesWhileNoMethodIsChosen) {
     TestApp t;
     frmMain& main = t.windows().load<frmMain>();

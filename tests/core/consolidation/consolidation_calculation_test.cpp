@@ -221,6 +221,15 @@ TEST(ConsolidationCalculate, RefusesInputsThatMakeAStepImpossible) {
         {"Text13", "0", "The Time factor for End of Primary [-]"},
         // 0.5 - (2 - 0.5) / 3 = 0: no primary settlement to divide the secondary by.
         {"Text6", "2", "The Settlement after 10 days [m] and the Settlement after 10 000 days"},
+        // 0.1 - (0.8 - 0.1) / 3 = -0.133: a negative primary settlement, an upward discharge.
+        {"Text5", "0.1", "The Settlement after 10 days [m] and the Settlement after 10 000 days"},
+        // The ground would rise again between 10 and 10 000 days.
+        {"Text6", "0.4",
+         "The Settlement after 10 000 days [m] must not be less than the Settlement after 10 "
+         "days [m]."},
+        // A negative area gives a negative number of drains.
+        {"Text9", "0", "The Area [m2] must be a number greater than 0."},
+        {"Text9", "-100", "The Area [m2] must be a number greater than 0."},
     };
     for (const auto& c : cases) {
         test::TestApp t;
@@ -286,8 +295,8 @@ TEST(ConsolidationCalculate, ResultsBeyondASingleAreRefusedAndUndone) {
     const Overflow cases[] = {
         // 10 x 1E+36 / 5 = 2E+36 m is 2E+39 mm in row 10, beyond the largest Single (3.4E+38).
         {"1E+36", "0.5", "0.8"},
-        // Both settlements are Singles, but -3E+38 - 3E+38 = -6E+38 is not.
-        {"0.2", "3E+38", "-3E+38"},
+        // 1E+38 m after 10 days is 1E+41 mm, beyond the largest Single.
+        {"0.2", "1E+38", "3E+38"},
     };
     for (const auto& c : cases) {
         test::TestApp t;

@@ -1,11 +1,13 @@
 #include "app/number_text.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "consolidation/rest_settlement_times.h"
+#include "support/same_state.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <random>
 
 namespace korvex {
@@ -55,8 +57,8 @@ TEST(ConsolidationProperty, PlausibleSitesGiveFiniteMonotoneResults) {
         form.Text3 = gen.text(gen.uniform(0.03, 0.15));
         form.Text4 = gen.text(gen.uniform(0.01, 0.5));
         form.Text5 = gen.text(s10);
-        // Mostly creep after 10 days, sometimes a site that rebounds.
-        form.Text6 = gen.text(s10 * gen.uniform(0.8, 2.5));
+        // Creep after 10 days, less than three times the 10-day settlement.
+        form.Text6 = gen.text(s10 * gen.uniform(1.0, 2.5));
         form.Text7 = gen.coin() ? "0" : gen.text(gen.uniform(0.1, 500.0));
         form.Text9 = gen.text(gen.uniform(100.0, 1e5));
         form.Text10 = gen.text(gen.uniform(1.0, 40.0));
@@ -101,6 +103,34 @@ TEST(ConsolidationProperty, PlausibleSitesGiveFiniteMonotoneResults) {
                 EXPECT_LE(days, kRestTimeLimitDays);
             }
         }
+        for (Single v : {st.DrainsPerM2, st.DrainsTotal, st.TconsHor, st.TconsVert, st.SPrimary,
+                         st.Discharge}) {
+            EXPECT_GE(v, 0.0f);
+        }
+
+        // One input without physical meaning is refused and changes nothing.
+        const auto before = std::make_unique<Module1>(st);
+        const double s10000 = num::readFieldNumber(form.Text6).value;
+        switch (run % 4) {
+        case 0:
+            form.Text9 = gen.text(-gen.uniform(0.0, 1e5));
+            break;
+        case 1:
+            form.Text6 = gen.text(s10 * gen.uniform(0.1, 0.99));
+            break;
+        case 2:
+            // 10-day settlement at most a third of the creep after it: no primary settlement.
+            form.Text5 = gen.text(s10000 * gen.uniform(0.01, 0.25));
+            break;
+        default:
+            form.Text5 = gen.text(-s10);
+            break;
+        }
+        t.desktop.messages.clear();
+        t.app.runHandler([&] { form.Command1_Click(); });
+        EXPECT_EQ(t.desktop.messages.size(), 1u)
+            << form.Text5 << " " << form.Text6 << " " << form.Text9;
+        EXPECT_TRUE(test::sameState(*before, t.state()));
     }
 }
 

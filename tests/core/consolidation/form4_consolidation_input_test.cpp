@@ -132,6 +132,32 @@ TEST(Form4FollowsSettlement, AnOpenWindowTakesTheThicknessAndLayersOfEachNewSite
     EXPECT_EQ(form.Text3, "0.1");
 }
 
+TEST(Form4FollowsSettlement, AnEquivalentCvOfAnotherLayerStackIsCleared) {
+    // 2 m of Cv 5E-08 gives an equivalent Cv of 5E-08; "Calculate" would take it for the next
+    // site of 5 m and two layers.
+    test::TestApp t;
+    Form1& settlement = test::loadSite(t, test::softBjerrumSite());
+    ASSERT_TRUE(calculateSettlements(t.app, settlement));
+    Form4& form = t.windows().show<Form4>();
+    form.Command4_Click();
+    ASSERT_EQ(form.Text14, "5E-08");
+    // The same stack again: the value still belongs to it.
+    ASSERT_TRUE(calculateSettlements(t.app, settlement));
+    EXPECT_EQ(form.Text14, "5E-08");
+
+    test::SiteInput deep = test::softBjerrumSite();
+    deep.rows.push_back({"-5", "1", "0", "1", "1", "0", "0", "0"});
+    test::loadSite(t, deep);
+    ASSERT_TRUE(calculateSettlements(t.app, settlement));
+    EXPECT_EQ(form.Text14, "");
+
+    // A value the user typed is the user's.
+    form.Text14 = "3E-08";
+    test::loadSite(t, test::softBjerrumSite());
+    ASSERT_TRUE(calculateSettlements(t.app, settlement));
+    EXPECT_EQ(form.Text14, "3E-08");
+}
+
 struct LayeredSite {
     test::TestApp t;
     Form4* form = nullptr;

@@ -161,5 +161,21 @@ TEST(PreloadCalculation, ShowsTheFirstSixCasesAndAllFifteenIntersections) {
     }
 }
 
+TEST(PreloadCalculation, ALayerSettlingByItsThicknessIsReportedAndTheResultsStillShown) {
+    // The settlement calculation finds this 2 m layer settling 8.47 m under its calculated fill,
+    // and case 1 of the preload is that fill alone, so the warning names case 1.
+    SiteInput site = softBjerrumSite();
+    site.submergence = false;
+    site.rows[0][4] = "8";
+    PreloadSite preload(site);
+    EXPECT_FALSE(preload.calculate());
+    ASSERT_EQ(preload.t.desktop.messages.size(), 1u);
+    EXPECT_EQ(preload.t.desktop.messages[0].text,
+              "Layer 1 settles by its whole thickness or more in extra-fill case 1: the settlement "
+              "formulas are outside their range there and these results are not reliable; check "
+              "the layer input.");
+    EXPECT_FALSE(preload.window().Fg9.TextMatrix(1, 0).empty());
+}
+
 } // namespace
 } // namespace korvex::test

@@ -23,10 +23,10 @@ TEST(DensityCorrection, DividesDensitiesTypedInKilonewtonsOnEveryLayerRow) {
     };
     // 17 / 10 = 1.7; exactly 10 is corrected (10 / 10 = 1); 9.99 is below the threshold;
     // rows 7 and 8 lie beyond the first six and are corrected all the same; an empty row stays
-    // empty, and a text without a number is left for the calculation to refuse by name.
-    // 9.99999999 is stored as the Single 10 and so is corrected too: 0.999999999 is stored as 1.
+    // empty. 9.99999999 is stored as the Single 10 and so is corrected too: 0.999999999 is
+    // stored as 1.
     const Case cases[] = {{1, "17", "1.7"},    {2, "10", "1"}, {3, "9.99", "9.99"},
-                          {4, "1.6", "1.6"},   {5, "", ""},    {6, "Fault!", "Fault!"},
+                          {4, "1.6", "1.6"},   {5, "", ""},    {6, " ", " "},
                           {7, "18.5", "1.85"}, {8, "20", "2"}, {9, "9.99999999", "1"},
                           {20, "15", "1.5"}};
     for (const Case& c : cases) {
@@ -83,9 +83,9 @@ TEST(KoppejanCurveFit, WarnsOfEveryUnrealisticDensityAndFitsAnyway) {
     TestApp t;
     Form1& form = openInput(t, 2);
     form.Text7 = "3";
-    form.Fg1.setTextMatrix(1, 2, "17");
-    form.Fg1.setTextMatrix(2, 2, "3");
-    form.Fg1.setTextMatrix(3, 2, "0.9");
+    form.Fg1.setTextMatrix(1, 2, "0.9");
+    form.Fg1.setTextMatrix(2, 2, "2");
+    form.Fg1.setTextMatrix(3, 2, "0.5");
     form.Command7_Click();
     ASSERT_EQ(t.desktop.messages.size(), 2u);
     for (const auto& m : t.desktop.messages) {
@@ -93,8 +93,8 @@ TEST(KoppejanCurveFit, WarnsOfEveryUnrealisticDensityAndFitsAnyway) {
         EXPECT_EQ(m.style, vbExclamation);
         EXPECT_EQ(m.caption, "");
     }
-    // exp(-1.98*17 - 1.05) is far below 0.000005 and rounds to 0; the fit still goes on.
-    EXPECT_EQ(form.Fg1.TextMatrix(1, 3), "0");
+    // w = 0.9: 1/Cp = exp(-1.98*0.9 - 1.05) = exp(-2.832) = 0.058891 -> 0.05889.
+    EXPECT_EQ(form.Fg1.TextMatrix(1, 3), "0.05889");
     EXPECT_NE(form.Fg1.TextMatrix(3, 3), "");
 }
 
@@ -148,6 +148,117 @@ TEST(BjerrumLineFit, AVoidRatioWithoutLogarithmIsRefusedByLayerAndChangesNothing
         EXPECT_FLOAT_EQ(t.state().Cc(1), 0.9f);
         EXPECT_FLOAT_EQ(t.state().e0(1), 0.0f);
     }
+}
+
+TEST(Fitting, ALayerWithoutPositiveFittedValuesRefusesTheWholeFit) {
+    struct Case {
+        int method;
+        const char* typed;   // e0 (line fit) or wet density (curve fit) of layer 2
+        const char* written; // Cc or C(i) of layer 2 when the fit is done
+        const char* reason;  // the line naming layer 2 when it is refused
+    };
+    // Line fit, Cc = 1.04 ln(e0) + 0.357 rounded to 4 decimals, zero at e0 = exp(-0.357 / 1.04)
+    // = 0.7094. Curve fit: the constants exp(a w + b) rounded to 5 decimals, 1/Cs' = (1/C -
+    // 1/Cp') / 4 and C(i) = 1 / (1/C).
+    const Case cases[] = {
+        // 1.04 x ln 0.8 + 0.357 = 1.04 x -0.2231436 + 0.357 = 0.1249307.
+        {1, "0.8", "0.1249", nullptr},
+        // 1.04 x -0.3566749 + 0.357 = -0.0139419.
+        {1, "0.7", nullptr,
+         "layer 2: e0 0.7 gives Cc = -0.0139; the fitted Cc must be greater than 0."},
+        // 1.04 x -0.6931472 + 0.357 = -0.3638731.
+        {1, "0.5", nullptr,
+         "layer 2: e0 0.5 gives Cc = -0.3639; the fitted Cc must be greater than 0."},
+        {1, "0", nullptr, "layer 2: e0 0 has no logarithm; e0 must be greater than 0."},
+        {1, "1e39", nullptr, "No number in layer 2, column \"e0(i)\"; correct the input."},
+        // w = 2.5: 1/C = exp(-5.2) = 0.0055166, 1/Cp' = exp(-5.281) = 0.0050873;
+        // C = 1 / 0.00552 = 181.1594.
+        {2, "2.5", "181.1594", nullptr},
+        // w = 2.8: 1/Cs' = (exp(-6.016) - exp(-5.983)) / 4 = (0.0024387 - 0.0025206) / 4
+        // = -0.0000205 -> -0.00002.
+        {2, "2.8", nullptr,
+         "layer 2: Soilwet(i) 2.8 gives 1/Cs'(i) = -2E-05; every fitted value must be a number "
+         "greater than 0."},
+        // w = 4.5: 1/Cp = exp(-9.96) = 0.0000473 -> 0.00005; 1/Cs = exp(-13.01) = 0.0000022 -> 0.
+        {2, "4.5", nullptr,
+         "layer 2: Soilwet(i) 4.5 gives 1/Cs(i) = 0; every fitted value must be a number greater "
+         "than 0."},
+        // w = 17 (a unit weight in kN/m3): 1/Cp = exp(-34.71) -> 0, and 1/C -> 0 would give an
+        // infinite C.
+        {2, "17", nullptr,
+         "layer 2: Soilwet(i) 17 gives 1/Cp(i) = 0; every fitted value must be a number greater "
+         "than 0."},
+    };
+    const char* title[] = {"", "Line fitting Cc-e0", "Curve fitting 1/Cp,1/Cs"};
+    for (const Case& c : cases) {
+        TestApp t;
+        Form1& form = openInput(t, c.method);
+        const int fitted = c.method == 1 ? 4 : 2;
+        const int result = c.method == 1 ? 5 : 8;
+        form.Text7 = "2";
+        form.Fg1.setTextMatrix(1, fitted, c.method == 1 ? "1" : "1.7");
+        form.Fg1.setTextMatrix(2, fitted, c.typed);
+        form.Fg1.setTextMatrix(1, result, "kept");
+        form.Fg1.setTextMatrix(2, result, "kept");
+        if (c.method == 1) {
+            form.Command8_Click();
+        } else {
+            form.Command7_Click();
+        }
+        if (c.written != nullptr) {
+            EXPECT_TRUE(t.desktop.messages.empty()) << c.typed;
+            EXPECT_EQ(form.Fg1.TextMatrix(2, result), c.written) << c.typed;
+            continue;
+        }
+        ASSERT_EQ(t.desktop.messages.size(), 1u) << c.typed;
+        EXPECT_EQ(t.desktop.messages[0].text, std::string(title[c.method]) +
+                                                  ": nothing was written; correct these "
+                                                  "layers:\r\n" +
+                                                  c.reason);
+        // The good layer 1 is not written either.
+        EXPECT_EQ(form.Fg1.TextMatrix(1, result), "kept") << c.typed;
+        EXPECT_EQ(form.Fg1.TextMatrix(2, result), "kept") << c.typed;
+        EXPECT_EQ(t.state().NLayers, 0) << c.typed;
+    }
+}
+
+TEST(Fitting, EveryRefusedLayerIsNamedInOneMessage) {
+    TestApp t;
+    Form1& form = openInput(t, 2);
+    form.Text7 = "3";
+    form.Fg1.setTextMatrix(1, 2, "x");
+    form.Fg1.setTextMatrix(2, 2, "1.7");
+    form.Fg1.setTextMatrix(3, 2, "3.0");
+    form.Command7_Click();
+    ASSERT_EQ(t.desktop.messages.size(), 1u);
+    // w = 3: 1/Cs' = (exp(-6.56) - exp(-6.451)) / 4 = (0.0014159 - 0.0015789) / 4 = -0.0000408.
+    EXPECT_EQ(t.desktop.messages[0].text,
+              "Curve fitting 1/Cp,1/Cs: nothing was written; correct these layers:\r\n"
+              "No number in layer 1, column \"Soilwet(i)\"; correct the input.\r\n"
+              "layer 3: Soilwet(i) 3 gives 1/Cs'(i) = -4E-05; every fitted value must be a number "
+              "greater than 0.");
+    EXPECT_EQ(form.Fg1.TextMatrix(2, 3), "");
+    EXPECT_FLOAT_EQ(t.state().Soilwet(2), 0.0f);
+}
+
+TEST(DensityCorrection, ACellThatIsNotOneNumberRefusesTheWholeCorrection) {
+    TestApp t;
+    Form1& form = openInput(t, 1);
+    // 1e39 is beyond the largest Single: once it became "Infinity".
+    const char* typed[] = {"17", "Fault!", "1e39"};
+    for (int row = 1; row <= 3; ++row) {
+        form.Fg1.setTextMatrix(row, 2, typed[row - 1]);
+    }
+    form.Command6_Click();
+    ASSERT_EQ(t.desktop.messages.size(), 1u);
+    EXPECT_EQ(t.desktop.messages[0].text,
+              "Correction Bulkdensity: nothing was written; correct these layers:\r\n"
+              "No number in layer 2, column \"Soilwet(i)\"; correct the input.\r\n"
+              "No number in layer 3, column \"Soilwet(i)\"; correct the input.");
+    for (int row = 1; row <= 3; ++row) {
+        EXPECT_EQ(form.Fg1.TextMatrix(row, 2), typed[row - 1]);
+    }
+    EXPECT_FLOAT_EQ(t.state().Soilwet(1), 0.0f);
 }
 
 TEST(Fitting, ALayerCountTheArraysCannotHoldNeverReachesTheSharedState) {

@@ -2,9 +2,13 @@
 
 #include "app/number_text.h"
 #include "consolidation/form4_consolidation_input.h"
+#include "settlement/form3_settlement_results.h"
+#include "settlement/layer_thickness_check.h"
 #include "settlement_site.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace korvex::test {
 namespace {
@@ -167,6 +171,68 @@ TEST(FillThickness, RisingWaterTableThatLiftsTheLoadBelowZeroIsRefused) {
     EXPECT_EQ(t.desktop.messages[0].text, "Effective stress of layer 1 becomes 0 or less under "
                                           "the load;check the watertables and the fill.");
     EXPECT_EQ(t.state().SettlementCalculated, 0);
+}
+
+TEST(FillThickness, ALayerSettlingByItsThicknessIsReportedAndTheResultsStillShown) {
+    struct Case {
+        const char* name;
+        SiteInput site;
+        bool reported;
+    };
+    // Submergence off, so fill step k loads k g on the 2 m layer (sigma'0 = g, sigma'p = g).
+    SiteInput bjerrum = softBjerrumSite();
+    bjerrum.submergence = false;
+    // Cc 8, e0 1: S = -2 x 4 x log10(1 + k); surfaces k + S at steps 10 and 11 are 1.6688584
+    // and 2.3665500, so the layer settles -8.3311416 + (0.3311416 / 0.6976916) x -0.3023084 =
+    // -8.47 m under 10.47 m of fill, after the settlement time.
+    bjerrum.rows[0][4] = "8";
+    // Koppejan with 1/Cs' 0.2 and a settlement time of 1 day: S = 0.4 ln(1 + k) at the
+    // settlement time (0.44 and 0.55 m at steps 2 and 3, thickness 3 - 0.4454823 / 0.8849272 =
+    // 2.4965892 m), but after 10 000 days 2 x (0.2 + 4 x 0.2) x ln 3.4965892 = 2.50 m.
+    SiteInput koppejan = softKoppejanSite();
+    koppejan.submergence = false;
+    koppejan.rows[0][5] = "0.2";
+    koppejan.time = "1";
+    SiteInput inRange = softBjerrumSite();
+    inRange.submergence = false;
+    const Case cases[] = {
+        {"Bjerrum after the settlement time", bjerrum, true},
+        {"Koppejan after 10 000 days", koppejan, true},
+        // S = -2 x 0.5 x log10(3.5452433) = -0.55 m of 2 m.
+        {"Bjerrum in range", inRange, false},
+    };
+    for (const Case& c : cases) {
+        TestApp t;
+        Form1& form = loadSite(t, c.site);
+        form.Command1_Click();
+        EXPECT_NE(t.windows().find<Form3>(), nullptr) << c.name;
+        EXPECT_EQ(t.state().SettlementCalculated, 1) << c.name;
+        if (!c.reported) {
+            EXPECT_TRUE(t.desktop.messages.empty()) << c.name;
+            continue;
+        }
+        ASSERT_EQ(t.desktop.messages.size(), 1u) << c.name;
+        EXPECT_EQ(t.desktop.messages[0].text,
+                  "Layer 1 settles by its whole thickness or more at the calculated fill "
+                  "thickness: the settlement formulas are outside their range there and these "
+                  "results are not reliable; check the layer input.")
+            << c.name;
+        EXPECT_EQ(t.desktop.messages[0].style, vbExclamation) << c.name;
+    }
+}
+
+TEST(FillThickness, LayersReachingTheirThicknessAreNamedInOrder) {
+    // Settlements by size against thicknesses: 2.01 of 2, 0.5 of 2, 3 of 3 (exactly), 1 of 1.5.
+    const std::vector<double> settlements = {-2.01, -0.5, 3.0, -1.0};
+    const std::vector<double> thicknesses = {2.0, 2.0, 3.0, 1.5};
+    const std::vector<int> layers = layersReachingThickness(settlements, thicknesses);
+    EXPECT_EQ(layers, (std::vector<int>{1, 3}));
+    EXPECT_EQ(layersReachingThicknessMessage(layers, "of case 2"),
+              "Layers 1 and 3 settle by their whole thickness or more of case 2: the settlement "
+              "formulas are outside their range there and these results are not reliable; check "
+              "the layer input.");
+    const int three[] = {2, 5, 7};
+    EXPECT_EQ(layersReachingThicknessMessage(three, "x").rfind("Layers 2, 5 and 7 settle", 0), 0u);
 }
 
 TEST(FillThickness, NoMethodChosenIsRefused) {

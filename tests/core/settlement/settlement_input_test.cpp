@@ -18,9 +18,9 @@ struct RefusalCase {
 
 // Runs the calculation on the soft site with one change and expects exactly one refusal that
 // leaves the shared state as it was.
-void expectRefused(const RefusalCase& c) {
+void expectRefused(const RefusalCase& c, const SiteInput& base = softBjerrumSite()) {
     TestApp t;
-    SiteInput site = softBjerrumSite();
+    SiteInput site = base;
     c.change(site);
     Form1& form = loadSite(t, site);
     EXPECT_FALSE(calculateSettlements(t.app, form)) << c.name;
@@ -181,12 +181,41 @@ TEST(SettlementInput, RangesTheArraysCannotHoldAreRefused) {
         {"22 fill layers", [](SiteInput& s) { s.fillLayers = "21.6"; },
          "Number of Filllayers (-): at most 21.", vbExclamation},
         {"no settlement time", [](SiteInput& s) { s.time = "0"; },
-         "Settlement time (days): value greater than 0 days.", vbExclamation},
+         "Settlement time (days): value of 1 day or more.", vbExclamation},
         {"negative increment", [](SiteInput& s) { s.increment = "-1"; },
          "Increment Fill layer thickness (m): value greater than 0 m.", vbExclamation},
     };
     for (const auto& c : cases) {
         expectRefused(c);
+    }
+}
+
+TEST(SettlementInput, ValuesThatLiftTheGroundUnderLoadAreRefused) {
+    // The creep term counts from the first day: before it, log10(t) < 0 lifts the fill.
+    for (const char* time : {"0.5", "1e-30"}) {
+        expectRefused({time, [time](SiteInput& s) { s.time = time; },
+                       "Settlement time (days): value of 1 day or more.", vbExclamation});
+    }
+    expectAccepted("one day", [](SiteInput& s) { s.time = "1"; });
+
+    // A negative compression constant makes the layer rise under load.
+    struct Column {
+        Integer method;
+        int column;
+        const char* heading;
+    };
+    const Column columns[] = {{1, 3, "Cr(i)"},   {1, 5, "Cc(i)"},   {1, 8, "Calpha (i)"},
+                              {2, 3, "1/Cp(i)"}, {2, 4, "1/Cs(i)"}, {2, 5, "1/Cp'(i)"},
+                              {2, 6, "1/Cs'(i)"}};
+    for (const Column& c : columns) {
+        const std::string message = std::string("Negative value in layer 1, column \"") +
+                                    c.heading + "\"; the value must be 0 or more.";
+        const int column = c.column;
+        expectRefused(
+            {c.heading,
+             [column](SiteInput& s) { s.rows[0][static_cast<std::size_t>(column - 1)] = "-0.01"; },
+             message.c_str(), vbExclamation},
+            c.method == 1 ? softBjerrumSite() : softKoppejanSite());
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/number_text.h"
 #include "random_site.h"
+#include "support/same_state.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,51 @@ void expectThicknessMeetsTheRequiredLevel(const Module1& st, bool submergence,
     EXPECT_LE(settled, above + 1e-3) << where;
 }
 
+// No layer rises under a load, and no settlement shrinks as the load grows, at any time.
+void expectSettlementsFollowTheLoad(const Module1& st, const std::string& where) {
+    const SingleArray2<20, 20>* layers[] = {&st.SLayer1, &st.SLayer10, &st.SLayer100,
+                                            &st.SLayer1000, &st.SLayer10000};
+    const SingleArray<20>* totals[] = {&st.S1, &st.S10, &st.S100, &st.S1000, &st.S10000};
+    for (int time = 0; time < 5; ++time) {
+        for (int j = 1; j <= 16; ++j) {
+            for (int i = 1; i <= st.NLayers; ++i) {
+                EXPECT_LE((*layers[time])(i, j), 0.0f) << where << " layer " << i << " step " << j;
+            }
+            if (j > 1) {
+                EXPECT_LE((*totals[time])(j), (*totals[time])(j - 1)) << where << " step " << j;
+            }
+        }
+    }
+    for (int k = 1; k <= 15; ++k) {
+        EXPECT_LE(st.FillHeightSettlement(k), 0.0f) << where << " fill step " << k;
+    }
+    // Signed, before the consolidation window takes their size.
+    EXPECT_LE(st.SSumPre10(1), 0.0f) << where;
+    EXPECT_LE(st.SSumPre10000(1), 0.0f) << where;
+    EXPECT_GE(st.FillSettlement, 0.0f) << where;
+}
+
+// One layer constant that would lift the ground, or a settlement time before the first day,
+// is refused and changes nothing.
+void expectSpoiledSiteRefusedUnchanged(TestApp& t, Form1& form, std::mt19937& rng,
+                                       const std::string& where) {
+    const auto before = std::make_unique<Module1>(t.state());
+    const int layer = std::uniform_int_distribution<>(1, t.state().NLayers)(rng);
+    // Cr, Cc, Calpha or 1/Cp, 1/Cs, 1/Cp', 1/Cs'.
+    const int columns[2][4] = {{3, 5, 8, 5}, {3, 4, 5, 6}};
+    const int pick = std::uniform_int_distribution<>(0, 4)(rng);
+    if (pick == 4) {
+        form.Text12 = randomText(rng, 0.0, 0.99);
+    } else {
+        form.Fg1.setTextMatrix(layer, columns[t.state().Method - 1][pick],
+                               randomText(rng, -1.0, -1e-6));
+    }
+    t.desktop.messages.clear();
+    EXPECT_FALSE(calculateSettlements(t.app, form)) << where;
+    EXPECT_EQ(t.desktop.messages.size(), 1u) << where;
+    EXPECT_TRUE(sameState(*before, t.state())) << where;
+}
+
 TEST(SettlementProperty, PlausibleSitesGiveFiniteConsistentResults) {
     std::mt19937 rng(20261209);
     int completed = 0;
@@ -83,10 +129,12 @@ TEST(SettlementProperty, PlausibleSitesGiveFiniteConsistentResults) {
         TestApp t;
         const SiteInput site = randomSite(rng);
         Form1& form = loadSite(t, site);
+        const auto before = std::make_unique<Module1>(t.state());
         const bool done = calculateSettlements(t.app, form);
         const Module1& st = t.state();
         const std::string where = "case " + std::to_string(n);
         if (!done) {
+            EXPECT_TRUE(sameState(*before, st)) << where;
             // The only refusals a plausible site may meet are the physical ones.
             ASSERT_EQ(t.desktop.messages.size(), 1u) << where;
             const std::string& m = t.desktop.messages[0].text;
@@ -120,6 +168,10 @@ TEST(SettlementProperty, PlausibleSitesGiveFiniteConsistentResults) {
         }
         if (st.FillThickness > 0.0f) {
             expectThicknessMeetsTheRequiredLevel(st, site.submergence, where);
+        }
+        expectSettlementsFollowTheLoad(st, where);
+        if (n % 5 == 0) {
+            expectSpoiledSiteRefusedUnchanged(t, form, rng, where);
         }
     }
     // Most plausible sites complete; the very soft ones may halt.
