@@ -47,9 +47,8 @@ public:
         return *value;
     }
 
-    // The numbers of a table row: fields apart by TABs and blanks, or by one comma among them,
-    // as older files wrote them. Two commas in a row mean a lost value, which no row may read
-    // as 0.
+    // The numbers of a table row: fields apart by TABs and blanks, or by one comma among them.
+    // Two commas in a row mean a lost value, which no row may read as 0.
     std::vector<Single> row(int line, std::size_t count, const char* what) const {
         const std::string& text = at(line);
         const std::string refusal = std::to_string(count) + " numbers expected (" + what + ")";

@@ -5,8 +5,8 @@
 // site is watched, so a file is read whole or not at all: it is parsed into a plain record and
 // checked line by line, and only a record that passed reaches the shared state.
 //
-// Files written by earlier versions split their numbers at commas as well as at TABs, and a saved
-// listing of the observation report has the same lines as the file; both read here.
+// A saved listing of the observation report has the same lines as the file and reads here too, as
+// does a file whose rows another program wrote with one comma between the numbers.
 
 #include "app/vb_types.h"
 

@@ -170,7 +170,7 @@ TEST(ObservationFile, ASavedListingAndFilesOfOtherEditorsOpen) {
     for (const std::string& line : lines) {
         unixEnds += line + "\n";
     }
-    // An older writer put one comma between the numbers of a row.
+    // Another program put one comma between the numbers of a row.
     std::string commas = test::observationData("observation_file.obs");
     for (std::size_t at = 0; (at = commas.find("\t\t", at)) != std::string::npos;) {
         commas.replace(at, 2, ", ");
