@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "app/notice_line.h"
+#include "report/report_sections_3_to_6.h"
 
 #include <array>
 
@@ -190,6 +191,10 @@ void writeSettlementReport(ReportWriter& out, Module1& st, const HeaderTexts& he
     writeReportHeader(out, header);
     writeSection1(out, st);
     writeSection2(out, st);
+    writeSection3(out, st);
+    writeSection4(out, st);
+    writeSection5(out, st);
+    writeSection6(out, st);
 }
 
 } // namespace korvex::report

@@ -13,7 +13,8 @@ struct Module1;
 
 namespace korvex::report {
 
-// Writes the whole report. Not const: section 2 sets the extra-fill Ch of every undrained layer to
+// Writes the whole report. `out` must hold the line buffers of `st`: section 3 repeats lines that
+// section 1 keeps there. Not const: section 2 sets the extra-fill Ch of every undrained layer to
 // 0 in the state itself, and the line buffers keep this run's rows.
 void writeSettlementReport(ReportWriter& out, Module1& st, const HeaderTexts& header);
 

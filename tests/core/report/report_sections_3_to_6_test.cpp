@@ -1,6 +1,7 @@
 #include "report/report_sections_3_to_6.h"
 
 #include "app/module1.h"
+#include "support/same_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +19,6 @@ std::vector<std::string> sections3To6(Output output, const Module1& st, ReportLi
     writeSection5(out, st);
     writeSection6(out, st);
     return out.take();
-}
-
-void expectSameLines(const std::vector<std::string>& actual,
-                     const std::vector<std::string>& expected) {
-    for (std::size_t i = 0; i < actual.size() && i < expected.size(); ++i) {
-        ASSERT_EQ(actual[i], expected[i]) << "first difference at line " << i + 1;
-    }
-    EXPECT_EQ(actual.size(), expected.size());
 }
 
 TEST(ReportSections3To6, WriteEveryValueAsStoredAndOnlyTheSavedListingAddsAnEmptyLine) {
@@ -112,7 +105,7 @@ TEST(ReportSections3To6, WriteEveryValueAsStoredAndOnlyTheSavedListingAddsAnEmpt
         SCOPED_TRACE(static_cast<int>(c.output));
         std::vector<std::string> expected = listing;
         expected.insert(expected.end(), static_cast<std::size_t>(c.emptyLinesAfterSection6), "");
-        expectSameLines(sections3To6(c.output, *st, *st), expected);
+        EXPECT_TRUE(test::sameLines(sections3To6(c.output, *st, *st), expected));
     }
 }
 
