@@ -1,0 +1,253 @@
+#include "report/settlement_report.h"
+
+#include "app/module1.h"
+#include "app/text_file.h"
+#include "report/report_sinks.h"
+#include "support/same_lines.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace korvex::report {
+namespace {
+
+// The site of the hand-written listings in tests/data/report: three layers holding both methods'
+// soil values, so that a listing showing the other method's column is caught. The values are set
+// by hand, not calculated, so the listings test the report and nothing else.
+void reportedSite(Module1& st, Integer method) {
+    st.Method = method;
+    st.SurfaceLevel = -2.5f;
+    st.SurfaceLevelRequired = 1.25f;
+    st.Watertable = -0.75f;
+    st.NewWatertable = -1.5f;
+    st.SettlementTime = 10000;
+    st.SoilmassFill = 1.8f;
+    st.SoilmassFillSat = 2.05f;
+    st.SoilmassAvg = 1.55f;
+    st.SoilmassAvgSat = 1.65f;
+    st.FillIncrement = 0.25f;
+    st.NFillLayers = 15;
+    st.NLayers = 3;
+    struct Layer {
+        Single depth, soilwet, cr, e0, cc, ec, sigmac, calpha;
+        Single invCp, invCs, invCp2, invCs2, cKoppejan;
+        Single cv, chExtra, cvExtra;
+        Integer drained;
+    };
+    // -2.125 and 1.625 are exact halves at two decimals; 0.00625 lies just above one as a Single.
+    const Layer layers[] = {
+        {-0.5f, 1.625f, 0.02f, 1.05f, 0.35f, 1.2345f, 25, 0.012f, 0.0125f, 0.0031f, 0.0456f,
+         0.0078f, 0.0009f, 2.5e-8f, 3e-7f, 5e-8f, 1},
+        {-2.125f, 1.45f, 0.015f, 2.4f, 0.9f, 0.9f, 40.5f, 0.036f, 0.025f, 0.005f, 0.08f, 0.016f,
+         0.0021f, 4e-8f, 6e-7f, 7.5e-8f, 0},
+        {-10, 2, 0.008f, 0.75f, 0.12f, 0.4f, 123.456f, 0.0025f, 0.00625f, 0.001f, 0.1f, 0.02f,
+         0.0005f, 1.5e-7f, 1.2e-6f, 1e-7f, 2},
+    };
+    for (int i = 1; i <= 3; ++i) {
+        const Layer& l = layers[i - 1];
+        st.LDepth(i) = l.depth;
+        st.Soilwet(i) = l.soilwet;
+        st.Cr(i) = l.cr;
+        st.e0(i) = l.e0;
+        st.Cc(i) = l.cc;
+        st.ec(i) = l.ec;
+        st.Sigmac(i) = l.sigmac;
+        st.Calpha(i) = l.calpha;
+        st.InvCp(i) = l.invCp;
+        st.InvCs(i) = l.invCs;
+        st.InvCp2(i) = l.invCp2;
+        st.InvCs2(i) = l.invCs2;
+        st.CKoppejan(i) = l.cKoppejan;
+        st.Cv(i) = l.cv;
+        st.ChExtraFill(i) = l.chExtra;
+        st.CvExtraFill(i) = l.cvExtra;
+        st.Drained(i) = l.drained;
+    }
+    // A layer below the table: not reported, not touched.
+    st.Drained(4) = 0;
+    st.ChExtraFill(4) = 9e-7f;
+
+    st.DegreeCons = 0.9f;
+    st.ConsolidationPeriod = 365;
+    st.DrainDiameter = 0.065f;
+    st.RestSettlement = 0.2f;
+    st.ConstructionTime = 60;
+    st.DrainArea = 12345678; // more integer digits than a Single's seven: exponent form
+    st.DrainPath = 5;
+    st.SoilThickness = 10;
+    st.CvAvg = 2.5e-8f;
+    st.ChAvg = 3.456e-7f;
+    st.TimeFactor = 2;
+
+    // 0.3 - 0.5 in Single is -.2; in double it would read -.199999988079071.
+    st.FillThickness = 0.3f;
+    st.FillSettlement = 0.5f;
+    st.S10Cons = 0.123f;
+    st.S10000Cons = 1.5f;
+    st.TconsHor = 180.5f;
+    st.TconsVert = 5000;
+    st.DiffSHor = -0.05f;
+    st.DiffSVert = -0.125f;
+    st.TimeRestHor(5) = 412;
+    st.TimeRestVert(5) = 1.0e6f; // the bound of a search that never reached the rest settlement
+    st.DrainZone = 1.575f;
+    st.SpacingTri = 1.5f;
+    st.SpacingSq = 1.396277f;
+    st.Discharge = 1.5e-6f;
+    st.DischargeYear = 47.304f;
+}
+
+const char* const kMethodNames[] = {"", "Terzaghi-Bjerrum", "Terzaghi-Koppejan"};
+
+HeaderTexts siteHeader(Integer method) {
+    return {"Dike B, km 4", "BH 12", kMethodNames[method], "P1"};
+}
+
+std::vector<std::string> reportLines(Module1& st, Output output) {
+    ReportWriter out(output, st);
+    writeSettlementReport(out, st, siteHeader(st.Method));
+    return out.take();
+}
+
+std::vector<std::string> listingFile(const std::string& name) {
+    return textFileLines(test::fileBytes(std::string(KORVEX_TEST_DATA) + "/report/" + name));
+}
+
+TEST(SettlementReport, ListingsAreTheHandWrittenOnes) {
+    const char* const files[] = {"settlement_listing_method0.txt", "settlement_listing_method1.txt",
+                                 "settlement_listing_method2.txt"};
+    for (Integer method = 0; method <= 2; ++method) {
+        SCOPED_TRACE(files[method]);
+        Module1 st;
+        reportedSite(st, method);
+        EXPECT_TRUE(test::sameLines(reportLines(st, Output::Listing), listingFile(files[method])));
+    }
+}
+
+TEST(SettlementReport, InputLinesAndLayerRowsStayInTheirBuffers) {
+    Module1 st;
+    reportedSite(st, 2);
+    st.LinesLayers(4) = "earlier";
+    reportLines(st, Output::SavedListing);
+    EXPECT_EQ(st.LinesInput(5), "Settlement time [days]:   10000");
+    EXPECT_EQ(st.LinesInput(11), "");
+    EXPECT_EQ(st.LinesInput(14), "Number of Layers [m]:   3");
+    EXPECT_EQ(st.LinesLayers(3), "-10.00\t2.00\t\t0.0063\t0.0010\t0.1000\t0.0200\t123.46\t0.0005");
+    EXPECT_EQ(st.LinesLayers(4), "earlier");
+}
+
+TEST(SettlementReport, NoLayersAndTwentyLayers) {
+    // Method 1: the layer table's rule is line 29 and its rows follow; section 2's unit line comes
+    // 16 lines after the table's empty line, and its rows follow.
+    struct Case {
+        Integer nLayers;
+        std::size_t lineCount;
+        std::size_t lastTableLine, lastSection2Line;
+        std::string lastTableRow, lastSection2Row;
+    };
+    const Case cases[] = {
+        // 90 lines less the 3 rows of each table.
+        {0, 84, 29, 46, std::string(71, '_'), "Number\t[m/s]\t\t[m/s]\t\t[m/s]"},
+        // 17 rows more in each table; the layers below the site's three hold zeros.
+        {20, 124, 49, 86, "0.00\t0.00\t\t0.0000\t0.0000\t0.0000\t0.000\t0.00\t0.0000",
+         " 20\t0.00E+00\t\t0.00E+00\t\t0.00E+00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nLayers);
+        Module1 st;
+        reportedSite(st, 1);
+        st.NLayers = c.nLayers;
+        const std::vector<std::string> lines = reportLines(st, Output::Listing);
+        ASSERT_EQ(lines.size(), c.lineCount);
+        EXPECT_EQ(lines[c.lastTableLine - 1], c.lastTableRow);
+        EXPECT_EQ(lines[c.lastTableLine], "");
+        EXPECT_EQ(lines[c.lastSection2Line - 1], c.lastSection2Row);
+        EXPECT_EQ(lines[c.lastSection2Line], "");
+    }
+}
+
+TEST(SettlementReport, AnUndrainedLayerLosesItsExtraFillChInTheStateAndListsTheSameTwice) {
+    Module1 st;
+    reportedSite(st, 1);
+    const std::vector<std::string> first = reportLines(st, Output::Listing);
+    // Layers 1 and 3 are drained (1 and 2), layer 2 is not, layer 4 lies below the table.
+    const Single kept[] = {3e-7f, 0, 1.2e-6f, 9e-7f};
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(st.ChExtraFill(i), kept[i - 1]) << "layer " << i;
+    }
+    EXPECT_EQ(first.at(50), " 2\t4.00E-08\t\t0.00E+00\t\t7.50E-08");
+    EXPECT_EQ(reportLines(st, Output::Listing), first);
+}
+
+TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
+    // Lines of the method 1 listing, as the listing printout, the saved listing and the main-menu
+    // printout write them; nullptr where one writes the listing's line.
+    struct Difference {
+        std::size_t line;
+        std::array<const char*, 3> texts;
+    };
+    const char* const drainPath = "Total thickness of drainpath [m] : 5";
+    const char* const cvAvg =
+        "(Averaged) Coefficient of consolidation for vertical flow of porewater [-] : 2.5E-08";
+    const char* const chAvg =
+        "Coefficient of consolidation for horizontal flow of porewater [-] : 3.456E-07";
+    const char* const layerHeads = "Layer\t\tCv(i)\t\tCh Extra fill\tCv Extra fill";
+    const char* const row1 = " 1\t\t2.50E-08\t3.00E-07\t5.00E-08";
+    const char* const row2 = " 2\t\t4.00E-08\t0.00E+00\t7.50E-08";
+    const char* const row3 = " 3\t\t1.50E-07\t1.20E-06\t1.00E-07";
+    const Difference differences[] = {
+        {1,
+         {"Program: KORVEX version 3.0  ", "Program: KORVEX version 3.0  +++",
+          "Program: KORVEX version 3.0  "}},
+        {41, {drainPath, drainPath, drainPath}},
+        {44,
+         {cvAvg,
+          "(Averaged) Coefficient of consolidation for vertical flow of porewater [m2/s] : 2.5E-08",
+          cvAvg}},
+        {45,
+         {chAvg, "Coefficient of consolidation for horizontal flow of porewater [m2/s] : 3.456E-07",
+          chAvg}},
+        {48, {layerHeads, layerHeads, layerHeads}},
+        {50, {row1, row1, row1}},
+        {51, {row2, row2, row2}},
+        {52, {row3, row3, row3}},
+        // The saved listing alone ends section 6 with a second empty line.
+        {91, {nullptr, "", nullptr}},
+    };
+    const Output outputs[] = {Output::ListingPrintout, Output::SavedListing,
+                              Output::MainMenuPrintout};
+    const std::vector<std::string> listing = listingFile("settlement_listing_method1.txt");
+    for (std::size_t k = 0; k < 3; ++k) {
+        SCOPED_TRACE(static_cast<int>(outputs[k]));
+        std::vector<std::string> expected = listing;
+        for (const Difference& d : differences) {
+            if (d.texts[k] == nullptr) {
+                continue;
+            }
+            if (d.line == expected.size() + 1) {
+                expected.emplace_back(d.texts[k]);
+            } else {
+                expected.at(d.line - 1) = d.texts[k];
+            }
+        }
+        Module1 st;
+        reportedSite(st, 1);
+        ReportWriter out(outputs[k], st);
+        writeSettlementReport(out, st, siteHeader(1));
+        EXPECT_TRUE(test::sameLines(out.lines(), expected));
+        if (outputs[k] == Output::SavedListing) {
+            std::string bytes;
+            for (const std::string& line : expected) {
+                bytes += line + "\r\n";
+            }
+            EXPECT_EQ(reportFileBytes(out), bytes);
+        }
+    }
+}
+
+} // namespace
+} // namespace korvex::report
