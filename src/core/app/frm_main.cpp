@@ -6,6 +6,7 @@
 #include "app/number_text.h"
 #include "app/program_windows.h"
 #include "consolidation/form4_consolidation_input.h"
+#include "report/form18_listing.h"
 #include "settlement/form1_settlement_input.h"
 
 #include <cmath>
@@ -62,7 +63,7 @@ void frmMain::mnuInputSett_Click() {
 
 void frmMain::chooseMethod(Integer method) {
     if (app().part<GeneralState>().Method == 0) {
-        if (WindowModel* listing = windows().findByName("Form18")) {
+        if (Form18* listing = windows().find<Form18>()) {
             windows().unload(*listing);
         }
     }
@@ -96,7 +97,7 @@ void frmMain::mnulistfile_Click() {
         desktop().msgBox(kNoFile, vbOKOnly, kMessageCaption);
         return;
     }
-    windows().showByName("Form18");
+    showListing(windows());
 }
 
 void frmMain::mnuFileOpen_Click() {
@@ -178,7 +179,7 @@ bool frmMain::isEnabled(const std::string& itemName) const {
         return static_cast<bool>(FilePrintCommand);
     }
     if (itemName == "mnulistfile" || itemName == "New") {
-        return registry.canShowByName("Form18");
+        return registry.canShowByName(Form18::kName);
     }
     if (itemName == "MnuBjerrum" || itemName == "MnuKoppejan" || itemName == "mnuInputSett") {
         return registry.canShowByName(Form1::kName);

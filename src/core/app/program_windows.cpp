@@ -14,6 +14,7 @@
 #include "preload/form10_preload_input.h"
 #include "preload/form11_extra_fill_results.h"
 #include "preload/form12_removal_time.h"
+#include "report/form18_listing.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form1_settlement_input.h"
@@ -49,6 +50,8 @@ void registerWindowModels(WindowRegistry& windows) {
 
     windows.registerModel<Form13>();
     windows.registerModel<Form14>();
+
+    windows.registerModel<Form18>();
 }
 
 void installFileCommands(frmMain& /*mainWindow*/) {

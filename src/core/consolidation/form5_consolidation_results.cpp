@@ -8,6 +8,7 @@
 #include "consolidation/form6_settlement_time_graph.h"
 #include "consolidation/form7_settlement_time_list.h"
 #include "consolidation/rest_settlement_times.h"
+#include "report/form18_listing.h"
 
 #include <functional>
 #include <vector>
@@ -271,7 +272,7 @@ void Form5::Command14_Click() {
 
 void Form5::Command15_Click() {
     app().part<GeneralState>().ListMode = 0;
-    windows().showByName("Form18");
+    showListing(windows());
 }
 
 bool Form5::preloadAvailable() {
@@ -279,7 +280,7 @@ bool Form5::preloadAvailable() {
 }
 
 bool Form5::listingAvailable() {
-    return windows().canShowByName("Form18");
+    return windows().canShowByName(Form18::kName);
 }
 
 } // namespace korvex

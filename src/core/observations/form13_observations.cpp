@@ -14,6 +14,7 @@
 #include "observations/observation_file_reader.h"
 #include "observations/observation_state.h"
 #include "observations/settlement_rates.h"
+#include "report/form18_listing.h"
 #include "report/header_texts.h"
 #include "report/observation_report.h"
 #include "report/report_sinks.h"
@@ -38,7 +39,6 @@ struct RatePlot {
 namespace {
 
 constexpr const char* kDefaultPlate = "BH1plate";
-constexpr const char* kListingWindow = "Form18";
 constexpr const char* kOpenFilter = "All Files (*.*)|*.*|Observation Files_*.obs|*.obs|";
 constexpr const char* kSaveFilter =
     "Text files(*.txt)|*.txt|Observation files(*.obs)|*.obs|All files(*.*)|*.*|";
@@ -415,10 +415,7 @@ void Form13::Command12_Click() {
 }
 
 void Form13::Command13_Click() {
-    if (WindowModel* listing = windows().findByName(kListingWindow)) {
-        windows().unload(*listing);
-    }
-    windows().showByName(kListingWindow);
+    showListing(windows());
 }
 
 void Form13::openmnu_Click() {
@@ -518,7 +515,7 @@ ObservationState& Form13::observed() {
 }
 
 bool Form13::listingAvailable() const {
-    return windows().canShowByName(kListingWindow);
+    return windows().canShowByName(Form18::kName);
 }
 
 } // namespace korvex

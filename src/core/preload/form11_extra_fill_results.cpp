@@ -7,6 +7,7 @@
 #include "preload/extra_fill_curves.h"
 #include "preload/form12_removal_time.h"
 #include "preload/preload_state.h"
+#include "report/form18_listing.h"
 #include "settlement/settlement_results_state.h"
 
 #include <functional>
@@ -16,8 +17,6 @@
 namespace korvex {
 
 namespace {
-
-constexpr const char* kListingWindow = "Form18";
 
 using TimeValue = std::function<Single(int t)>;
 
@@ -128,11 +127,11 @@ void Form11::Command15_Click() {
 
 void Form11::Command16_Click() {
     app().part<GeneralState>().ListMode = 0;
-    windows().showByName(kListingWindow);
+    showListing(windows());
 }
 
 bool Form11::listAvailable() {
-    return windows().canShowByName(kListingWindow);
+    return windows().canShowByName(Form18::kName);
 }
 
 } // namespace korvex

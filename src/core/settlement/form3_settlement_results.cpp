@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/module1.h"
 #include "app/number_text.h"
+#include "report/form18_listing.h"
 #include "settlement/form2_soil_stresses.h"
 #include "settlement/form8_fill_height.h"
 #include "settlement/form9_fill_height_required_time.h"
@@ -16,7 +17,6 @@ namespace {
 constexpr int kLoadSteps = 16;
 constexpr int kStressPaths = 14;
 constexpr int kFillSteps = 15;
-constexpr const char* kListingWindow = "Form18";
 
 const SingleArray<20>* settlementsByTime(const Module1& st, int k) {
     const SingleArray<20>* arrays[5] = {&st.S1, &st.S10, &st.S100, &st.S1000, &st.S10000};
@@ -157,7 +157,7 @@ void Form3::Command8_Click() {
 }
 
 bool Form3::listAvailable() {
-    return windows().canShowByName(kListingWindow);
+    return windows().canShowByName(Form18::kName);
 }
 
 void Form3::Command9_Click() {
@@ -165,8 +165,7 @@ void Form3::Command9_Click() {
         return;
     }
     state().ListMode = 0;
-    // The listing builds its text when it is created; an open one is only brought forward.
-    windows().showByName(kListingWindow);
+    showListing(windows());
 }
 
 } // namespace korvex

@@ -97,6 +97,7 @@ void registerAllViews(GuiHost& host) {
     registerConsolidationViews(host);
     registerPreloadViews(host);
     registerObservationViews(host);
+    registerReportViews(host);
 }
 
 } // namespace korvex::gui

@@ -53,5 +53,6 @@ void registerSettlementViews(GuiHost& host);
 void registerConsolidationViews(GuiHost& host);
 void registerPreloadViews(GuiHost& host);
 void registerObservationViews(GuiHost& host);
+void registerReportViews(GuiHost& host);
 
 } // namespace korvex::gui

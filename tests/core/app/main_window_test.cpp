@@ -158,9 +158,9 @@ TEST(MainWindowMenus, ItemsWithoutTheirWindowAreDisabled) {
     frmMain& main = t.windows().load<frmMain>();
     EXPECT_TRUE(main.isEnabled("MnuBjerrum"));
     EXPECT_FALSE(main.isEnabled("MnuInputConsol"));
-    // No listing or project file in this build.
-    EXPECT_FALSE(main.isEnabled("mnulistfile"));
-    EXPECT_FALSE(main.isEnabled("New"));
+    // No project file in this build.
+    EXPECT_TRUE(main.isEnabled("mnulistfile"));
+    EXPECT_TRUE(main.isEnabled("New"));
     EXPECT_TRUE(main.isEnabled("MnuObservation"));
     EXPECT_FALSE(main.isEnabled("mnuFileSave"));
     main.FileSaveCommand = [] {};

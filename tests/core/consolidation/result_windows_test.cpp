@@ -224,7 +224,7 @@ TEST(ConsolidationResults, CloseWhenTheSettlementsTheyCameFromChange) {
 TEST(Form5Buttons, ListAndPreloadNeedTheirWindows) {
     CalculatedSite site;
     site.t.state().ListMode = 1;
-    EXPECT_FALSE(site.results->listingAvailable());
+    EXPECT_TRUE(site.results->listingAvailable());
     EXPECT_TRUE(site.results->preloadAvailable());
     site.results->Command15_Click();
     EXPECT_EQ(site.t.state().ListMode, 0);

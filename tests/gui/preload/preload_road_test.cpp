@@ -102,8 +102,7 @@ TEST(PreloadViews, TypicalRoadFromTheDrainDesignToTheRemovalTimes) {
     ASSERT_NE(curves, nullptr);
     EXPECT_TRUE(curves->isVisible());
     EXPECT_EQ(PreloadSession::cell(curves->totals(), 16, 0), "10000");
-    // The listing window is not part of this build yet.
-    EXPECT_FALSE(curves->button("List")->isEnabled());
+    EXPECT_TRUE(curves->button("List")->isEnabled());
     PreloadSession::click(curves->button("Pre load/time"));
     auto* removal = s.view<Form12View>("Form12");
     ASSERT_NE(removal, nullptr);

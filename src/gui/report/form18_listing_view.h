@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/window_view.h"
+
+class QListWidget;
+
+namespace korvex {
+class Form18;
+}
+
+namespace korvex::gui {
+
+// The listing of results: one list entry per report line, the tabs of each line expanded at the
+// same fixed stops so that the report's tables line up.
+class Form18View : public WindowView {
+    Q_OBJECT
+public:
+    Form18View(Form18& model, GuiHost& host);
+    ~Form18View() override;
+
+    void refreshFromModel() override;
+    QListWidget& list() { return *list_; }
+    // The distance between tab stops in pixels, the same for every line.
+    qreal tabStopDistance() const;
+
+private:
+    Form18& form_;
+    QListWidget* list_ = nullptr;
+};
+
+} // namespace korvex::gui
