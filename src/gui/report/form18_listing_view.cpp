@@ -3,6 +3,7 @@
 #include "app/qt_desktop.h"
 #include "report/form18_listing.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,7 +35,10 @@ public:
         initStyleOption(&item, index);
         const QString text = item.text;
         item.text.clear();
-        QStyledItemDelegate::paint(painter, item, index);
+        // The base class would take the text from the index again: draw the background,
+        // selection and focus alone through the style.
+        QStyle* style = item.widget != nullptr ? item.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
 
         QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
         layout.setTabStopDistance(tabStop_);

@@ -1,5 +1,6 @@
 #include "gui/settlement/settlement_session.h"
 #include "gui/support/screenshot.h"
+#include "report/form18_listing_view.h"
 #include "settlement/coefficient_window_view.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form1_settlement_input.h"
@@ -11,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QLineF>
+#include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
@@ -70,6 +72,7 @@ void setKnownResults(Module1& st) {
 
 TEST(SettlementInputView, TypedBoxesTableCellsAndCheckBoxReachTheModelBeforeAHandler) {
     SettlementSession s;
+    gui::registerReportViews(s.host);
     s.app.state().Method = 1;
     Form1& form = s.app.windows().show<Form1>();
     auto* view = s.view<gui::Form1View>("Form1");
@@ -215,6 +218,41 @@ TEST(SettlementViewsScreenshot, InputWindowWithATwoLayerSite) {
     st.Method = 2;
     form.Command9_Click();
     saveScreenshot(s.host.viewOf("Form17"), "settlement-curve-fit-coefficients");
+}
+
+// The listing after a calculation of the same site, at section 1's layer table, whose columns
+// must line up at the tab stops.
+TEST(SettlementViewsScreenshot, ListingAtTheLayerTable) {
+    SettlementSession s;
+    gui::registerReportViews(s.host);
+    s.app.state().Method = 1;
+    Form1& form = s.app.windows().show<Form1>();
+    form.Text4 = "0";
+    form.Text5 = "-0.5";
+    form.Text15 = "-0.5";
+    form.Text7 = "2";
+    form.Text11 = "1";
+    const char* rows[2][8] = {{"-2", "1.7", "0.02", "1.5", "0.4", "1.5", "20", "0.016"},
+                              {"-6", "1.5", "0.03", "2.8", "1.1", "2.8", "35", "0.04"}};
+    for (int i = 1; i <= 2; ++i) {
+        for (int c = 1; c <= 8; ++c) {
+            form.Fg1.setTextMatrix(i, c, rows[i - 1][c - 1]);
+        }
+    }
+    form.Command1_Click();
+    Form3* results = s.app.windows().find<Form3>();
+    ASSERT_NE(results, nullptr);
+    results->Command9_Click();
+    auto* listing = s.view<gui::Form18View>("Form18");
+    ASSERT_NE(listing, nullptr);
+    QListWidget& list = listing->list();
+    for (int row = 0; row < list.count(); ++row) {
+        if (list.item(row)->text().startsWith("Depth")) {
+            list.scrollToItem(list.item(row), QAbstractItemView::PositionAtTop);
+            break;
+        }
+    }
+    saveScreenshot(listing, "report-listing-layer-table");
 }
 
 // The text of a point label in pixels, without the gap to its point.
