@@ -57,7 +57,7 @@ Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), 
         QAction* action = file->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromUtf8(item.name));
         connect(action, &QAction::triggered, this, [this, handler = item.handler] {
-            handle([this, handler] { (form_.*handler)(); });
+            handle([form = &form_, handler] { (form->*handler)(); });
         });
         fileItems_.push_back(action);
     }
