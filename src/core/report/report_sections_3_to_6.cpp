@@ -32,6 +32,10 @@ std::string restTimePiece(Single days) {
     return restTimeReached(days) ? plain(days) : std::string(" not reached");
 }
 
+std::string restTimePiece(Single days, std::string_view formatPattern) {
+    return restTimeReached(days) ? pattern(days, formatPattern) : std::string(" not reached");
+}
+
 void writeSection3(ReportWriter& out, const Module1& st) {
     out.line("3.   RESULT LAYERTHICKNESS OF FILL");
     out.line("The calculation of the necessary layerthickness for the required surface level is "

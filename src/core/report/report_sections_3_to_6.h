@@ -8,6 +8,7 @@
 #include "report/report_writer.h"
 
 #include <string>
+#include <string_view>
 
 namespace korvex {
 struct Module1;
@@ -25,5 +26,7 @@ void writeSection6(ReportWriter& out, const Module1& st);
 // A rest-settlement time as the report writes it where a number would stand: its plain number
 // text, or " not reached" for the bound a search that never reached its target stops at.
 std::string restTimePiece(Single days);
+// The same with the number by a format pattern.
+std::string restTimePiece(Single days, std::string_view formatPattern);
 
 } // namespace korvex::report

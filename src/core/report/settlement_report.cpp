@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "app/notice_line.h"
 #include "report/report_sections_3_to_6.h"
+#include "report/report_sections_7_to_11.h"
 
 #include <array>
 
@@ -195,6 +196,11 @@ void writeSettlementReport(ReportWriter& out, Module1& st, const HeaderTexts& he
     writeSection4(out, st);
     writeSection5(out, st);
     writeSection6(out, st);
+    writeSection7(out, st);
+    writeSection8(out, st);
+    writeSection9(out, st);
+    writeSection10(out, st);
+    writeSection11(out, st);
 }
 
 } // namespace korvex::report

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -99,6 +101,31 @@ void reportedSite(Module1& st, Integer method) {
     st.SpacingSq = 1.396277f;
     st.Discharge = 1.5e-6f;
     st.DischargeYear = 47.304f;
+
+    const Single times[] = {10,  20,  40,   60,   80,   100,  200,  400,
+                            600, 800, 1000, 2000, 4000, 6000, 8000, 10000};
+    for (int i = 1; i <= 16; ++i) {
+        st.TPred(i) = times[i - 1];
+    }
+    st.SPrimVert = 0.5f;
+    st.SPrimHor = 1.2f;
+    // Row 1 and row 16 of each time table; row 17 is calculated but never reported.
+    st.SHorIL(1) = -0.347f;
+    st.SVertIL(1) = -1.2f;
+    st.SHorVertIL(16) = -1.5f;
+    st.SHorIL(17) = -9;
+    st.SVertGL(1) = -0.1f;
+    st.SHorGL(16) = -0.347f;
+    for (int i = 1; i <= 10; ++i) {
+        st.RestSett(i) = static_cast<Single>(40 * i); // fifths of 0.2 m, in mm
+    }
+    st.TimeRestVert(1) = 2.46f;
+    st.UHorIL(1) = 0.347f;
+    st.UVertIL(1) = 0.347f;
+    st.UHorVertIL(16) = 1;
+    st.UHorGL(16) = 1;
+    st.UVertGL(16) = 0.5f;
+    st.UHorGL(17) = 1;
 }
 
 const char* const kMethodNames[] = {"", "Terzaghi-Bjerrum", "Terzaghi-Koppejan"};
@@ -138,6 +165,12 @@ TEST(SettlementReport, InputLinesAndLayerRowsStayInTheirBuffers) {
     EXPECT_EQ(st.LinesInput(14), "Number of Layers [m]:   3");
     EXPECT_EQ(st.LinesLayers(3), "-10.00\t2.00\t\t0.0063\t0.0010\t0.1000\t0.0200\t123.46\t0.0005");
     EXPECT_EQ(st.LinesLayers(4), "earlier");
+    EXPECT_EQ(st.LinesConsolIL(1), " 10\t\t-0.347\t\t-1.20\t\t0.00");
+    EXPECT_EQ(st.LinesConsolGL(16), " 10000\t\t-0.347\t\t0.00\t\t0.00");
+    EXPECT_EQ(st.LinesSettlTimes(5), "200.00\t\t not reached\t\t\t412.0");
+    EXPECT_EQ(st.LinesDegreeIL(1), " 10\t\t0.35\t\t0.347\t\t0.00");
+    EXPECT_EQ(st.LinesDegreeGL(16), " 10000\t\t1.00\t\t0.50\t\t0.00");
+    EXPECT_EQ(st.LinesDegreeGL(17), "");
 }
 
 TEST(SettlementReport, NoLayersAndTwentyLayers) {
@@ -150,10 +183,10 @@ TEST(SettlementReport, NoLayersAndTwentyLayers) {
         std::string lastTableRow, lastSection2Row;
     };
     const Case cases[] = {
-        // 90 lines less the 3 rows of each table.
-        {0, 84, 29, 46, std::string(71, '_'), "Number\t[m/s]\t\t[m/s]\t\t[m/s]"},
+        // 194 lines less the 3 rows of each table.
+        {0, 188, 29, 46, std::string(71, '_'), "Number\t[m/s]\t\t[m/s]\t\t[m/s]"},
         // 17 rows more in each table; the layers below the site's three hold zeros.
-        {20, 124, 49, 86, "0.00\t0.00\t\t0.0000\t0.0000\t0.0000\t0.000\t0.00\t0.0000",
+        {20, 228, 49, 86, "0.00\t0.00\t\t0.0000\t0.0000\t0.0000\t0.000\t0.00\t0.0000",
          " 20\t0.00E+00\t\t0.00E+00\t\t0.00E+00"},
     };
     for (const Case& c : cases) {
@@ -185,10 +218,13 @@ TEST(SettlementReport, AnUndrainedLayerLosesItsExtraFillChInTheStateAndListsTheS
 
 TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
     // Lines of the method 1 listing, as the listing printout, the saved listing and the main-menu
-    // printout write them; nullptr where one writes the listing's line.
+    // printout write them; nullptr where one writes the listing's line. An inserted line goes
+    // before the listing's line, so at one line the insertion is listed before the replacement.
+    enum class Edit { Replace, Insert, Remove };
     struct Difference {
         std::size_t line;
         std::array<const char*, 3> texts;
+        Edit edit = Edit::Replace;
     };
     const char* const drainPath = "Total thickness of drainpath [m] : 5";
     const char* const cvAvg =
@@ -199,6 +235,9 @@ TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
     const char* const row1 = " 1\t\t2.50E-08\t3.00E-07\t5.00E-08";
     const char* const row2 = " 2\t\t4.00E-08\t0.00E+00\t7.50E-08";
     const char* const row3 = " 3\t\t1.50E-07\t1.20E-06\t1.00E-07";
+    const char* const flowHeads = "Time\t\tHor.Flow\tVert.Flow\tHor.Vert.Flow";
+    const char* const title9 =
+        "9.  SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH OCCURS ONLY THE RESTSETTLEMENTS";
     const Difference differences[] = {
         {1,
          {"Program: KORVEX version 3.0  ", "Program: KORVEX version 3.0  +++",
@@ -216,7 +255,28 @@ TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
         {51, {row2, row2, row2}},
         {52, {row3, row3, row3}},
         // The saved listing alone ends section 6 with a second empty line.
-        {91, {nullptr, "", nullptr}},
+        {91, {nullptr, "", nullptr}, Edit::Insert},
+        {91, {nullptr, "7.   CONSOLIDATION SETTLEMENTS FILL LAYER", nullptr}},
+        {95, {flowHeads, flowHeads, flowHeads}},
+        // The main-menu printout rounds the Hor.Flow settlement to two decimals.
+        {97, {nullptr, nullptr, " 10\t\t-0.35\t\t-1.20\t\t0.00"}},
+        {114, {nullptr, "8.   CONSOLIDATION SETTLEMENTS FILL LAYER", nullptr}},
+        {118, {flowHeads, flowHeads, flowHeads}},
+        {135, {nullptr, nullptr, " 10000\t\t-0.35\t\t0.00\t\t0.00"}},
+        // Three empty lines around section 9 in every output: 1 + 2 in the listing, 2 + 1 here.
+        {137, {"", "", ""}, Edit::Insert},
+        {137,
+         {title9,
+          "9.   SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH ONLY THE RESTSETTLEMENTS "
+          "OCCURS",
+          title9}},
+        {139,
+         {"\t\tVert.flow\t\tHor.flow", "\t\tVert.flow\t\tHor.flow", "\t\tVert.flow\t\tHor.flow"}},
+        {152, {"", "", ""}, Edit::Remove},
+        {153, {nullptr, "10.   DEGREE OF CONSOLIDATION", nullptr}},
+        {155, {flowHeads, flowHeads, flowHeads}},
+        {174, {nullptr, "11.   DEGREE OF CONSOLIDATION", nullptr}},
+        {176, {flowHeads, flowHeads, flowHeads}},
     };
     const Output outputs[] = {Output::ListingPrintout, Output::SavedListing,
                               Output::MainMenuPrintout};
@@ -224,14 +284,20 @@ TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
     for (std::size_t k = 0; k < 3; ++k) {
         SCOPED_TRACE(static_cast<int>(outputs[k]));
         std::vector<std::string> expected = listing;
-        for (const Difference& d : differences) {
-            if (d.texts[k] == nullptr) {
+        // From the last line up, so that every line number is the listing's.
+        for (auto d = std::rbegin(differences); d != std::rend(differences); ++d) {
+            const char* text = d->texts[k];
+            if (text == nullptr) {
                 continue;
             }
-            if (d.line == expected.size() + 1) {
-                expected.emplace_back(d.texts[k]);
+            const auto at = expected.begin() + static_cast<std::ptrdiff_t>(d->line - 1);
+            if (d->edit == Edit::Insert) {
+                expected.insert(at, text);
+            } else if (d->edit == Edit::Remove) {
+                ASSERT_EQ(*at, text);
+                expected.erase(at);
             } else {
-                expected.at(d.line - 1) = d.texts[k];
+                *at = text;
             }
         }
         Module1 st;
