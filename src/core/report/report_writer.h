@@ -133,9 +133,17 @@ public:
     // A line kept in element i of a buffer, then emitted from there.
     template <std::size_t UBound, typename... Pieces>
     void row(StringArray<UBound> ReportLines::*buffer, std::ptrdiff_t i, const Pieces&... pieces) {
+        lines_.push_back(keep(buffer, i, pieces...));
+    }
+
+    // A text kept in element i of a buffer without emitting it: a row built before the lines
+    // that stand above it, or a piece of a line the buffer holds on its own.
+    template <std::size_t UBound, typename... Pieces>
+    const std::string& keep(StringArray<UBound> ReportLines::*buffer, std::ptrdiff_t i,
+                            const Pieces&... pieces) {
         std::string& element = (buffers_.*buffer)(i);
         element = report::line(pieces...);
-        lines_.push_back(element);
+        return element;
     }
 
     const std::vector<std::string>& lines() const { return lines_; }
