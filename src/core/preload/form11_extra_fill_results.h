@@ -40,15 +40,8 @@ public:
     std::string_view windowName() const override { return kName; }
 
     void Form_Load() override;
-    // Preload results beside the settlements or drains of another calculation are no results:
-    // the window refills with a new preload calculation and closes with a new settlement or
-    // consolidation calculation or another project.
     WindowReaction reactionTo(ResultsEvent event) const override {
-        if (event == ResultsEvent::SettlementResultsChanged ||
-            event == ResultsEvent::ConsolidationResultsChanged) {
-            return WindowReaction::Close;
-        }
-        return resultWindowReaction(event, ResultsEvent::PreloadResultsChanged);
+        return preloadResultWindowReaction(event);
     }
     // The graph button of kCaseGraphButtons with this command number (3 to 13).
     void drawCaseGraph(int command);
