@@ -36,7 +36,7 @@ float readTwips(Desktop& desktop, const char* key, float fallback) {
 
 frmMain::frmMain(Application& app) : WindowModel(app) {
     Caption = "Setllement and Consolidation";
-    installFileCommands(*this);
+    installFileCommands(*this, app);
 }
 
 void frmMain::Form_Load() {

@@ -15,6 +15,7 @@
 #include "preload/form11_extra_fill_results.h"
 #include "preload/form12_removal_time.h"
 #include "report/form18_listing.h"
+#include "report/main_menu_printout.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form1_settlement_input.h"
@@ -54,8 +55,9 @@ void registerWindowModels(WindowRegistry& windows) {
     windows.registerModel<Form18>();
 }
 
-void installFileCommands(frmMain& /*mainWindow*/) {
-    // Open and Save belong to the project file, Print to the report; neither is built yet.
+void installFileCommands(frmMain& mainWindow, Application& app) {
+    // Open and Save belong to the project file, which is not built yet.
+    mainWindow.FilePrintCommand = [&app] { report::printMainMenuReport(app); };
 }
 
 } // namespace korvex

@@ -5,6 +5,7 @@
 
 namespace korvex {
 
+class Application;
 class WindowRegistry;
 class frmMain;
 
@@ -14,6 +15,6 @@ void registerWindowModels(WindowRegistry& windows);
 
 // Sets the main window's Open, Save and Print commands of the subsystems that provide them; a
 // command left unset keeps its menu item and toolbar button disabled.
-void installFileCommands(frmMain& main);
+void installFileCommands(frmMain& main, Application& app);
 
 } // namespace korvex

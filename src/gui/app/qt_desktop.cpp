@@ -138,7 +138,12 @@ bool printTextOn(QPrinter& p, const TextPrintJob& job) {
     int y = lineHeight;
     for (const std::string& line : job.lines) {
         if (y > page.height() - lineHeight) {
-            p.newPage();
+            // A printer that fails mid-job must not leave a partial printout counted as done.
+            if (!p.newPage()) {
+                p.abort();
+                painter.end();
+                return false;
+            }
             y = lineHeight;
         }
         // Columns are made by tabs only: expand each to the next tab stop.
@@ -153,7 +158,7 @@ bool printTextOn(QPrinter& p, const TextPrintJob& job) {
         }
         y += lineHeight;
     }
-    return painter.end();
+    return painter.end() && p.printerState() != QPrinter::Error;
 }
 
 } // namespace

@@ -158,10 +158,11 @@ TEST(MainWindowMenus, ItemsWithoutTheirWindowAreDisabled) {
     frmMain& main = t.windows().load<frmMain>();
     EXPECT_TRUE(main.isEnabled("MnuBjerrum"));
     EXPECT_FALSE(main.isEnabled("MnuInputConsol"));
-    // No project file in this build.
     EXPECT_TRUE(main.isEnabled("mnulistfile"));
+    EXPECT_TRUE(main.isEnabled("mnuFilePrint"));
     EXPECT_TRUE(main.isEnabled("New"));
     EXPECT_TRUE(main.isEnabled("MnuObservation"));
+    // No project file in this build.
     EXPECT_FALSE(main.isEnabled("mnuFileSave"));
     main.FileSaveCommand = [] {};
     EXPECT_TRUE(main.isEnabled("Save"));

@@ -71,6 +71,7 @@ TEST(MainWindowView, StartAcceptOpensTheMainWindowWithMenusToolbarStatusBarScree
     // No project file in this build: its items are disabled.
     EXPECT_TRUE(main->action("mnulistfile")->isEnabled());
     EXPECT_FALSE(main->action("tb:Save")->isEnabled());
+    EXPECT_TRUE(main->action("tb:Print")->isEnabled());
     EXPECT_TRUE(main->action("MnuObservation")->isEnabled());
     EXPECT_TRUE(main->action("mnuHelpAbout")->isEnabled());
     test::saveScreenshot(main, "main-window");
