@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <type_traits>
 
 namespace korvex::num {
 
@@ -83,6 +84,11 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
+// Enough significant digits to write any float or double exactly (2^-149 needs 105, 2^-1074
+// needs 751).
+constexpr int kExactFloatDigits = 112;
+constexpr int kExactDoubleDigits = 767;
+
 // significant = 0 asks for the fewest digits that read back as the same value.
 template <typename T> DecimalDigits decimalDigits(T value, int significant) {
     DecimalDigits d;
@@ -92,7 +98,7 @@ template <typename T> DecimalDigits decimalDigits(T value, int significant) {
         return d;
     }
     d.negative = std::signbit(value);
-    char buffer[64];
+    char buffer[kExactDoubleDigits + 16];
     auto [end, ec] = significant == 0
                          ? std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                          std::chars_format::scientific)
@@ -115,6 +121,33 @@ template <typename T> DecimalDigits decimalDigits(T value, int significant) {
     }
     std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
     d.exponent = exponent;
+    return d;
+}
+
+// The value rounded to `significant` digits half away from zero. to_chars rounds an exact tie
+// to even: the Single 12345.625 would lose its half and print 12345.62 as "###0.00".
+template <typename T> DecimalDigits digitsHalfAwayFromZero(T value, int significant) {
+    constexpr int exact = std::is_same_v<T, float> ? kExactFloatDigits : kExactDoubleDigits;
+    DecimalDigits d = decimalDigits(value, exact);
+    const auto kept = static_cast<std::size_t>(significant);
+    if (d.zero || d.digits.size() <= kept) {
+        return d;
+    }
+    const bool up = d.digits[kept] >= '5';
+    d.digits.resize(kept);
+    if (up) {
+        std::size_t i = kept;
+        while (i > 0 && d.digits[i - 1] == '9') {
+            d.digits[--i] = '0';
+        }
+        if (i == 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            d.digits.pop_back();
+            ++d.exponent;
+        } else {
+            ++d.digits[i - 1];
+        }
+    }
     return d;
 }
 
@@ -234,7 +267,7 @@ std::string patternTextOf(T value, int significant, std::string_view pattern) {
     if (!std::isfinite(value)) {
         return nonFiniteText(static_cast<double>(value));
     }
-    DecimalDigits d = decimalDigits(value, significant);
+    DecimalDigits d = digitsHalfAwayFromZero(value, significant);
     if (pattern == "scientific" || pattern == "Scientific") {
         return scientificText(d);
     }
