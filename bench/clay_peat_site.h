@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/application.h"
+#include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/form1_settlement_input.h"
 
@@ -42,6 +44,15 @@ inline void fillSite(Form1& form, int layers, Integer method, bool submergence) 
             }
         }
     }
+}
+
+// The settlement input window of a program on its defaults, holding the site under the method.
+inline Form1& loadSite(Application& app, int layers, Integer method, bool submergence) {
+    app.state().setDefaults();
+    app.state().Method = method;
+    Form1& form = app.windows().load<Form1>();
+    fillSite(form, layers, method, submergence);
+    return form;
 }
 
 } // namespace korvex::bench

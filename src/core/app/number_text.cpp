@@ -83,6 +83,9 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
+// Enough significant digits to write any double exactly (2^-1074 alone needs 751).
+constexpr int kExactDoubleDigits = 767;
+
 // significant = 0 asks for the fewest digits that read back as the same value.
 template <typename T> DecimalDigits decimalDigits(T value, int significant) {
     DecimalDigits d;
@@ -92,7 +95,7 @@ template <typename T> DecimalDigits decimalDigits(T value, int significant) {
         return d;
     }
     d.negative = std::signbit(value);
-    char buffer[64];
+    char buffer[kExactDoubleDigits + 16];
     auto [end, ec] = significant == 0
                          ? std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                          std::chars_format::scientific)
@@ -115,6 +118,47 @@ template <typename T> DecimalDigits decimalDigits(T value, int significant) {
     }
     std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
     d.exponent = exponent;
+    return d;
+}
+
+// As many significant digits as the value's exact decimal expansion can have: a binary fraction
+// of k bits has k decimals, and the value has no bits below 2^(exponent - mantissa bits).
+template <typename T> int exactSignificantDigits(T value) {
+    int exponent = 0;
+    std::frexp(static_cast<double>(value), &exponent);
+    const int fractionDigits = std::max(0, std::numeric_limits<T>::digits - exponent);
+    const int integerDigits = std::max(0, exponent * 30103 / 100000 + 1); // log10(2) = 0.30103
+    return std::min(integerDigits + fractionDigits + 1, kExactDoubleDigits);
+}
+
+// The value rounded to `significant` digits half away from zero. to_chars rounds an exact tie
+// to even: the Single 12345.625 would lose its half and print 12345.62 as "###0.00".
+template <typename T> DecimalDigits digitsHalfAwayFromZero(T value, int significant) {
+    // One more digit, correctly rounded, decides as the exact value does unless it comes out 5:
+    // only then is the whole expansion needed to tell a half from a little below or above one.
+    DecimalDigits d = decimalDigits(value, significant + 1);
+    const auto kept = static_cast<std::size_t>(significant);
+    if (d.zero) {
+        return d;
+    }
+    if (d.digits[kept] == '5') {
+        d = decimalDigits(value, exactSignificantDigits(value));
+    }
+    const bool up = d.digits.size() > kept && d.digits[kept] >= '5';
+    d.digits.resize(kept, '0');
+    if (up) {
+        std::size_t i = kept;
+        while (i > 0 && d.digits[i - 1] == '9') {
+            d.digits[--i] = '0';
+        }
+        if (i == 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            d.digits.pop_back();
+            ++d.exponent;
+        } else {
+            ++d.digits[i - 1];
+        }
+    }
     return d;
 }
 
@@ -234,7 +278,7 @@ std::string patternTextOf(T value, int significant, std::string_view pattern) {
     if (!std::isfinite(value)) {
         return nonFiniteText(static_cast<double>(value));
     }
-    DecimalDigits d = decimalDigits(value, significant);
+    DecimalDigits d = digitsHalfAwayFromZero(value, significant);
     if (pattern == "scientific" || pattern == "Scientific") {
         return scientificText(d);
     }

@@ -85,7 +85,8 @@ inline std::string signedText(Integer value) {
 std::string signedText(const Variant& value);
 
 // Pattern text ("#0.0000", "##0.00#", "#####0.0", "scientific"): the value's 7 (Single) or 15
-// (double) significant decimal digits rounded half away from zero to the pattern's decimals.
+// (double) significant decimal digits rounded half away from zero to the pattern's decimals. Both
+// roundings take an exact half away from zero: the Single 12345.625 is "12345.63" as "##0.00".
 std::string patternText(Single value, std::string_view pattern);
 std::string patternText(double value, std::string_view pattern);
 

@@ -250,6 +250,8 @@ TEST(PatternText, RoundsTheSevenDigitDecimalHalfAwayFromZero) {
         {12345.678f, "###0.00", "12345.68"},
         {2.675f, "##0.00", "2.68"}, // the Single is 2.67499995; its 7 digits are 2.675000
         {-2.675f, "##0.00", "-2.68"},
+        {12345.625f, "###0.00", "12345.63"}, // exactly a half at the eighth digit
+        {-0.0625f, "##0.00#", "-0.063"},
         {-0.0004f, "##0.00", "-0.00"},
         {0.0f, "##0.00", "0.00"},
         {-0.0f, "##0.00", "0.00"},

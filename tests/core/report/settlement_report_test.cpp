@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,61 @@ void reportedSite(Module1& st, Integer method) {
     st.UHorGL(16) = 1;
     st.UVertGL(16) = 0.5f;
     st.UHorGL(17) = 1;
+
+    // Sections 12 to 14. Every half below is exact in a Single, so it is rounded away from zero.
+    // The stress steps are the start-up ones, 5 to 280.
+    auto started = std::make_unique<Module1>();
+    started->setDefaults();
+    for (int j = 1; j <= 16; ++j) {
+        st.StressStep(j) = started->StressStep(j);
+    }
+    const Single depth[] = {-3.125f, -5.5f, -10.875f};
+    const Single sigmaTot[] = {18.375f, 45.5f, 1234.5678f};
+    const Single sigmaWat[] = {-0.625f, 23.625f, 98.1f};
+    const Single sigmaEff[] = {18.375f, 21.875f, 1136.4678f};
+    const Single ocr[] = {1, 2.5f, 0.875f};
+    const Single thickness[] = {1.375f, 2.5f, 6.125f};
+    for (int i = 1; i <= 3; ++i) {
+        st.Depth(i) = depth[i - 1];
+        st.SigmaTot(i) = sigmaTot[i - 1];
+        st.SigmaWat(i) = sigmaWat[i - 1];
+        st.SigmaEff(i) = sigmaEff[i - 1];
+        st.OCR(i) = ocr[i - 1];
+        st.LThickness(i) = thickness[i - 1];
+        st.CumDepth(i + 1) = st.CumDepth(i) + thickness[i - 1];
+    }
+    st.OCR(4) = 7;
+    st.SLayer1(1, 1) = -0.0625f;
+    st.SLayer10(1, 1) = -0.1004f;
+    st.SLayer100(1, 1) = -1.2f;
+    st.SLayer1000(1, 1) = -0.0456f;
+    st.SLayer10000(1, 1) = -0.1875f;
+    st.SLayer1(2, 1) = 0.25f; // a heave is written as stored, without a sign
+    st.SLayer10000(3, 1) = -12.3456f;
+    // The totals are not the sums of the layers: they are written as stored.
+    st.S1(1) = 0.1875f;
+    st.S10(1) = -0.1004f;
+    st.S100(1) = -1.2f;
+    st.S1000(1) = -0.0456f;
+    st.S10000(1) = -12.5f;
+    st.SLayer1(3, 16) = -0.005f;
+    st.SLayer10000(2, 16) = -2.3456f;
+    st.S1(16) = -0.005f;
+    st.S10000(16) = -2.3456f;
+
+    for (int k = 1; k <= 15; ++k) {
+        st.FillHeight(k) = 0.25f * static_cast<Single>(k);
+    }
+    st.FillHeight(16) = 4; // beyond the 15 reported steps
+    st.FillHeightSettlement(1) = -0.456f;
+    st.FillHeightStress(1) = 1234.567f;
+    st.SurfaceHeight(1) = -0.5f;
+    st.FillHeightSettlement(2) = -0.125f;
+    st.FillHeightStress(2) = 4.5f;
+    st.SurfaceHeight(2) = -2.375f;
+    st.FillHeightSettlement(15) = -1.875f;
+    st.FillHeightStress(15) = 12345.625f;
+    st.SurfaceHeight(15) = 1.125f;
 }
 
 const char* const kMethodNames[] = {"", "Terzaghi-Bjerrum", "Terzaghi-Koppejan"};
@@ -181,25 +237,37 @@ TEST(SettlementReport, NoLayersAndTwentyLayers) {
         std::size_t lineCount;
         std::size_t lastTableLine, lastSection2Line;
         std::string lastTableRow, lastSection2Row;
+        // The last block of section 13: the line above its separator and its totals row.
+        std::string aboveLastSeparator, lastTotals;
     };
+    const std::string zeros = "0.00\t\t0.00\t\t0.00\t\t0.00\t\t0.00\t\t0.00";
     const Case cases[] = {
-        // 194 lines less the 3 rows of each table.
-        {0, 188, 29, 46, std::string(71, '_'), "Number\t[m/s]\t\t[m/s]\t\t[m/s]"},
-        // 17 rows more in each table; the layers below the site's three hold zeros.
-        {20, 228, 49, 86, "0.00\t0.00\t\t0.0000\t0.0000\t0.0000\t0.000\t0.00\t0.0000",
-         " 20\t0.00E+00\t\t0.00E+00\t\t0.00E+00"},
+        // 387 lines less the 3 rows of sections 1, 2 and 12 and of each of the 16 blocks. The
+        // block goes from its empty line to the separator; the totals start with CumDepth(1).
+        {0, 330, 29, 46, std::string(71, '_'), "Number\t[m/s]\t\t[m/s]\t\t[m/s]", "",
+         "0.00\t\t-0.005\t\t0.00\t\t0.00\t\t0.00\t\t-2.346"},
+        // 17 rows more in each of those 19 tables; the layers below the site's three hold zeros.
+        {20, 710, 49, 86, "0.00\t0.00\t\t0.0000\t0.0000\t0.0000\t0.000\t0.00\t0.0000",
+         " 20\t0.00E+00\t\t0.00E+00\t\t0.00E+00", zeros,
+         "15.00\t\t-0.005\t\t0.00\t\t0.00\t\t0.00\t\t-2.346"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nLayers);
         Module1 st;
         reportedSite(st, 1);
         st.NLayers = c.nLayers;
+        st.CumDepth(21) = 15; // the bottom of twenty layers
         const std::vector<std::string> lines = reportLines(st, Output::Listing);
         ASSERT_EQ(lines.size(), c.lineCount);
         EXPECT_EQ(lines[c.lastTableLine - 1], c.lastTableRow);
         EXPECT_EQ(lines[c.lastTableLine], "");
         EXPECT_EQ(lines[c.lastSection2Line - 1], c.lastSection2Row);
         EXPECT_EQ(lines[c.lastSection2Line], "");
+        // Section 14's 19 lines and section 13's closing empty line end the report.
+        const std::size_t lastTotals = c.lineCount - 21;
+        EXPECT_EQ(lines[lastTotals - 2], c.aboveLastSeparator);
+        EXPECT_EQ(lines[lastTotals - 1].substr(0, 6), "______");
+        EXPECT_EQ(lines[lastTotals], c.lastTotals);
     }
 }
 
@@ -238,7 +306,7 @@ TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
     const char* const flowHeads = "Time\t\tHor.Flow\tVert.Flow\tHor.Vert.Flow";
     const char* const title9 =
         "9.  SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH OCCURS ONLY THE RESTSETTLEMENTS";
-    const Difference differences[] = {
+    std::vector<Difference> differences = {
         {1,
          {"Program: KORVEX version 3.0  ", "Program: KORVEX version 3.0  +++",
           "Program: KORVEX version 3.0  "}},
@@ -278,6 +346,15 @@ TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
         {174, {nullptr, "11.   DEGREE OF CONSOLIDATION", nullptr}},
         {176, {flowHeads, flowHeads, flowHeads}},
     };
+    // The column header of each of section 13's 16 blocks, from line 210 in steps of 10, and
+    // section 14's in the saved listing.
+    const char* const blockHeads =
+        "Layerthickness\t1 day\t\t10 days\t100 days\t1000 days\t10 000 days";
+    for (std::size_t line = 210; line <= 360; line += 10) {
+        differences.push_back({line, {blockHeads, blockHeads, blockHeads}});
+    }
+    differences.push_back(
+        {370, {nullptr, "Fill Height\tSettlement\tStress\tSurface Height", nullptr}});
     const Output outputs[] = {Output::ListingPrintout, Output::SavedListing,
                               Output::MainMenuPrintout};
     const std::vector<std::string> listing = listingFile("settlement_listing_method1.txt");
