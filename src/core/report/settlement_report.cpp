@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "app/notice_line.h"
+#include "report/report_section_15.h"
 #include "report/report_sections_12_to_14.h"
 #include "report/report_sections_3_to_6.h"
 #include "report/report_sections_7_to_11.h"
@@ -205,6 +206,7 @@ void writeSettlementReport(ReportWriter& out, Module1& st, const HeaderTexts& he
     writeSection12(out, st);
     writeSection13(out, st);
     writeSection14(out, st);
+    writeSection15(out, st);
 }
 
 } // namespace korvex::report

@@ -182,6 +182,26 @@ void reportedSite(Module1& st, Integer method) {
     st.FillHeightSettlement(15) = -1.875f;
     st.FillHeightStress(15) = 12345.625f;
     st.SurfaceHeight(15) = 1.125f;
+
+    // Section 15: the preload's six cases at its own time points. Case 0, case 7 and time point 17
+    // are never reported.
+    st.SpacingTriPre = 1.75f;
+    for (int k = 1; k <= 6; ++k) {
+        st.ExtraFill(k) = 0.5f * static_cast<Single>(k - 1);
+        st.FillPlusPreload(k) = 0.3f + st.ExtraFill(k);
+    }
+    st.ExtraFill(7) = 9;
+    for (int i = 1; i <= 16; ++i) {
+        st.TPreload(i) = times[i - 1];
+    }
+    st.SPreloadHor(1, 1) = -0.123f;
+    st.SPreloadVertRest(1, 1) = -0.123f;
+    st.SPreloadTotal(1, 1) = -1.5f;
+    st.SPreloadHor(16, 6) = -2.346f;
+    st.SPreloadVertRest(16, 6) = -0.1004f;
+    st.SPreloadTotal(16, 6) = -2.4464f;
+    st.SPreloadTotal(17, 1) = -9;
+    st.SPreloadTotal(1, 0) = -7;
 }
 
 const char* const kMethodNames[] = {"", "Terzaghi-Bjerrum", "Terzaghi-Koppejan"};
@@ -242,12 +262,12 @@ TEST(SettlementReport, NoLayersAndTwentyLayers) {
     };
     const std::string zeros = "0.00\t\t0.00\t\t0.00\t\t0.00\t\t0.00\t\t0.00";
     const Case cases[] = {
-        // 387 lines less the 3 rows of sections 1, 2 and 12 and of each of the 16 blocks. The
+        // 514 lines less the 3 rows of sections 1, 2 and 12 and of each of the 16 blocks. The
         // block goes from its empty line to the separator; the totals start with CumDepth(1).
-        {0, 330, 29, 46, std::string(71, '_'), "Number\t[m/s]\t\t[m/s]\t\t[m/s]", "",
+        {0, 457, 29, 46, std::string(71, '_'), "Number\t[m/s]\t\t[m/s]\t\t[m/s]", "",
          "0.00\t\t-0.005\t\t0.00\t\t0.00\t\t0.00\t\t-2.346"},
         // 17 rows more in each of those 19 tables; the layers below the site's three hold zeros.
-        {20, 710, 49, 86, "0.00\t0.00\t\t0.0000\t0.0000\t0.0000\t0.000\t0.00\t0.0000",
+        {20, 837, 49, 86, "0.00\t0.00\t\t0.0000\t0.0000\t0.0000\t0.000\t0.00\t0.0000",
          " 20\t0.00E+00\t\t0.00E+00\t\t0.00E+00", zeros,
          "15.00\t\t-0.005\t\t0.00\t\t0.00\t\t0.00\t\t-2.346"},
     };
@@ -263,8 +283,9 @@ TEST(SettlementReport, NoLayersAndTwentyLayers) {
         EXPECT_EQ(lines[c.lastTableLine], "");
         EXPECT_EQ(lines[c.lastSection2Line - 1], c.lastSection2Row);
         EXPECT_EQ(lines[c.lastSection2Line], "");
-        // Section 14's 19 lines and section 13's closing empty line end the report.
-        const std::size_t lastTotals = c.lineCount - 21;
+        // Section 13's closing empty line, section 14's 19 lines and section 15's 127 end the
+        // report.
+        const std::size_t lastTotals = c.lineCount - 148;
         EXPECT_EQ(lines[lastTotals - 2], c.aboveLastSeparator);
         EXPECT_EQ(lines[lastTotals - 1].substr(0, 6), "______");
         EXPECT_EQ(lines[lastTotals], c.lastTotals);
@@ -355,9 +376,36 @@ TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
     }
     differences.push_back(
         {370, {nullptr, "Fill Height\tSettlement\tStress\tSurface Height", nullptr}});
+    const std::vector<std::string> listing = listingFile("settlement_listing_method1.txt");
+    // Section 15 from line 388: the saved listing's title, the drain spacing and its empty line
+    // left out of the main-menu printout, and in every printout and file one tab more before the
+    // total, in each block's column header, unit row and 16 rows.
+    differences.push_back(
+        {388, {nullptr, "15.   CONSOLIDATION SETTLEMENTS FOR FILL THICKNESS + PRELOAD", nullptr}});
+    differences.push_back(
+        {393,
+         {nullptr, nullptr, "The drainspacing for triangular pattern [m] is : 1.75"},
+         Edit::Remove});
+    differences.push_back({394, {nullptr, nullptr, ""}, Edit::Remove});
+    std::vector<std::string> preloadLines;
+    preloadLines.reserve(6 * 18); // the differences point into it
+    for (std::size_t block = 395; block <= 495; block += 20) {
+        preloadLines.push_back(
+            "Time\t\tHor.Flow\tVert.Flow rest layer\tTotal drained + rest layer");
+        preloadLines.push_back("days\t\tm\t\tm\t\t\tm");
+        for (std::size_t row = block + 3; row <= block + 18; ++row) {
+            std::string line = listing.at(row - 1);
+            preloadLines.push_back(line.insert(line.rfind('\t'), "\t"));
+        }
+    }
+    for (std::size_t block = 395, n = 0; block <= 495; block += 20) {
+        for (std::size_t line = block + 1; line <= block + 18; ++line, ++n) {
+            const char* text = preloadLines[n].c_str();
+            differences.push_back({line, {text, text, text}});
+        }
+    }
     const Output outputs[] = {Output::ListingPrintout, Output::SavedListing,
                               Output::MainMenuPrintout};
-    const std::vector<std::string> listing = listingFile("settlement_listing_method1.txt");
     for (std::size_t k = 0; k < 3; ++k) {
         SCOPED_TRACE(static_cast<int>(outputs[k]));
         std::vector<std::string> expected = listing;
