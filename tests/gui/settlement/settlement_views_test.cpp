@@ -246,13 +246,19 @@ TEST(SettlementViewsScreenshot, ListingAtTheLayerTable) {
     auto* listing = s.view<gui::Form18View>("Form18");
     ASSERT_NE(listing, nullptr);
     QListWidget& list = listing->list();
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.item(row)->text().startsWith("Depth")) {
-            list.scrollToItem(list.item(row), QAbstractItemView::PositionAtTop);
-            break;
+    const auto scrollTo = [&list](const QString& start) {
+        for (int row = 0; row < list.count(); ++row) {
+            if (list.item(row)->text().startsWith(start)) {
+                list.scrollToItem(list.item(row), QAbstractItemView::PositionAtTop);
+                return true;
+            }
         }
-    }
+        return false;
+    };
+    ASSERT_TRUE(scrollTo("Depth"));
     saveScreenshot(listing, "report-listing-layer-table");
+    ASSERT_TRUE(scrollTo("13."));
+    saveScreenshot(listing, "report-listing-section-13");
 }
 
 // The text of a point label in pixels, without the gap to its point.
