@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace korvex {

@@ -110,9 +110,9 @@ struct BusySession {
 };
 
 // Every field of the hand-written file, in the state and in both windows, into a fresh run (the
-// windows loaded only by the opening) and into a run busy with another project (faults 8 to 12:
-// the fill-layer box, the Cv table, the rows below the layers, the old results and the order of
-// loading).
+// windows loaded only by the opening, after the state holds the file) and into a run busy with
+// another project, none of whose fill-layer box, Cv table, rows below the layers, equivalent Cv
+// or results may survive.
 TEST(ProjectFileReader, TheHandWrittenFileRestoresEveryField) {
     for (const bool busy : {false, true}) {
         BusySession b;
@@ -224,8 +224,7 @@ TEST(ProjectFileReader, TheHandWrittenFileRestoresEveryField) {
     }
 }
 
-// The extra code is text only: the method line gives the method (fault 3), whatever the menu
-// chose before.
+// The extra code is text only: the method line gives the method, whatever the menu chose before.
 TEST(ProjectFileReader, ATypedExtraCodeLeavesTheMethodToTheMethodLine) {
     for (const Integer menuMethod : {0, 1}) {
         test::TestApp t;
@@ -273,8 +272,8 @@ TEST(ProjectFileReader, SavedListingsOpenAndOneWithoutAMethodDoesNot) {
     }
 }
 
-// Faults 1 and 13: a file that is not a whole project file says which line is wrong and changes
-// nothing, not even the file name.
+// A file that is not a whole project file says which line is wrong and changes nothing, not even
+// the file name.
 TEST(ProjectFileReader, ABadFileIsRefusedByLineAndChangesNothing) {
     struct Case {
         const char* name;
