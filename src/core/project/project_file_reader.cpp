@@ -392,11 +392,11 @@ void applyProject(Application& app, const ParsedProject& r, const std::string& p
     for (int i = 1; i <= r.NLayers; ++i) {
         const auto row = static_cast<std::size_t>(i - 1);
         for (std::size_t c = 0; c < 8; ++c) {
-            (st.*columns.arrays[c])(i) = r.layers[row][c];
+            (st.*columns.arrays[c])(i) = r.layers.at(row)[c];
         }
-        st.Cv(i) = r.consolidationLayers[row][0];
-        st.ChExtraFill(i) = r.consolidationLayers[row][1];
-        st.CvExtraFill(i) = r.consolidationLayers[row][2];
+        st.Cv(i) = r.consolidationLayers.at(row)[0];
+        st.ChExtraFill(i) = r.consolidationLayers.at(row)[1];
+        st.CvExtraFill(i) = r.consolidationLayers.at(row)[2];
     }
     // The results in the state belong to the project before: nothing may build on them.
     st.SettlementCalculated = 0;
