@@ -70,8 +70,10 @@ void Form4::refill(ResultsEvent /*event*/) {
     // The table keeps its layout: only the boxes and the layer column are written again.
     fillSettlementBoxes();
     fillLayerCv();
-    // "Calculate" takes Text14 before the average Cv: an equivalent Cv of another layer stack
-    // would stand in for this one unseen. A value the user typed there stays.
+    dropStaleEquivalentCv();
+}
+
+void Form4::dropStaleEquivalentCv() {
     if (!Text14.empty() && Text14 == equivalentCvText_ &&
         layerThicknesses() != equivalentCvThicknesses_) {
         Text14.clear();

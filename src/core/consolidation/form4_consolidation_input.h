@@ -31,6 +31,10 @@ public:
                                                                : WindowReaction::Keep;
     }
     void refill(ResultsEvent event) override;
+    // "Calculate" takes Text14 before the average Cv: an equivalent Cv of another layer stack
+    // would stand in for this one unseen, so it goes once the stack has changed. A value the user
+    // typed there stays.
+    void dropStaleEquivalentCv();
     // "Calculate"
     void Command1_Click();
     // "Exit"

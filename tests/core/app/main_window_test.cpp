@@ -162,7 +162,9 @@ TEST(MainWindowMenus, ItemsWithoutTheirWindowAreDisabled) {
     EXPECT_TRUE(main.isEnabled("mnuFilePrint"));
     EXPECT_TRUE(main.isEnabled("New"));
     EXPECT_TRUE(main.isEnabled("MnuObservation"));
-    // No project file in this build.
+    EXPECT_TRUE(main.isEnabled("mnuFileOpen"));
+    EXPECT_TRUE(main.isEnabled("Open"));
+    // No project file writer in this build.
     EXPECT_FALSE(main.isEnabled("mnuFileSave"));
     main.FileSaveCommand = [] {};
     EXPECT_TRUE(main.isEnabled("Save"));
