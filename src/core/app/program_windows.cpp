@@ -14,6 +14,7 @@
 #include "preload/form10_preload_input.h"
 #include "preload/form11_extra_fill_results.h"
 #include "preload/form12_removal_time.h"
+#include "project/project_file_writer.h"
 #include "report/form18_listing.h"
 #include "report/main_menu_printout.h"
 #include "settlement/form16_cc_e0_regression.h"
@@ -56,7 +57,7 @@ void registerWindowModels(WindowRegistry& windows) {
 }
 
 void installFileCommands(frmMain& mainWindow, Application& app) {
-    // Open and Save belong to the project file, which is not built yet.
+    mainWindow.FileSaveCommand = [&app] { saveProjectFile(app); };
     mainWindow.FilePrintCommand = [&app] { report::printMainMenuReport(app); };
 }
 

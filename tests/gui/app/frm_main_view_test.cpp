@@ -68,9 +68,8 @@ TEST(MainWindowView, StartAcceptOpensTheMainWindowWithMenusToolbarStatusBarScree
     EXPECT_EQ(captionsOf(toolbar->actions()), (QStringList{"New", "Open", "Save", "Print"}));
     EXPECT_TRUE(main->findChild<QStatusBar*>("sbStatusBar")->isVisible());
 
-    // No project file in this build: its items are disabled.
     EXPECT_TRUE(main->action("mnulistfile")->isEnabled());
-    EXPECT_FALSE(main->action("tb:Save")->isEnabled());
+    EXPECT_TRUE(main->action("tb:Save")->isEnabled());
     EXPECT_TRUE(main->action("tb:Print")->isEnabled());
     EXPECT_TRUE(main->action("MnuObservation")->isEnabled());
     EXPECT_TRUE(main->action("mnuHelpAbout")->isEnabled());
