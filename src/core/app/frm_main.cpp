@@ -92,9 +92,16 @@ void frmMain::MnuObservation_Click() {
     windows().showByName("Form13");
 }
 
+bool refusedWithoutMethod(Application& app) {
+    if (app.part<GeneralState>().Method != 0) {
+        return false;
+    }
+    app.desktop().msgBox(kNoFile, vbOKOnly, kMessageCaption);
+    return true;
+}
+
 void frmMain::mnulistfile_Click() {
-    if (app().part<GeneralState>().Method == 0) {
-        desktop().msgBox(kNoFile, vbOKOnly, kMessageCaption);
+    if (refusedWithoutMethod(app())) {
         return;
     }
     showListing(windows());

@@ -9,6 +9,7 @@ void Module1::setDefaults() {
     SoilmassWater = 1.0f;
     SurfaceLevel = 1.0f;
     Watertable = 1.0f;
+    WatertableInput = 1.0f;
     NewWatertable = 1.0f;
     SurfaceLevelRequired = 1.0f;
     NLayers = 0;

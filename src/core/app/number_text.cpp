@@ -381,22 +381,41 @@ std::optional<Single> fileNumber(std::string_view text) {
     return toSingle(read.value);
 }
 
-std::string exactText(Single value) {
+namespace {
+
+// exponentFrom as generalFormOf takes it: the decimal exponent from which the exponent form is
+// used (below 0.0001 it always is).
+std::string exactTextFrom(Single value, int exponentFrom) {
     if (!std::isfinite(value)) {
         throw std::domain_error("A value that is not a finite number cannot be written to a file.");
     }
-    // The box text's exponent threshold, so that a file shows a value as its box does whenever
-    // seven digits are enough.
     const DecimalDigits shortest = decimalDigits(value, 0);
-    std::string text = generalFormOf(shortest, 7, false);
+    std::string text = generalFormOf(shortest, exponentFrom, false);
     // The shortest digits are exact when read straight into a Single; the reader goes through a
     // double, and a text within a hair of the midpoint between two Singles would be rounded twice.
     // Nine digits always lie far enough from every midpoint.
     for (int digits = static_cast<int>(shortest.digits.size()) + 1;
          fileNumber(text) != value && digits <= 9; ++digits) {
-        text = generalFormOf(decimalDigits(value, digits), 7, false);
+        text = generalFormOf(decimalDigits(value, digits), exponentFrom, false);
     }
     return text;
+}
+
+} // namespace
+
+std::string exactText(Single value) {
+    // The box text's exponent threshold, so that a file shows a value as its box does whenever
+    // seven digits are enough.
+    return exactTextFrom(value, 7);
+}
+
+std::string exactPatternText(Single value, std::string_view pattern) {
+    std::string text = patternText(value, pattern);
+    if (fileNumber(text) == value) {
+        return text;
+    }
+    const bool scientific = pattern == "scientific" || pattern == "Scientific";
+    return exactTextFrom(value, scientific ? std::numeric_limits<int>::min() : 7);
 }
 
 double countFromText(std::string_view text) {

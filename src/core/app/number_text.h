@@ -45,6 +45,11 @@ std::optional<Single> fileNumber(std::string_view text);
 // written that the program could not read again.
 std::string exactText(Single value);
 
+// The pattern text of a value kept in a file, when it reads back (fileNumber) as this Single;
+// otherwise its exactText, in exponent form for "scientific". A file then holds the usual text of
+// every value its pattern keeps and the exact one of every other. Throws as exactText.
+std::string exactPatternText(Single value, std::string_view pattern);
+
 // A count typed as text: the leading number rounded to the nearest integer, halves to even.
 double countFromText(std::string_view text);
 

@@ -15,6 +15,7 @@
 #include "preload/form11_extra_fill_results.h"
 #include "preload/form12_removal_time.h"
 #include "project/project_file_reader.h"
+#include "project/project_file_writer.h"
 #include "report/form18_listing.h"
 #include "report/main_menu_printout.h"
 #include "settlement/form16_cc_e0_regression.h"
@@ -58,6 +59,7 @@ void registerWindowModels(WindowRegistry& windows) {
 
 void installFileCommands(frmMain& mainWindow, Application& app) {
     mainWindow.FileOpenCommand = [&app] { openProjectFile(app); };
+    mainWindow.FileSaveCommand = [&app] { saveProjectFile(app); };
     mainWindow.FilePrintCommand = [&app] { report::printMainMenuReport(app); };
 }
 

@@ -387,6 +387,9 @@ void applyProject(Application& app, const ParsedProject& r, const std::string& p
             st.*f.variable = r.*f.field;
         }
     }
+    // The file keeps the level the user entered; a water-table change replaces Watertable only
+    // when the settlement is calculated again.
+    st.WatertableInput = r.Watertable;
     st.NLayers = r.NLayers;
     const LayerColumns& columns = columnsOf(r.Method);
     for (int i = 1; i <= r.NLayers; ++i) {

@@ -1,6 +1,7 @@
 #include "report/main_menu_printout.h"
 
 #include "app/application.h"
+#include "app/frm_main.h"
 #include "app/module1.h"
 #include "report/header_texts.h"
 #include "report/report_sinks.h"
@@ -9,12 +10,11 @@
 namespace korvex::report {
 
 void printMainMenuReport(Application& app) {
-    Module1& st = app.state();
-    Desktop& desktop = app.desktop();
-    if (st.Method == 0) {
-        desktop.msgBox("No file or calculations available", vbOKOnly, "KORVEX message");
+    if (refusedWithoutMethod(app)) {
         return;
     }
+    Module1& st = app.state();
+    Desktop& desktop = app.desktop();
     if (!desktop.showPrinter("Page Setup")) {
         return;
     }

@@ -6,9 +6,9 @@ namespace korvex::report {
 
 namespace {
 
-// The saved listing writes the title with one blank more; the main-menu printout leaves out the
-// drain spacing; every output but the listing sets the column header, the unit row and the data
-// rows with one tab more before the total.
+// The files write the title with one blank more; the main-menu printout and the project file leave
+// out the drain spacing; every output but the listing sets the column header, the unit row and the
+// data rows with one tab more before the total.
 struct Section15Differences {
     Output output;
     const char* title;
@@ -28,6 +28,9 @@ constexpr Section15Differences kDifferences[] = {
      "Time\t\tHor.Flow\tVert.Flow rest layer\tTotal drained + rest layer", "days\t\tm\t\tm\t\t\tm",
      3},
     {Output::MainMenuPrintout, "15.  CONSOLIDATION SETTLEMENTS FOR FILL THICKNESS + PRELOAD", false,
+     "Time\t\tHor.Flow\tVert.Flow rest layer\tTotal drained + rest layer", "days\t\tm\t\tm\t\t\tm",
+     3},
+    {Output::ProjectFile, "15.   CONSOLIDATION SETTLEMENTS FOR FILL THICKNESS + PRELOAD", false,
      "Time\t\tHor.Flow\tVert.Flow rest layer\tTotal drained + rest layer", "days\t\tm\t\tm\t\t\tm",
      3},
 };

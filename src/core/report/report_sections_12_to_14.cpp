@@ -10,7 +10,7 @@ namespace korvex::report {
 namespace {
 
 // The printouts and the file set the column header of every block of section 13 with fewer tabs
-// than the listing, and the file one tab fewer before "Surface Height" in section 14.
+// than the listing, and the files one tab fewer before "Surface Height" in section 14.
 struct Sections12To14Differences {
     Output output;
     const char* settlementColumns; // after "Layerthickness" and one tab
@@ -21,6 +21,7 @@ constexpr Sections12To14Differences kDifferences[] = {
     {Output::ListingPrintout, "1 day\t\t10 days\t100 days\t1000 days\t10 000 days", 2},
     {Output::SavedListing, "1 day\t\t10 days\t100 days\t1000 days\t10 000 days", 1},
     {Output::MainMenuPrintout, "1 day\t\t10 days\t100 days\t1000 days\t10 000 days", 2},
+    {Output::ProjectFile, "1 day\t\t10 days\t100 days\t1000 days\t10 000 days", 1},
 };
 
 constexpr int kLoadSteps = 16;

@@ -8,17 +8,16 @@ namespace korvex::report {
 
 namespace {
 
-// Only the saved listing differs in these sections: an empty line more after section 6, so that
-// two empty lines stand before section 7 in the file.
+// Only the files differ in these sections: an empty line more after section 6, so that two empty
+// lines stand before section 7.
 struct Sections3To6Differences {
     Output output;
     bool secondEmptyLineAfterSection6;
 };
 constexpr Sections3To6Differences kDifferences[] = {
-    {Output::Listing, false},
-    {Output::ListingPrintout, false},
-    {Output::SavedListing, true},
-    {Output::MainMenuPrintout, false},
+    {Output::Listing, false},     {Output::ListingPrintout, false},
+    {Output::SavedListing, true}, {Output::MainMenuPrintout, false},
+    {Output::ProjectFile, true},
 };
 
 // The rest-settlement times of the row for the accepted rest settlement itself (row i is i fifths).

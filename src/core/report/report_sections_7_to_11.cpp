@@ -43,6 +43,10 @@ constexpr Sections7To11Differences kDifferences[] = {
      "10.   DEGREE OF CONSOLIDATION", "11.   DEGREE OF CONSOLIDATION", 1, "##0.00#", 2, 2, 1},
     {Output::MainMenuPrintout, kTitle7, kTitle8, kTitle9Printed, kTitle10, kTitle11, 1, "##0.00", 2,
      2, 1},
+    {Output::ProjectFile, "7.   CONSOLIDATION SETTLEMENTS FILL LAYER",
+     "8.   CONSOLIDATION SETTLEMENTS FILL LAYER",
+     "9.   SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH ONLY THE RESTSETTLEMENTS OCCURS",
+     "10.   DEGREE OF CONSOLIDATION", "11.   DEGREE OF CONSOLIDATION", 1, "##0.00", 2, 2, 1},
 };
 
 // The consolidation tables stop at this time point although the calculation fills more.

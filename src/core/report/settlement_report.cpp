@@ -27,6 +27,7 @@ constexpr HeaderVariant kHeaderVariants[] = {
     {Output::ListingPrintout, "Program: KORVEX version 3.0  "},
     {Output::SavedListing, "Program: KORVEX version 3.0  +++"},
     {Output::MainMenuPrintout, "Program: KORVEX version 3.0  "},
+    {Output::ProjectFile, "Program: KORVEX version 3.0  +++"},
 };
 
 // ---- Section 1 ----
@@ -55,20 +56,43 @@ const LayerTable kLayerTables[] = {
      &SettlementInput::CKoppejan},
 };
 
+// The project file is read back: it keeps the water table the user entered, which a water-table
+// change replaced in Watertable, and every layer input so that it reads back as the Single it was
+// (a value its pattern would round is written in full). The other outputs show what was
+// calculated with, in pattern text.
+struct Section1Variant {
+    Output output;
+    Single SettlementInput::*watertable;
+    bool exactLayerValues;
+};
+constexpr Section1Variant kSection1Variants[] = {
+    {Output::Listing, &SettlementInput::Watertable, false},
+    {Output::ListingPrintout, &SettlementInput::Watertable, false},
+    {Output::SavedListing, &SettlementInput::Watertable, false},
+    {Output::MainMenuPrintout, &SettlementInput::Watertable, false},
+    {Output::ProjectFile, &SettlementInput::WatertableInput, true},
+};
+
+std::string layerValue(const ReportWriter& out, Single value, std::string_view formatPattern) {
+    return forOutput(kSection1Variants, out.output()).exactLayerValues
+               ? num::exactPatternText(value, formatPattern)
+               : pattern(value, formatPattern);
+}
+
 void writeLayerTable(ReportWriter& out, const Module1& st, const LayerTable& table) {
     out.line(table.columnHeads);
     out.line("  m", tab, "t/m3", tabs(2), "-", tab, " -", tab, " -", tab, "-", tab, " kPa", tab,
              "-  ");
     out.rule(71);
     const auto column = [&](int c, int i) {
-        return pattern((st.*table.soilColumns[static_cast<std::size_t>(c)])(i),
-                       table.soilPatterns[static_cast<std::size_t>(c)]);
+        return layerValue(out, (st.*table.soilColumns[static_cast<std::size_t>(c)])(i),
+                          table.soilPatterns[static_cast<std::size_t>(c)]);
     };
     for (int i = 1; i <= st.NLayers; ++i) {
-        out.row(&ReportLines::LinesLayers, i, pattern(st.LDepth(i), "##0.00"), tab,
-                pattern(st.Soilwet(i), "#0.00"), tabs(2), column(0, i), tab, column(1, i), tab,
-                column(2, i), tab, column(3, i), tab, pattern(st.Sigmac(i), "##0.00"), tab,
-                pattern((st.*table.lastColumn)(i), "#0.0000"));
+        out.row(&ReportLines::LinesLayers, i, layerValue(out, st.LDepth(i), "##0.00"), tab,
+                layerValue(out, st.Soilwet(i), "#0.00"), tabs(2), column(0, i), tab, column(1, i),
+                tab, column(2, i), tab, column(3, i), tab, layerValue(out, st.Sigmac(i), "##0.00"),
+                tab, layerValue(out, (st.*table.lastColumn)(i), "#0.0000"));
     }
     out.empty();
 }
@@ -101,6 +125,9 @@ constexpr Section2Variant kSection2Variants[] = {
      "Coefficient of consolidation for horizontal flow of porewater [m2/s] :", false, 2, 2, 1},
     {Output::MainMenuPrintout, "Total thickness of drainpath [m] :", kCvAvgUnitless, kChAvgUnitless,
      false, 2, 2, 1},
+    {Output::ProjectFile, "Total thickness of drainpath [m] :",
+     "(Averaged) Coefficient of consolidation for vertical flow of porewater [m2/s] :",
+     "Coefficient of consolidation for horizontal flow of porewater [m2/s] :", false, 2, 2, 1},
 };
 
 } // namespace
@@ -131,7 +158,8 @@ void writeSection1(ReportWriter& out, const Module1& st) {
     };
     input(1, "Original groundlevel vs reference level [m]:  ", plain(st.SurfaceLevel));
     input(2, "Surface level required vs reference level [m]:  ", plain(st.SurfaceLevelRequired));
-    input(3, "Watertable vs reference level [m]:  ", plain(st.Watertable));
+    const Single watertable = st.*forOutput(kSection1Variants, out.output()).watertable;
+    input(3, "Watertable vs reference level [m]:  ", plain(watertable));
     input(4, "New watertable vs reference level [m]:  ", plain(st.NewWatertable));
     input(5, "Settlement time [days]:  ", plain(st.SettlementTime));
     input(6);
@@ -183,9 +211,9 @@ void writeSection2(ReportWriter& out, Module1& st) {
         if (st.Drained(i) == 0) {
             st.ChExtraFill(i) = 0;
         }
-        out.line(plain(i), tabs(v.tabsAfterLayerNumber), pattern(st.Cv(i), "scientific"),
-                 tabs(v.tabsBetweenValues), pattern(st.ChExtraFill(i), "scientific"),
-                 tabs(v.tabsBetweenValues), pattern(st.CvExtraFill(i), "scientific"));
+        out.line(plain(i), tabs(v.tabsAfterLayerNumber), layerValue(out, st.Cv(i), "scientific"),
+                 tabs(v.tabsBetweenValues), layerValue(out, st.ChExtraFill(i), "scientific"),
+                 tabs(v.tabsBetweenValues), layerValue(out, st.CvExtraFill(i), "scientific"));
     }
     out.empty();
 }

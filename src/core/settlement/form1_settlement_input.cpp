@@ -18,7 +18,8 @@ std::span<const InputBox<Form1>> Form1::boxes() {
         // Loading writes the name of the method here.
         {"Text3", &Form1::Text3, {}, "Extra Code:"},
         {"Text4", &Form1::Text4, &Module1::SurfaceLevel, "Surface level vs reference [m]:"},
-        {"Text5", &Form1::Text5, &Module1::Watertable, "Watertable vs reference [m]:"},
+        // The entered level, which Watertable is only until a water-table change replaces it.
+        {"Text5", &Form1::Text5, &Module1::WatertableInput, "Watertable vs reference [m]:"},
         {"Text15", &Form1::Text15, &Module1::NewWatertable, "New watertable [m]:"},
         {"Text7", &Form1::Text7, &Module1::NLayers, "Number of Layers [-]:"},
         {"Text6", &Form1::Text6, &Module1::SoilmassFill,

@@ -31,6 +31,9 @@ void readSiteInput(Module1& st, const Form1& form) {
             layerCount = num::roundHalfEven(readBox(form, box));
         }
     }
+    // The water-table box fills the entered level; the calculation works on Watertable, which a
+    // water-table change later replaces by the new level.
+    st.Watertable = st.WatertableInput;
 
     if (layerCount == 0.0) {
         refuse("Number of layers and other inputvalues are 0;  At least you have to fill "

@@ -11,6 +11,9 @@ struct SettlementInput {
     Integer NLayers = 0;
     Single SurfaceLevel = 0;
     Single Watertable = 0;
+    // The level as the user entered it: a water-table change replaces Watertable by the new
+    // level, and the project file must keep the old one or a reopened project loses the load.
+    Single WatertableInput = 0;
     Single NewWatertable = 0;
     Variant WatertableLoad;
     Single WatertableOrig = 0;

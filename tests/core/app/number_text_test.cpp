@@ -109,6 +109,28 @@ TEST(ExactText, WritesTheFewestDigitsInTheBoxStyle) {
     EXPECT_THROW(exactText(std::numeric_limits<float>::quiet_NaN()), std::domain_error);
 }
 
+TEST(ExactPatternText, KeepsThePatternTextOnlyWhereItReadsBackExactly) {
+    const struct {
+        float value;
+        const char* pattern;
+        const char* text;
+    } cases[] = {
+        {1.5f, "#0.00", "1.50"},
+        {1.625f, "#0.00", "1.625"},       // "1.63" is another Single
+        {-2.125f, "##0.00", "-2.125"},    // "-2.13"
+        {0.00625f, "#0.0000", "0.00625"}, // "0.0063"; a zero before the point
+        {2.5e-8f, "scientific", "2.50E-08"},
+        {2.567e-8f, "scientific", "2.567E-08"},  // "2.57E-08"
+        {12345.5f, "scientific", "1.23455E+04"}, // "1.23E+04"; exponent form, not "12345.5"
+        {0.0f, "scientific", "0.00E+00"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(exactPatternText(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
+    }
+    EXPECT_THROW(exactPatternText(std::numeric_limits<float>::quiet_NaN(), "#0.00"),
+                 std::domain_error);
+}
+
 TEST(ExactText, ReadsBackAsTheSameSingleWithTheShortestDigits) {
     std::mt19937 random(20261209);
     std::vector<float> values = {std::numeric_limits<float>::max(),

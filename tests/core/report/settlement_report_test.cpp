@@ -26,6 +26,7 @@ void reportedSite(Module1& st, Integer method) {
     st.SurfaceLevel = -2.5f;
     st.SurfaceLevelRequired = 1.25f;
     st.Watertable = -0.75f;
+    st.WatertableInput = -0.75f; // the entered level: no calculation has replaced Watertable
     st.NewWatertable = -1.5f;
     st.SettlementTime = 10000;
     st.SoilmassFill = 1.8f;
@@ -306,13 +307,14 @@ TEST(SettlementReport, AnUndrainedLayerLosesItsExtraFillChInTheStateAndListsTheS
 }
 
 TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
-    // Lines of the method 1 listing, as the listing printout, the saved listing and the main-menu
-    // printout write them; nullptr where one writes the listing's line. An inserted line goes
-    // before the listing's line, so at one line the insertion is listed before the replacement.
+    // Lines of the method 1 listing, as the listing printout, the saved listing, the main-menu
+    // printout and the project file write them; nullptr where one writes the listing's line. An
+    // inserted line goes before the listing's line, so at one line the insertion is listed before
+    // the replacement.
     enum class Edit { Replace, Insert, Remove };
     struct Difference {
         std::size_t line;
-        std::array<const char*, 3> texts;
+        std::array<const char*, 4> texts;
         Edit edit = Edit::Replace;
     };
     const char* const drainPath = "Total thickness of drainpath [m] : 5";
@@ -327,66 +329,83 @@ TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
     const char* const flowHeads = "Time\t\tHor.Flow\tVert.Flow\tHor.Vert.Flow";
     const char* const title9 =
         "9.  SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH OCCURS ONLY THE RESTSETTLEMENTS";
+    const char* const title9File =
+        "9.   SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH ONLY THE RESTSETTLEMENTS OCCURS";
+    const char* const heads9 = "\t\tVert.flow\t\tHor.flow";
+    const char* const title7 = "7.   CONSOLIDATION SETTLEMENTS FILL LAYER";
+    const char* const title8 = "8.   CONSOLIDATION SETTLEMENTS FILL LAYER";
+    const char* const title10 = "10.   DEGREE OF CONSOLIDATION";
+    const char* const title11 = "11.   DEGREE OF CONSOLIDATION";
+    const char* const row97 = " 10\t\t-0.35\t\t-1.20\t\t0.00";
+    const char* const row135 = " 10000\t\t-0.35\t\t0.00\t\t0.00";
     std::vector<Difference> differences = {
         {1,
          {"Program: KORVEX version 3.0  ", "Program: KORVEX version 3.0  +++",
-          "Program: KORVEX version 3.0  "}},
-        {41, {drainPath, drainPath, drainPath}},
+          "Program: KORVEX version 3.0  ", "Program: KORVEX version 3.0  +++"}},
+        // The project file writes a layer input its pattern would round in full: 1.625 and
+        // -2.125 would read back as 1.63 and -2.13, 1.2345 as 1.235, 123.456 as 123.46.
+        {30,
+         {nullptr, nullptr, nullptr,
+          "-0.50\t1.625\t\t0.0200\t1.0500\t0.3500\t1.2345\t25.00\t0.0120"}},
+        {31,
+         {nullptr, nullptr, nullptr,
+          "-2.125\t1.45\t\t0.0150\t2.4000\t0.9000\t0.900\t40.50\t0.0360"}},
+        {32,
+         {nullptr, nullptr, nullptr,
+          "-10.00\t2.00\t\t0.0080\t0.7500\t0.1200\t0.400\t123.456\t0.0025"}},
+        {41, {drainPath, drainPath, drainPath, drainPath}},
         {44,
          {cvAvg,
           "(Averaged) Coefficient of consolidation for vertical flow of porewater [m2/s] : 2.5E-08",
-          cvAvg}},
+          cvAvg,
+          "(Averaged) Coefficient of consolidation for vertical flow of porewater [m2/s] : "
+          "2.5E-08"}},
         {45,
          {chAvg, "Coefficient of consolidation for horizontal flow of porewater [m2/s] : 3.456E-07",
-          chAvg}},
-        {48, {layerHeads, layerHeads, layerHeads}},
-        {50, {row1, row1, row1}},
-        {51, {row2, row2, row2}},
-        {52, {row3, row3, row3}},
-        // The saved listing alone ends section 6 with a second empty line.
-        {91, {nullptr, "", nullptr}, Edit::Insert},
-        {91, {nullptr, "7.   CONSOLIDATION SETTLEMENTS FILL LAYER", nullptr}},
-        {95, {flowHeads, flowHeads, flowHeads}},
-        // The main-menu printout rounds the Hor.Flow settlement to two decimals.
-        {97, {nullptr, nullptr, " 10\t\t-0.35\t\t-1.20\t\t0.00"}},
-        {114, {nullptr, "8.   CONSOLIDATION SETTLEMENTS FILL LAYER", nullptr}},
-        {118, {flowHeads, flowHeads, flowHeads}},
-        {135, {nullptr, nullptr, " 10000\t\t-0.35\t\t0.00\t\t0.00"}},
+          chAvg,
+          "Coefficient of consolidation for horizontal flow of porewater [m2/s] : 3.456E-07"}},
+        {48, {layerHeads, layerHeads, layerHeads, layerHeads}},
+        {50, {row1, row1, row1, row1}},
+        {51, {row2, row2, row2, row2}},
+        {52, {row3, row3, row3, row3}},
+        // The files alone end section 6 with a second empty line.
+        {91, {nullptr, "", nullptr, ""}, Edit::Insert},
+        {91, {nullptr, title7, nullptr, title7}},
+        {95, {flowHeads, flowHeads, flowHeads, flowHeads}},
+        // The main-menu printout and the project file round the Hor.Flow settlement to two
+        // decimals.
+        {97, {nullptr, nullptr, row97, row97}},
+        {114, {nullptr, title8, nullptr, title8}},
+        {118, {flowHeads, flowHeads, flowHeads, flowHeads}},
+        {135, {nullptr, nullptr, row135, row135}},
         // Three empty lines around section 9 in every output: 1 + 2 in the listing, 2 + 1 here.
-        {137, {"", "", ""}, Edit::Insert},
-        {137,
-         {title9,
-          "9.   SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH ONLY THE RESTSETTLEMENTS "
-          "OCCURS",
-          title9}},
-        {139,
-         {"\t\tVert.flow\t\tHor.flow", "\t\tVert.flow\t\tHor.flow", "\t\tVert.flow\t\tHor.flow"}},
-        {152, {"", "", ""}, Edit::Remove},
-        {153, {nullptr, "10.   DEGREE OF CONSOLIDATION", nullptr}},
-        {155, {flowHeads, flowHeads, flowHeads}},
-        {174, {nullptr, "11.   DEGREE OF CONSOLIDATION", nullptr}},
-        {176, {flowHeads, flowHeads, flowHeads}},
+        {137, {"", "", "", ""}, Edit::Insert},
+        {137, {title9, title9File, title9, title9File}},
+        {139, {heads9, heads9, heads9, heads9}},
+        {152, {"", "", "", ""}, Edit::Remove},
+        {153, {nullptr, title10, nullptr, title10}},
+        {155, {flowHeads, flowHeads, flowHeads, flowHeads}},
+        {174, {nullptr, title11, nullptr, title11}},
+        {176, {flowHeads, flowHeads, flowHeads, flowHeads}},
     };
     // The column header of each of section 13's 16 blocks, from line 210 in steps of 10, and
     // section 14's in the saved listing.
     const char* const blockHeads =
         "Layerthickness\t1 day\t\t10 days\t100 days\t1000 days\t10 000 days";
     for (std::size_t line = 210; line <= 360; line += 10) {
-        differences.push_back({line, {blockHeads, blockHeads, blockHeads}});
+        differences.push_back({line, {blockHeads, blockHeads, blockHeads, blockHeads}});
     }
-    differences.push_back(
-        {370, {nullptr, "Fill Height\tSettlement\tStress\tSurface Height", nullptr}});
+    const char* const fillHeads = "Fill Height\tSettlement\tStress\tSurface Height";
+    differences.push_back({370, {nullptr, fillHeads, nullptr, fillHeads}});
     const std::vector<std::string> listing = listingFile("settlement_listing_method1.txt");
-    // Section 15 from line 388: the saved listing's title, the drain spacing and its empty line
-    // left out of the main-menu printout, and in every printout and file one tab more before the
-    // total, in each block's column header, unit row and 16 rows.
-    differences.push_back(
-        {388, {nullptr, "15.   CONSOLIDATION SETTLEMENTS FOR FILL THICKNESS + PRELOAD", nullptr}});
-    differences.push_back(
-        {393,
-         {nullptr, nullptr, "The drainspacing for triangular pattern [m] is : 1.75"},
-         Edit::Remove});
-    differences.push_back({394, {nullptr, nullptr, ""}, Edit::Remove});
+    // Section 15 from line 388: the files' title, the drain spacing and its empty line left out of
+    // the main-menu printout and the project file, and in every printout and file one tab more
+    // before the total, in each block's column header, unit row and 16 rows.
+    const char* const title15 = "15.   CONSOLIDATION SETTLEMENTS FOR FILL THICKNESS + PRELOAD";
+    const char* const spacing = "The drainspacing for triangular pattern [m] is : 1.75";
+    differences.push_back({388, {nullptr, title15, nullptr, title15}});
+    differences.push_back({393, {nullptr, nullptr, spacing, spacing}, Edit::Remove});
+    differences.push_back({394, {nullptr, nullptr, "", ""}, Edit::Remove});
     std::vector<std::string> preloadLines;
     preloadLines.reserve(6 * 18); // the differences point into it
     for (std::size_t block = 395; block <= 495; block += 20) {
@@ -401,12 +420,12 @@ TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
     for (std::size_t block = 395, n = 0; block <= 495; block += 20) {
         for (std::size_t line = block + 1; line <= block + 18; ++line, ++n) {
             const char* text = preloadLines[n].c_str();
-            differences.push_back({line, {text, text, text}});
+            differences.push_back({line, {text, text, text, text}});
         }
     }
     const Output outputs[] = {Output::ListingPrintout, Output::SavedListing,
-                              Output::MainMenuPrintout};
-    for (std::size_t k = 0; k < 3; ++k) {
+                              Output::MainMenuPrintout, Output::ProjectFile};
+    for (std::size_t k = 0; k < 4; ++k) {
         SCOPED_TRACE(static_cast<int>(outputs[k]));
         std::vector<std::string> expected = listing;
         // From the last line up, so that every line number is the listing's.

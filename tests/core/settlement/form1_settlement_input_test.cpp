@@ -49,7 +49,7 @@ TEST(SettlementInputWindow, KoppejanAfterABjerrumCalculationShowsTheKoppejanArra
     st.Method = 2;
     st.NLayers = 2;
     st.SurfaceLevel = 0.5f;
-    st.Watertable = -0.25f;
+    st.WatertableInput = -0.25f; // the entered level, which the box shows
     st.LDepth(1) = -2;
     st.LDepth(2) = -6.5f;
     st.Soilwet(1) = 1.7f;

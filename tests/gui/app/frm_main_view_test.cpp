@@ -68,11 +68,10 @@ TEST(MainWindowView, StartAcceptOpensTheMainWindowWithMenusToolbarStatusBarScree
     EXPECT_EQ(captionsOf(toolbar->actions()), (QStringList{"New", "Open", "Save", "Print"}));
     EXPECT_TRUE(main->findChild<QStatusBar*>("sbStatusBar")->isVisible());
 
-    // No project file writer in this build: Save is disabled, Open is not.
     EXPECT_TRUE(main->action("mnulistfile")->isEnabled());
     EXPECT_TRUE(main->action("tb:Open")->isEnabled());
     EXPECT_TRUE(main->action("mnuFileOpen")->isEnabled());
-    EXPECT_FALSE(main->action("tb:Save")->isEnabled());
+    EXPECT_TRUE(main->action("tb:Save")->isEnabled());
     EXPECT_TRUE(main->action("tb:Print")->isEnabled());
     EXPECT_TRUE(main->action("MnuObservation")->isEnabled());
     EXPECT_TRUE(main->action("mnuHelpAbout")->isEnabled());
