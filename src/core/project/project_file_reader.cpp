@@ -431,8 +431,9 @@ void applyProject(Application& app, const ParsedProject& r, const std::string& p
     }
 
     Form4& form4 = windows.load<Form4>();
-    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text7", "Text9", "Text10",
-                             "Text12", "Text11", "Text13", "Text15", "Text16", "Text5", "Text6"}) {
+    for (const char* name :
+         {"Text1", "Text2", "Text3", "Text4", "Text7", "Text9", "Text10", "Text12", "Text11",
+          "Text13", "Text15", "Text16", "Text17", "Text5", "Text6"}) {
         const InputBox<Form4>& box = boxNamed(Form4::boxes(), name);
         form4.*box.text = variableText(st, box.variable);
     }

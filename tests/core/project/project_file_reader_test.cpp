@@ -2,6 +2,7 @@
 #include "app/text_file.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "consolidation/form7_settlement_time_list.h"
+#include "core/project/input_window_texts.h"
 #include "project/project_file_reader.h"
 #include "settlement/form1_settlement_input.h"
 #include "support/same_state.h"
@@ -27,31 +28,6 @@ constexpr int kLastLineRead = 69;
 
 std::vector<std::string> dikeLines() {
     return textFileLines(test::fileBytes(kDikeFile));
-}
-
-// What an opening may change in the two input windows, as one text.
-std::string windowTexts(test::TestApp& t) {
-    std::string text;
-    if (const Form1* f = t.windows().find<Form1>()) {
-        for (const InputBox<Form1>& box : Form1::boxes()) {
-            text += f->*box.text + "|";
-        }
-        for (int r = 0; r <= Form1::kLayerRows; ++r) {
-            for (int c = 0; c <= 8; ++c) {
-                text += f->Fg1.TextMatrix(r, c) + ",";
-            }
-        }
-        text += num::boxText(f->methodLoadedFor);
-    }
-    if (const Form4* f = t.windows().find<Form4>()) {
-        for (const InputBox<Form4>& box : Form4::boxes()) {
-            text += f->*box.text + "|";
-        }
-        for (int r = 0; r <= Form4::kLayerRows; ++r) {
-            text += f->Fg4.TextMatrix(r, 1) + ",";
-        }
-    }
-    return text;
 }
 
 // A run that worked on another project: both input windows open with its values and some typing
@@ -86,7 +62,7 @@ struct BusySession {
         t.windows().show<Form7>();
         t.desktop.messages.clear();
         before = st;
-        windowsBefore = windowTexts(t);
+        windowsBefore = test::windowTexts(t);
     }
 
     const std::vector<test::RecordedMessage>& open(const std::string& path) {
@@ -102,7 +78,7 @@ struct BusySession {
             st.FileNr != before.FileNr || st.FileName != before.FileName) {
             return ::testing::AssertionFailure() << "the shared state changed";
         }
-        if (windowTexts(t) != windowsBefore || !t.windows().isLoaded("Form7")) {
+        if (test::windowTexts(t) != windowsBefore || !t.windows().isLoaded("Form7")) {
             return ::testing::AssertionFailure() << "a window changed";
         }
         return ::testing::AssertionSuccess();
@@ -406,7 +382,7 @@ TEST(ProjectFileReader, CancelAndAMissingFileChangeNothing) {
     b.open(kDikeFile);
     b.t.windows().show<Form7>();
     b.before = b.t.state();
-    b.windowsBefore = windowTexts(b.t);
+    b.windowsBefore = test::windowTexts(b.t);
     b.t.desktop.messages.clear();
     openProjectFile(b.t.app);
     EXPECT_EQ(b.t.desktop.openRequests.back().fileName, "");
