@@ -74,8 +74,16 @@ void Form4::refill(ResultsEvent /*event*/) {
 }
 
 void Form4::dropStaleEquivalentCv() {
-    if (!Text14.empty() && Text14 == equivalentCvText_ &&
-        layerThicknesses() != equivalentCvThicknesses_) {
+    if (Text14.empty() || Text14 != equivalentCvText_) {
+        return;
+    }
+    // An opened project can bring the same layer stack with other Cv values.
+    const Module1& st = state();
+    std::vector<Single> cvs;
+    for (std::size_t i = 1; i <= equivalentCvLayers_.size(); ++i) {
+        cvs.push_back(st.Cv(static_cast<int>(i)));
+    }
+    if (layerThicknesses() != equivalentCvThicknesses_ || cvs != equivalentCvLayers_) {
         Text14.clear();
     }
 }
@@ -160,6 +168,7 @@ void Form4::Command4_Click() {
     Text14 = num::boxText(*cv);
     equivalentCvText_ = Text14;
     equivalentCvThicknesses_ = thicknesses;
+    equivalentCvLayers_ = cvs;
 }
 
 std::vector<Single> Form4::layerCv(int layers) const {

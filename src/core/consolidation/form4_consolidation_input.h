@@ -64,10 +64,11 @@ private:
     // The thicknesses of layers 1 to NLayers as the layer depths give them.
     std::vector<Single> layerThicknesses();
 
-    // The equivalent Cv shown in Text14 and the layer thicknesses it was computed for: it belongs
-    // to that stack only.
+    // The equivalent Cv shown in Text14 and the layer thicknesses and Cv values it was computed
+    // for: it belongs to that stack only.
     std::string equivalentCvText_;
     std::vector<Single> equivalentCvThicknesses_;
+    std::vector<Single> equivalentCvLayers_;
 };
 
 } // namespace korvex

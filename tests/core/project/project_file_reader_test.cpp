@@ -219,6 +219,26 @@ TEST(ProjectFileReader, ATypedExtraCodeLeavesTheMethodToTheMethodLine) {
     }
 }
 
+// The equivalent Cv that Form4's button computed belongs to its layers' thicknesses and Cv values:
+// a project with the same stack but another Cv must not be calculated with it.
+TEST(ProjectFileReader, AnEquivalentCvOfOtherCvValuesIsDropped) {
+    test::TestApp t;
+    test::TempFolder dir;
+    t.desktop.openAnswers.emplace_back(kDikeFile);
+    openProjectFile(t.app);
+    Form4& form4 = *t.windows().find<Form4>();
+    form4.Command4_Click();
+    ASSERT_NE(form4.Text14, "");
+    std::vector<std::string> lines = dikeLines();
+    ASSERT_EQ(lines[48], " 1\t\t2.50E-08\t0.00E+00\t3.10E-08");
+    lines[48] = " 1\t\t9.00E-08\t0.00E+00\t3.10E-08";
+    const std::string path = dir.file("other_cv.prj");
+    test::writeBytes(path, textFileBytes(lines));
+    t.desktop.openAnswers.emplace_back(path);
+    openProjectFile(t.app);
+    EXPECT_EQ(form4.Text14, "");
+}
+
 // The reference listings of the report have the lines of a project file where it is read.
 TEST(ProjectFileReader, SavedListingsOpenAndOneWithoutAMethodDoesNot) {
     struct Case {
