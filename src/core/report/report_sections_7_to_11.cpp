@@ -31,22 +31,26 @@ constexpr const char* kTitle9Printed =
     "9.  SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH OCCURS ONLY THE RESTSETTLEMENTS";
 constexpr const char* kTitle10 = "10.  DEGREE OF CONSOLIDATION";
 constexpr const char* kTitle11 = "11.  DEGREE OF CONSOLIDATION";
+// The files (the saved listing and the project file) write every title with one blank more, and
+// section 9's in another word order.
+constexpr const char* kTitle7File = "7.   CONSOLIDATION SETTLEMENTS FILL LAYER";
+constexpr const char* kTitle8File = "8.   CONSOLIDATION SETTLEMENTS FILL LAYER";
+constexpr const char* kTitle9File =
+    "9.   SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH ONLY THE RESTSETTLEMENTS OCCURS";
+constexpr const char* kTitle10File = "10.   DEGREE OF CONSOLIDATION";
+constexpr const char* kTitle11File = "11.   DEGREE OF CONSOLIDATION";
 
 // Sections 8 and 9 together end with three empty lines in every output, split differently.
 constexpr Sections7To11Differences kDifferences[] = {
     {Output::Listing, kTitle7, kTitle8, kTitle9, kTitle10, kTitle11, 2, "##0.00#", 1, 3, 2},
     {Output::ListingPrintout, kTitle7, kTitle8, kTitle9Printed, kTitle10, kTitle11, 1, "##0.00#", 2,
      2, 1},
-    {Output::SavedListing, "7.   CONSOLIDATION SETTLEMENTS FILL LAYER",
-     "8.   CONSOLIDATION SETTLEMENTS FILL LAYER",
-     "9.   SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH ONLY THE RESTSETTLEMENTS OCCURS",
-     "10.   DEGREE OF CONSOLIDATION", "11.   DEGREE OF CONSOLIDATION", 1, "##0.00#", 2, 2, 1},
+    {Output::SavedListing, kTitle7File, kTitle8File, kTitle9File, kTitle10File, kTitle11File, 1,
+     "##0.00#", 2, 2, 1},
     {Output::MainMenuPrintout, kTitle7, kTitle8, kTitle9Printed, kTitle10, kTitle11, 1, "##0.00", 2,
      2, 1},
-    {Output::ProjectFile, "7.   CONSOLIDATION SETTLEMENTS FILL LAYER",
-     "8.   CONSOLIDATION SETTLEMENTS FILL LAYER",
-     "9.   SETTLEMENT TIMES FOR INSTANTANEOUS LOAD AFTER WHICH ONLY THE RESTSETTLEMENTS OCCURS",
-     "10.   DEGREE OF CONSOLIDATION", "11.   DEGREE OF CONSOLIDATION", 1, "##0.00", 2, 2, 1},
+    {Output::ProjectFile, kTitle7File, kTitle8File, kTitle9File, kTitle10File, kTitle11File, 1,
+     "##0.00", 2, 2, 1},
 };
 
 // The consolidation tables stop at this time point although the calculation fills more.

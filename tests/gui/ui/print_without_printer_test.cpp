@@ -22,21 +22,34 @@ struct NoPrinterDesktop : gui::QtDesktop {
     bool printerAvailable() override { return false; }
 };
 
-TEST(PrintWithoutPrinter, PrintInAGraphWindowWritesAPdfThroughTheSaveDialog) {
+// The program on a machine without a printer, every window's view registered.
+struct NoPrinterProgram {
     QTemporaryDir dir;
     NoPrinterDesktop desktop;
     Application app{desktop};
     gui::GuiHost host{app};
-    app.state().setDefaults();
-    gui::registerSettlementViews(host);
-    auto* view = dynamic_cast<gui::GraphWindowView*>(host.viewOf(app.windows().show<Form2>()));
+
+    NoPrinterProgram() {
+        app.state().setDefaults();
+        gui::registerAllViews(host);
+    }
+    ~NoPrinterProgram() { app.windows().unloadAll(); }
+
+    template <class View, class Model> View* show() {
+        return dynamic_cast<View*>(host.viewOf(app.windows().show<Model>()));
+    }
+};
+
+TEST(PrintWithoutPrinter, PrintInAGraphWindowWritesAPdfThroughTheSaveDialog) {
+    NoPrinterProgram p;
+    auto* view = p.show<gui::GraphWindowView, Form2>();
     ASSERT_NE(view, nullptr);
-    const QString pdf = dir.filePath("soil stresses.pdf");
+    const QString pdf = p.dir.filePath("soil stresses.pdf");
 
     DialogScript script;
     script.cancel().chooseFile(pdf);
     QTest::mouseClick(view->printButton(), Qt::LeftButton);
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(QDir(p.dir.path()).isEmpty());
     QTest::mouseClick(view->printButton(), Qt::LeftButton);
 
     const QString title = "save: No printer is installed: save the printout as PDF";
@@ -46,26 +59,20 @@ TEST(PrintWithoutPrinter, PrintInAGraphWindowWritesAPdfThroughTheSaveDialog) {
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_GT(bytes.size(), 1000);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"soil stresses.pdf"});
-    app.windows().unloadAll();
+    EXPECT_EQ(QDir(p.dir.path()).entryList(QDir::Files), QStringList{"soil stresses.pdf"});
 }
 
 TEST(PrintWithoutPrinter, FilePrintWritesTheReportAsPdfAndCancelInPageSetupPrintsNothing) {
-    QTemporaryDir dir;
-    NoPrinterDesktop desktop;
-    Application app{desktop};
-    gui::GuiHost host{app};
-    app.state().setDefaults();
-    gui::registerAllViews(host);
-    auto* main = dynamic_cast<gui::FrmMainView*>(host.viewOf(app.windows().show<frmMain>()));
+    NoPrinterProgram p;
+    auto* main = p.show<gui::FrmMainView, frmMain>();
     ASSERT_NE(main, nullptr);
-    app.state().Method = 1;
-    const QString pdf = dir.filePath("report.pdf");
+    p.app.state().Method = 1;
+    const QString pdf = p.dir.filePath("report.pdf");
 
     DialogScript script;
     script.cancel().print().chooseFile(pdf);
     main->action("mnuFilePrint")->trigger();
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(QDir(p.dir.path()).isEmpty());
     main->action("mnuFilePrint")->trigger();
 
     EXPECT_EQ(script.seen(),
@@ -76,7 +83,6 @@ TEST(PrintWithoutPrinter, FilePrintWritesTheReportAsPdfAndCancelInPageSetupPrint
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_GT(bytes.size(), 1000);
-    app.windows().unloadAll();
 }
 
 } // namespace
