@@ -1,6 +1,7 @@
 #include "ui/graph_render.h"
 
 #include "app/qt_desktop.h"
+#include "ui/graph_view.h"
 #include "ui/grid_view.h"
 #include "ui/label_placement.h"
 
@@ -355,29 +356,39 @@ QSize graphMinimumSize(const GraphModel& graph, const QFont& plotFont) {
 
 namespace {
 
-void renderAtSize(const GraphModel& graph, QCustomPlot& plot, int width, int height) {
-    plot.resize(width, height);
+// The graph laid out at a size in screen pixels, on a plot of its own: the window's plot keeps
+// its size and its labels' places.
+void layOut(const GraphModel& graph, QCustomPlot& plot, QSize layoutPixels) {
+    plot.resize(layoutPixels.expandedTo({1, 1}));
     renderGraph(graph, plot);
+}
+
+// The one drawing of a laid-out plot for the clipboard and the printer. The painter's device has
+// the screen's resolution, so that each font comes out at the size the layout measured it; the
+// finer output comes from the painter's scale alone, which the one-pixel lines follow as well.
+void drawLaidOut(QCustomPlot& plot, QCPPainter& painter, double scale) {
+    painter.setMode(QCPPainter::pmNoCaching);
+    painter.setMode(QCPPainter::pmNonCosmetic);
+    painter.scale(scale, scale);
+    plot.toPainter(&painter, plot.width(), plot.height());
 }
 
 } // namespace
 
-QImage graphImage(const GraphModel& graph, double widthTwips, double heightTwips, int scale) {
-    const int width = std::max(1, twipsToPixels(widthTwips));
-    const int height = std::max(1, twipsToPixels(heightTwips));
+QImage graphImage(const GraphModel& graph, QSize layoutPixels, double scale) {
     QCustomPlot plot;
-    renderAtSize(graph, plot, width, height);
-    QImage image(width * scale, height * scale, QImage::Format_RGB32);
-    // Finer pixels, same size on paper: a pasted image keeps the graph's layout size.
-    const int dotsPerMetre = static_cast<int>(std::lround(96.0 * scale / 0.0254));
+    layOut(graph, plot, layoutPixels);
+    QImage image(static_cast<int>(std::lround(plot.width() * scale)),
+                 static_cast<int>(std::lround(plot.height() * scale)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QCPPainter painter(&image);
+        drawLaidOut(plot, painter, scale);
+    }
+    // Finer pixels, same size on paper: a pasted image keeps the graph's size on screen.
+    const int dotsPerMetre = static_cast<int>(std::lround(image.logicalDpiX() * scale / 0.0254));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
-    QCPPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    plot.toPainter(&painter, width, height);
-    painter.end();
     return image;
 }
 
@@ -389,7 +400,7 @@ bool printGraphOn(QPrinter& printer, const GraphModel& graph, double widthTwips,
     const int width = std::max(1, twipsToPixels(widthTwips));
     const int height = std::max(1, twipsToPixels(heightTwips));
     QCustomPlot plot;
-    renderAtSize(graph, plot, width, height);
+    layOut(graph, plot, {width, height});
 
     // Drawn once at screen resolution into a picture, then scaled onto the page: vector output
     // with text at its proper size, where drawing straight onto a fine printer enlarges the text.
@@ -397,8 +408,7 @@ bool printGraphOn(QPrinter& printer, const GraphModel& graph, double widthTwips,
     {
         QCPPainter recorder(&picture);
         recorder.setMode(QCPPainter::pmVectorized);
-        recorder.setMode(QCPPainter::pmNoCaching);
-        plot.toPainter(&recorder, width, height);
+        drawLaidOut(plot, recorder, 1.0);
     }
 
     QPainter painter;
@@ -437,9 +447,16 @@ bool QtDesktop::copyGraphImage(const GraphModel& graph, double widthTwips, doubl
     if (clipboard == nullptr) {
         return false;
     }
-    // Twice the screen's resolution, so that the graph stays sharp when it is pasted into a report
-    // and printed.
-    clipboard->setImage(graphImage(graph, widthTwips, heightTwips, 2));
+    // The graph as it stands in its window; a graph in no open window at its layout size.
+    QSize layoutPixels(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    double screenScale = qGuiApp->devicePixelRatio();
+    if (GraphView* view = graphViewShowing(graph)) {
+        layoutPixels = view->plot().size();
+        screenScale = view->devicePixelRatioF();
+    }
+    // At least twice the screen's resolution, so that the graph stays sharp when it is pasted into
+    // a report and printed.
+    clipboard->setImage(graphImage(graph, layoutPixels, std::max(2.0, screenScale)));
     return true;
 }
 

@@ -23,9 +23,10 @@ void placePointLabels(QCustomPlot& plot);
 // The smallest size at which the graph's title, axis titles and legend show whole.
 QSize graphMinimumSize(const GraphModel& graph, const QFont& plotFont);
 
-// The graph drawn at a layout size in twips, as an image at the given multiple of the screen's
-// resolution.
-QImage graphImage(const GraphModel& graph, double widthTwips, double heightTwips, int scale = 1);
+// The graph laid out at a size in screen pixels, as a window of that size shows it, drawn scale
+// times finer: fonts, markers and lines grow with the pixels, so that the image scaled back to the
+// layout size looks like the window. The image says its resolution: scale times the screen's.
+QImage graphImage(const GraphModel& graph, QSize layoutPixels, double scale);
 
 // Prints the graph at a size in twips on one page of the printer, in the given orientation, as
 // vector output at the printer's resolution; false when the printer could not be opened.

@@ -3,6 +3,7 @@
 #include "ui/graph_render.h"
 #include "ui/grid_view.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QVBoxLayout>
 #include <qcustomplot.h>
@@ -50,6 +51,16 @@ QSize GraphView::minimumSizeHint() const {
 
 QSize GraphView::sizeHint() const {
     return {twipsToPixels(graph_.Width()), twipsToPixels(graph_.Height())};
+}
+
+GraphView* graphViewShowing(const GraphModel& graph) {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        auto* view = qobject_cast<GraphView*>(widget);
+        if (view != nullptr && &view->graph() == &graph && view->isVisible()) {
+            return view;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace korvex::gui

@@ -35,4 +35,7 @@ private:
     unsigned drawnRevision_;
 };
 
+// The view that shows a graph in an open window, or null when none does.
+GraphView* graphViewShowing(const GraphModel& graph);
+
 } // namespace korvex::gui

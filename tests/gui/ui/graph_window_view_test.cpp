@@ -9,7 +9,10 @@
 #include "ui/grid_view.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,6 +127,50 @@ TEST_F(GraphWindowFixture, PrintLeavesTheGraphOnScreenAsItWas) {
     EXPECT_EQ(model->Graph1.Height(), 6375);
 }
 
+QImage copiedImage(GraphWindowView* view) {
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(view->clipboardButton(), Qt::LeftButton);
+    return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+}
+
+// The dark pixels of one image with nothing darkish within a pixel of them in the other: glyphs
+// and edges are smoothed differently at different sizes, but none may be missing or moved.
+int unmatchedInk(const QImage& from, const QImage& in) {
+    int unmatched = 0;
+    for (int y = 1; y + 1 < from.height(); ++y) {
+        for (int x = 1; x + 1 < from.width(); ++x) {
+            bool near = qGray(from.pixel(x, y)) >= 96;
+            for (int dy = -1; dy <= 1 && !near; ++dy) {
+                for (int dx = -1; dx <= 1 && !near; ++dx) {
+                    near = qGray(in.pixel(x + dx, y + dy)) < 192;
+                }
+            }
+            unmatched += near ? 0 : 1;
+        }
+    }
+    return unmatched;
+}
+
+TEST_F(GraphWindowFixture, ClipboardImageIsTheGraphAsItStandsInTheWindow) {
+    GraphWindowView* view = show();
+    view->resize(1000, 560);
+    QApplication::processEvents();
+    const QImage image = copiedImage(view);
+    const QImage screen = view->graphView().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GE(image.width(), 2 * screen.width());
+    const double screenAspect = double(screen.width()) / screen.height();
+    EXPECT_NEAR(double(image.width()) / image.height(), screenAspect, 0.02 * screenAspect);
+    // The title row is whole: nothing but background on the top edge.
+    for (int x = 0; x < image.width(); ++x) {
+        ASSERT_GT(qGray(image.pixel(x, 0)), 200) << x;
+    }
+    const QImage back =
+        image.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(unmatchedInk(screen, back), 20);
+    EXPECT_LT(unmatchedInk(back, screen), 20);
+}
+
 TEST_F(GraphWindowFixture, ButtonsCarryTheirCaptionsAndExitReleasesTheWindow) {
     GraphWindowView* view = show();
     EXPECT_EQ(view->exitButton()->text(), "Exit");
@@ -141,6 +188,10 @@ TEST_F(GraphWindowFixture, ScreenshotOfASettlementTimeGraph) {
     view->resize(1000, 560);
     EXPECT_EQ(view->gridView()->item(8 - 1, 1)->text(), "80000");
     test::saveScreenshot(view, "graph_window_log_time");
+    if (test::screenshotsWanted()) {
+        copiedImage(view).save(qEnvironmentVariable("KORVEX_SCREENSHOT_DIR") +
+                               "/graph_clipboard_image.png");
+    }
 }
 
 } // namespace
