@@ -173,6 +173,34 @@ TEST(FillThickness, RisingWaterTableThatLiftsTheLoadBelowZeroIsRefused) {
     EXPECT_EQ(t.state().SettlementCalculated, 0);
 }
 
+TEST(FillThickness, AWaterTableRiseThatOutweighsTheFillKeepsItsNegativeLoad) {
+    // Water table from 3 m to 0.5 m below the surface (Favg 0.7): 2.5 x 0.7 g = 1.75 g off the
+    // load; fill 1.8 t/m3 in steps of 0.25 m, so step k starts at L1 = (0.45 k - 1.75) g. The 6 m
+    // layer (wet 2 t/m3, dry above the old water table) has sigma'0 = 6 g at its middle, Cr/(1+e0)
+    // = 0.1/3 and creep 6 x 0.05/3 x log10(1000) = 0.3 m, so at a load L it settles
+    // s = -0.2 log10(1 + L/6g) - 0.3. Steps 1 to 3 start below 0 and meet the path above the water
+    // table, where L = L1 + 0.7 g s; s solves s = -0.2 log10(1 + (0.45 k - 1.75 + 0.7 s)/6) - 0.3,
+    // found by bisection by hand. Step 4 starts at 0.05 g and really crosses 0, at
+    // S = -0.5 x 0.05/0.35 = -0.071 m, above the creep alone: it settles 0.3 m at load 0.
+    SiteInput site;
+    site.surface = "0";
+    site.watertable = "-3";
+    site.newWatertable = "-0.5";
+    site.increment = "0.25";
+    site.fill = "1.8";
+    site.fillSat = "2";
+    site.rows = {{"-6", "2", "0.1", "2", "1", "0", "10", "0.05"}};
+    TestApp t;
+    Form1& form = loadSite(t, site);
+    ASSERT_TRUE(calculateSettlements(t.app, form));
+    const double settlement[] = {-0.2751548, -0.2833202, -0.2907913, -0.3};
+    const double loadInG[] = {-1.4926084, -1.0483241, -0.6035539, 0.0};
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_NEAR(t.state().FillHeightSettlement(k), settlement[k - 1], kIterationTolerance) << k;
+        EXPECT_NEAR(t.state().FillHeightStress(k), loadInG[k - 1] * g, 0.01) << k;
+    }
+}
+
 TEST(FillThickness, ALayerSettlingByItsThicknessIsReportedAndTheResultsStillShown) {
     struct Case {
         const char* name;
