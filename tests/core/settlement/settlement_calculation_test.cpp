@@ -201,6 +201,36 @@ TEST(FillThickness, AWaterTableRiseThatOutweighsTheFillKeepsItsNegativeLoad) {
     }
 }
 
+TEST(FillThickness, AFillThatHeavesOnBalanceIsHandedOverAsAHeaveAndNotConsolidated) {
+    // Koppejan layer with sigma'0 = sigma'p = g; the water table rises from 2 m to 1 m below the
+    // surface: 0.7 g off the load. Submergence off, so a step settles at its own load L1.
+    // Step 1 (0.25 m): sigma' = 0.55 g, recompression only, after 1000 days
+    // S = -2 x 0.01 ln 0.55 - 2 x 0.001 ln 0.55 x 3 = +0.0155438 (up); required level 0.1 lies
+    // between the surface (0) and 0.2655438: thickness 0.25 - 0.1655438 x 0.25 / 0.2655438
+    // = 0.0941464 m, loading (0.0941464 - 0.7) g: sigma' = 0.3941464 g, ln = -0.9310335.
+    // After 10 days 2 x 0.01 x 0.9310335 + 2 x 0.001 x 0.9310335 = 0.0204827 up, after 10 000
+    // days 0.0186207 + 4 x 0.0018621 = 0.0260689 up.
+    TestApp t;
+    SiteInput site = softKoppejanSite();
+    site.watertable = "-2";
+    site.newWatertable = "-1";
+    site.increment = "0.25";
+    site.required = "0.1";
+    site.submergence = false;
+    Form1& form = loadSite(t, site);
+    ASSERT_TRUE(calculateSettlements(t.app, form));
+    EXPECT_NEAR(t.state().FillThickness, 0.0941464, 1e-6);
+    EXPECT_NEAR(t.state().S10Cons, -0.0204827, 1e-6);
+    EXPECT_NEAR(t.state().S10000Cons, -0.0260689, 1e-6);
+
+    Form4& consolidation = t.windows().load<Form4>();
+    consolidation.Command1_Click();
+    ASSERT_EQ(t.desktop.messages.size(), 1u);
+    EXPECT_EQ(t.desktop.messages[0].text,
+              "The Settlement after 10 days [m] is upward: a heave is not consolidated.");
+    EXPECT_EQ(t.state().ConsolidationCalculated, 0);
+}
+
 TEST(FillThickness, ALayerSettlingByItsThicknessIsReportedAndTheResultsStillShown) {
     struct Case {
         const char* name;
