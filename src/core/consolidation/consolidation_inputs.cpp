@@ -81,6 +81,14 @@ ConsolidationInputs readConsolidationInputs(const Form4& form, const Consolidati
         previous = state.TPred(i);
     }
     require(positive(in.DrainArea), greaterThanZero("Text9"));
+    // A fill whose water-table rise outweighs it heaves on balance; consolidation describes a
+    // loaded layer settling, and drains designed for the heave made positive would be wrong.
+    auto notUpward = [](Single settlement, const char* name) {
+        require(settlement >= 0.0f, "The " + captionInSentence(box(name).caption) +
+                                        " is upward: a heave is not consolidated.");
+    };
+    notUpward(in.S10Cons, "Text5");
+    notUpward(in.S10000Cons, "Text6");
     // The ground does not rise again under a fill that stays in place.
     require(in.S10000Cons >= in.S10Cons, "The " + captionInSentence(box("Text6").caption) +
                                              " must not be less than the " +

@@ -113,9 +113,11 @@ StagesOutcome runStages(Module1& st, Form1& form, Desktop& desktop) {
     computeLoadStepSettlements(general, input, results);
     const bool found = computeFillThickness(general, input, results, submergence);
     computeExtraFillCases(general, input, results, {1.0, 2, submergence, PathKind::FillStep});
-    // The settlements of the calculated fill alone (case 1), handed to the consolidation window.
-    results.S10Cons = num::toSingle(std::fabs(results.SSumPre10(1)));
-    results.S10000Cons = num::toSingle(std::fabs(results.SSumPre10000(1)));
+    // The settlements of the calculated fill alone (case 1), handed to the consolidation window
+    // positive downward. A fill that heaves on balance is handed over as the heave it is, not
+    // made positive, so that the consolidation can refuse it instead of designing drains for it.
+    results.S10Cons = -results.SSumPre10(1);
+    results.S10000Cons = -results.SSumPre10000(1);
     // The result window draws the fill-step paths, which the extra-fill cases overwrote.
     storeFillStepPaths(general, input, results, submergence);
     // Inputs near the limits of a Single (levels or constants of 1E+30) can still overflow

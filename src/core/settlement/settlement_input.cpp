@@ -18,6 +18,18 @@ void refuseOutside(bool outside, const std::string& message) {
     }
 }
 
+// A wet mass typed as exactly dry + water differs from it, once all three are stored as the
+// nearest Singles, by up to half a Single's step of each, either way (1.34 and 2.34 leave
+// +1.2E-07 t/m3, 1.25 and 2.25 leave 0); only a loss larger than that was typed.
+bool losesWeightUnderWater(Single dry, Single wet, Single water) {
+    auto halfStep = [](Single x) {
+        const Single magnitude = std::fabs(x);
+        return 0.5 * (static_cast<double>(std::nextafter(magnitude, INFINITY)) - magnitude);
+    };
+    const double loss = dry - (static_cast<double>(wet) - water);
+    return loss > halfStep(dry) + halfStep(wet) + halfStep(water);
+}
+
 } // namespace
 
 void readSiteInput(Module1& st, const Form1& form) {
@@ -86,11 +98,10 @@ void readSiteInput(Module1& st, const Form1& form) {
 
     // Submerged material must weigh less than dry material, or the stress paths have no slope.
     if (form.Check1 != 0) {
-        const double water = st.SoilmassWater;
-        refuseOutside(st.SoilmassFill - (st.SoilmassFillSat - water) <= 0.0,
+        refuseOutside(!losesWeightUnderWater(st.SoilmassFill, st.SoilmassFillSat, st.SoilmassWater),
                       "Soil mass wet of fill not less than Soil mass dry plus water;no weight "
                       "loss under water. Stresspaths submergence not possible.");
-        refuseOutside(st.SoilmassAvg - (st.SoilmassAvgSat - water) <= 0.0,
+        refuseOutside(!losesWeightUnderWater(st.SoilmassAvg, st.SoilmassAvgSat, st.SoilmassWater),
                       "Soil mass wet not less than Soil mass dry plus water;no weight loss under "
                       "water. Stresspaths submergence not possible.");
     }

@@ -223,6 +223,8 @@ TEST(ConsolidationCalculate, RefusesInputsThatMakeAStepImpossible) {
         {"Text6", "2", "The Settlement after 10 days [m] and the Settlement after 10 000 days"},
         // 0.1 - (0.8 - 0.1) / 3 = -0.133: a negative primary settlement, an upward discharge.
         {"Text5", "0.1", "The Settlement after 10 days [m] and the Settlement after 10 000 days"},
+        // A fill that heaves on balance, whichever box shows it.
+        {"Text6", "-0.4", "The Settlement after 10 000 days [m] is upward: a heave is not"},
         // The ground would rise again between 10 and 10 000 days.
         {"Text6", "0.4",
          "The Settlement after 10 000 days [m] must not be less than the Settlement after 10 "

@@ -173,6 +173,64 @@ TEST(FillThickness, RisingWaterTableThatLiftsTheLoadBelowZeroIsRefused) {
     EXPECT_EQ(t.state().SettlementCalculated, 0);
 }
 
+TEST(FillThickness, AWaterTableRiseThatOutweighsTheFillKeepsItsNegativeLoad) {
+    // Water table from 3 m to 0.5 m below the surface (Favg 0.7): 2.5 x 0.7 g = 1.75 g off the
+    // load; fill 1.8 t/m3 in steps of 0.25 m, so step k starts at L1 = (0.45 k - 1.75) g. The 6 m
+    // layer (wet 2 t/m3, dry above the old water table) has sigma'0 = 6 g at its middle, Cr/(1+e0)
+    // = 0.1/3 and creep 6 x 0.05/3 x log10(1000) = 0.3 m, so at a load L it settles
+    // s = -0.2 log10(1 + L/6g) - 0.3. Steps 1 to 3 start below 0 and meet the path above the water
+    // table, where L = L1 + 0.7 g s; s solves s = -0.2 log10(1 + (0.45 k - 1.75 + 0.7 s)/6) - 0.3,
+    // found by bisection by hand. Step 4 starts at 0.05 g and really crosses 0, at
+    // S = -0.5 x 0.05/0.35 = -0.071 m, above the creep alone: it settles 0.3 m at load 0.
+    SiteInput site;
+    site.surface = "0";
+    site.watertable = "-3";
+    site.newWatertable = "-0.5";
+    site.increment = "0.25";
+    site.fill = "1.8";
+    site.fillSat = "2";
+    site.rows = {{"-6", "2", "0.1", "2", "1", "0", "10", "0.05"}};
+    TestApp t;
+    Form1& form = loadSite(t, site);
+    ASSERT_TRUE(calculateSettlements(t.app, form));
+    const double settlement[] = {-0.2751548, -0.2833202, -0.2907913, -0.3};
+    const double loadInG[] = {-1.4926084, -1.0483241, -0.6035539, 0.0};
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_NEAR(t.state().FillHeightSettlement(k), settlement[k - 1], kIterationTolerance) << k;
+        EXPECT_NEAR(t.state().FillHeightStress(k), loadInG[k - 1] * g, 0.01) << k;
+    }
+}
+
+TEST(FillThickness, AFillThatHeavesOnBalanceIsHandedOverAsAHeaveAndNotConsolidated) {
+    // Koppejan layer with sigma'0 = sigma'p = g; the water table rises from 2 m to 1 m below the
+    // surface: 0.7 g off the load. Submergence off, so a step settles at its own load L1.
+    // Step 1 (0.25 m): sigma' = 0.55 g, recompression only, after 1000 days
+    // S = -2 x 0.01 ln 0.55 - 2 x 0.001 ln 0.55 x 3 = +0.0155438 (up); required level 0.1 lies
+    // between the surface (0) and 0.2655438: thickness 0.25 - 0.1655438 x 0.25 / 0.2655438
+    // = 0.0941464 m, loading (0.0941464 - 0.7) g: sigma' = 0.3941464 g, ln = -0.9310335.
+    // After 10 days 2 x 0.01 x 0.9310335 + 2 x 0.001 x 0.9310335 = 0.0204827 up, after 10 000
+    // days 0.0186207 + 4 x 0.0018621 = 0.0260689 up.
+    TestApp t;
+    SiteInput site = softKoppejanSite();
+    site.watertable = "-2";
+    site.newWatertable = "-1";
+    site.increment = "0.25";
+    site.required = "0.1";
+    site.submergence = false;
+    Form1& form = loadSite(t, site);
+    ASSERT_TRUE(calculateSettlements(t.app, form));
+    EXPECT_NEAR(t.state().FillThickness, 0.0941464, 1e-6);
+    EXPECT_NEAR(t.state().S10Cons, -0.0204827, 1e-6);
+    EXPECT_NEAR(t.state().S10000Cons, -0.0260689, 1e-6);
+
+    Form4& consolidation = t.windows().load<Form4>();
+    consolidation.Command1_Click();
+    ASSERT_EQ(t.desktop.messages.size(), 1u);
+    EXPECT_EQ(t.desktop.messages[0].text,
+              "The Settlement after 10 days [m] is upward: a heave is not consolidated.");
+    EXPECT_EQ(t.state().ConsolidationCalculated, 0);
+}
+
 TEST(FillThickness, ALayerSettlingByItsThicknessIsReportedAndTheResultsStillShown) {
     struct Case {
         const char* name;

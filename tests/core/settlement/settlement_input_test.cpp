@@ -256,10 +256,32 @@ TEST(SettlementInput, SubmergenceWithoutWeightLossIsRefused) {
          "Soil mass wet not less than Soil mass dry plus water;no weight loss under water. "
          "Stresspaths submergence not possible.",
          vbExclamation},
+        // 2.34 = 1.34 + 1 as typed, although the nearest Singles leave 1.2E-07 t/m3.
+        {"fill as typed",
+         [](SiteInput& s) {
+             s.fill = "1.34";
+             s.fillSat = "2.34";
+         },
+         "Soil mass wet of fill not less than Soil mass dry plus water;no weight loss under "
+         "water. Stresspaths submergence not possible.",
+         vbExclamation},
+        {"subsoil as typed",
+         [](SiteInput& s) {
+             s.avg = "1.34";
+             s.avgSat = "2.34";
+         },
+         "Soil mass wet not less than Soil mass dry plus water;no weight loss under water. "
+         "Stresspaths submergence not possible.",
+         vbExclamation},
     };
     for (const auto& c : cases) {
         expectRefused(c);
     }
+    // A thousandth of a t/m3 typed is a loss.
+    expectAccepted("fill losing 0.001", [](SiteInput& s) {
+        s.fill = "1.34";
+        s.fillSat = "2.339";
+    });
     expectAccepted("submergence off", [](SiteInput& s) {
         s.fillSat = "2";
         s.avgSat = "2.5";
