@@ -373,8 +373,17 @@ FieldNumber readFieldNumber(std::string_view text) {
     return {FieldNumber::Kind::Number, value};
 }
 
-std::optional<Single> fileNumber(std::string_view text) {
+FieldNumber readFileNumber(std::string_view text) {
     const FieldNumber read = readFieldNumber(text);
+    // In a field that is one number with blanks around it, a D can only be its exponent.
+    if (read.isNumber() && text.find_first_of("dD") != std::string_view::npos) {
+        return {FieldNumber::Kind::TextAfterNumber, 0.0};
+    }
+    return read;
+}
+
+std::optional<Single> fileNumber(std::string_view text) {
+    const FieldNumber read = readFileNumber(text);
     if (!read.isNumber()) {
         return std::nullopt;
     }

@@ -35,8 +35,13 @@ struct FieldNumber {
 };
 FieldNumber readFieldNumber(std::string_view text);
 
-// A number field of a file the program reads: as readFieldNumber, and an empty field is no number
-// either, since a file that lost a value must not read as one holding 0.
+// A number field of a file the program reads, in the forms its writers and a person editing the
+// file write: sign, digits, point and an E exponent. As readFieldNumber, but a "D" exponent is
+// text after the number, as no writer of these files puts one ("1d2" must not read as 100). The
+// caller refuses an empty field too, since a file that lost a value must not read as one holding 0.
+FieldNumber readFileNumber(std::string_view text);
+
+// The value of readFileNumber when it is a number.
 std::optional<Single> fileNumber(std::string_view text);
 
 // The shortest text that fileNumber reads back as exactly this Single, in the style of boxText

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -136,23 +135,30 @@ std::string textFileBytes(const std::vector<std::string>& lines) {
 
 std::vector<std::string> textFileLines(std::string_view bytes) {
     std::vector<std::string> lines;
+    TextLines source(bytes);
+    while (std::optional<std::string> line = source.next()) {
+        lines.push_back(std::move(*line));
+    }
+    return lines;
+}
+
+std::optional<std::string> TextLines::next() {
+    if (pos_ >= bytes_.size()) {
+        return std::nullopt;
+    }
     std::string line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char b = bytes[i];
+    while (pos_ < bytes_.size()) {
+        const char b = bytes_[pos_++];
         if (b == '\r' || b == '\n') {
-            if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-                ++i;
+            if (b == '\r' && pos_ < bytes_.size() && bytes_[pos_] == '\n') {
+                ++pos_;
             }
-            lines.push_back(std::move(line));
-            line.clear();
-            continue;
+            break;
         }
         appendUtf8(line, fromWindows1252(static_cast<unsigned char>(b)));
     }
-    if (!line.empty()) {
-        lines.push_back(std::move(line));
-    }
-    return lines;
+    ++count_;
+    return line;
 }
 
 void writeFileReplacing(const std::string& path, std::string_view bytes) {
@@ -228,7 +234,7 @@ void writeTextFile(const std::string& path, const std::vector<std::string>& line
     writeFileReplacing(path, textFileBytes(lines));
 }
 
-std::vector<std::string> readTextFile(const std::string& path) {
+std::string readFileBytes(const std::string& path) {
     auto fail = [&](int error) {
         throw FileError("The file " + path + " could not be read: " + reasonOf(error) + ".");
     };
@@ -241,11 +247,24 @@ std::vector<std::string> readTextFile(const std::string& path) {
     if (!in) {
         fail(errno != 0 ? errno : ENOENT);
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Reserved at once, so that a large file costs its size and not twice that while growing.
+    std::string bytes;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         fail(EIO);
     }
-    return textFileLines(bytes);
+    return bytes;
+}
+
+std::vector<std::string> readTextFile(const std::string& path) {
+    return textFileLines(readFileBytes(path));
 }
 
 ScopedWriteFault ScopedWriteFault::afterBytes(std::size_t bytes) {

@@ -5,6 +5,7 @@
 // versions and edited by hand in any editor on the engineers' machines read the same.
 
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -28,6 +29,24 @@ std::string textFileBytes(const std::vector<std::string>& lines);
 // and the last line may have no end.
 std::vector<std::string> textFileLines(std::string_view bytes);
 
+// The same lines one at a time, so that a reader decodes no more of a file than it reads: what
+// follows the part it needs may be of any length.
+class TextLines {
+public:
+    explicit TextLines(std::string_view bytes) : bytes_(bytes) {}
+
+    // The next line, or nothing after the last.
+    std::optional<std::string> next();
+
+    // How many lines next has given.
+    int count() const { return count_; }
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+    int count_ = 0;
+};
+
 // Writes the bytes to a new file beside the target, flushes it to the disk and renames it over
 // the target, so that a full disk or a lost drive never leaves half a file: on failure the target
 // is as it was, byte for byte, and a FileError names the file and the reason.
@@ -35,6 +54,9 @@ void writeFileReplacing(const std::string& path, std::string_view bytes);
 
 // writeFileReplacing with the lines as textFileBytes writes them.
 void writeTextFile(const std::string& path, const std::vector<std::string>& lines);
+
+// The bytes of a file; a FileError when it cannot be read.
+std::string readFileBytes(const std::string& path);
 
 // The lines of a text file; a FileError when it cannot be read.
 std::vector<std::string> readTextFile(const std::string& path);

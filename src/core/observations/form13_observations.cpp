@@ -5,8 +5,8 @@
 #include "app/input_reading.h"
 #include "app/module1.h"
 #include "app/number_text.h"
+#include "app/open_from_file.h"
 #include "app/save_to_file.h"
-#include "app/text_file.h"
 #include "consolidation/consolidation_state.h"
 #include "observations/asaoka_analysis.h"
 #include "observations/form14_observation_graph.h"
@@ -419,37 +419,24 @@ void Form13::Command13_Click() {
 }
 
 void Form13::openmnu_Click() {
-    const std::optional<std::string> chosen =
-        desktop().showOpen({"Open Observation file", kOpenFilter, 2, CommonDialog1FileName});
-    if (!chosen || chosen->empty()) {
-        return;
-    }
-    const std::string& path = *chosen;
-    CommonDialog1FileName = path;
     ObservationFileRecord record;
-    try {
-        const Single laterTime = app().part<ConsolidationState>().TPred(kFilePredictionRows + 1);
-        record = readObservationFile(readTextFile(path), laterTime);
-    } catch (const FileError& error) {
-        desktop().msgBox(error.what(), vbExclamation, kOpenCaption);
-        return;
-    } catch (const ObservationFileRefusal& refusal) {
-        desktop().msgBox("The file " + path + " cannot be read as an observation file: line " +
-                             std::to_string(refusal.line()) + ", " + refusal.what() +
-                             ". Nothing was changed.",
-                         vbExclamation, kOpenCaption);
-        return;
-    }
-    applyObservationFile(record, app().state());
-    Text1 = observed().PlateCode;
-    clearAsaokaBoxes();
-    Graph1.restoreDesign();
-    Graph1.setDrawMode(2);
-    showMeasurements();
-    // The predictions are the file's now, and so are the readings.
-    windows().announce(ResultsEvent::ObservationsChanged);
-    windows().announce(ResultsEvent::ConsolidationResultsChanged);
-    desktop().msgBox("The opened File is:  " + path, vbOKOnly, kOpenCaption);
+    const Single laterTime = app().part<ConsolidationState>().TPred(kFilePredictionRows + 1);
+    openChosenFile(
+        desktop(), {"Open Observation file", kOpenFilter, 2, CommonDialog1FileName}, kOpenCaption,
+        "an observation file", [this](const std::string& path) { CommonDialog1FileName = path; },
+        [&](std::string_view bytes) { record = readObservationFile(bytes, laterTime); },
+        [&](const std::string& path) {
+            applyObservationFile(record, app().state());
+            Text1 = observed().PlateCode;
+            clearAsaokaBoxes();
+            Graph1.restoreDesign();
+            Graph1.setDrawMode(2);
+            showMeasurements();
+            // The predictions are the file's now, and so are the readings.
+            windows().announce(ResultsEvent::ObservationsChanged);
+            windows().announce(ResultsEvent::ConsolidationResultsChanged);
+            desktop().msgBox("The opened File is:  " + path, vbOKOnly, kOpenCaption);
+        });
 }
 
 void Form13::saveobmnu_Click() {

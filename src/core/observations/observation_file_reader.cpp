@@ -2,9 +2,12 @@
 
 #include "app/module1.h"
 #include "app/number_text.h"
+#include "app/text_file.h"
 #include "observations/measurement_table.h"
 
 #include <cmath>
+#include <deque>
+#include <optional>
 #include <string_view>
 
 namespace korvex {
@@ -18,20 +21,25 @@ constexpr int kFillSettlementLine = 12, kPrimVertLine = 13, kPrimHorLine = 14;
 constexpr int kFirstInstantRow = 17, kFirstGradualRow = 44;
 constexpr int kCountLine = 64, kFirstReadingRow = 67;
 
+// The file's lines, decoded only as far as they are read.
 class Lines {
 public:
-    explicit Lines(const std::vector<std::string>& lines) : lines_(lines) {}
+    explicit Lines(std::string_view bytes) : source_(bytes) {}
 
-    const std::string& at(int line) const {
-        if (line > static_cast<int>(lines_.size())) {
-            throw ObservationFileRefusal(line, "the file ends before this line");
+    const std::string& at(int line) {
+        while (static_cast<int>(read_.size()) < line) {
+            std::optional<std::string> next = source_.next();
+            if (!next) {
+                throw ObservationFileRefusal(line, "the file ends before this line");
+            }
+            read_.push_back(std::move(*next));
         }
-        return lines_[static_cast<std::size_t>(line - 1)];
+        return read_[static_cast<std::size_t>(line - 1)];
     }
 
     // The text after the label's colon, whole: a plate code or a project name may hold commas
     // and colons of its own.
-    std::string_view afterLabel(int line, std::string_view label) const {
+    std::string_view afterLabel(int line, std::string_view label) {
         const std::string& text = at(line);
         if (text.compare(0, label.size(), label) != 0) {
             throw ObservationFileRefusal(line, "\"" + std::string(label) + "\" expected");
@@ -39,17 +47,20 @@ public:
         return std::string_view(text).substr(text.find(':') + 1);
     }
 
-    Single labelledNumber(int line, std::string_view label) const {
-        const std::optional<Single> value = num::fileNumber(afterLabel(line, label));
-        if (!value) {
+    Single labelledNumber(int line, std::string_view label) {
+        const num::FieldNumber value = num::readFileNumber(afterLabel(line, label));
+        if (value.kind == num::FieldNumber::Kind::TextAfterNumber) {
+            throw ObservationFileRefusal(line, "text after the number");
+        }
+        if (!value.isNumber()) {
             throw ObservationFileRefusal(line, "no number after \"" + std::string(label) + "\"");
         }
-        return *value;
+        return num::toSingle(value.value);
     }
 
     // The numbers of a table row: fields apart by TABs and blanks, or by one comma among them.
     // Two commas in a row mean a lost value, which no row may read as 0.
-    std::vector<Single> row(int line, std::size_t count, const char* what) const {
+    std::vector<Single> row(int line, std::size_t count, const char* what) {
         const std::string& text = at(line);
         const std::string refusal = std::to_string(count) + " numbers expected (" + what + ")";
         std::vector<Single> values;
@@ -86,14 +97,16 @@ public:
     }
 
 private:
-    const std::vector<std::string>& lines_;
+    TextLines source_;
+    // A deque, so that a line handed out stays where it is while later ones are read.
+    std::deque<std::string> read_;
 };
 
 using Column = std::array<Single, kFilePredictionRows>;
 
 // One prediction table: the times (checked against those of the table before it, when there is
 // one) and its three series.
-void readPredictions(const Lines& file, int firstLine, Single laterTime, Column& times,
+void readPredictions(Lines& file, int firstLine, Single laterTime, Column& times,
                      const Column* earlierTimes, Column& hor, Column& vert, Column& horVert) {
     for (int i = 0; i < kFilePredictionRows; ++i) {
         const int line = firstLine + i;
@@ -123,8 +136,8 @@ void readPredictions(const Lines& file, int firstLine, Single laterTime, Column&
 
 } // namespace
 
-ObservationFileRecord readObservationFile(const std::vector<std::string>& lines, Single laterTime) {
-    const Lines file(lines);
+ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTime) {
+    Lines file(bytes);
     ObservationFileRecord r;
     if (file.at(kTitleLine).find("SETTLEMENT OBSERVATIONDATA") == std::string::npos) {
         throw ObservationFileRefusal(kTitleLine, "this is no file of observation data");
@@ -164,6 +177,13 @@ ObservationFileRecord readObservationFile(const std::vector<std::string>& lines,
             file.row(kFirstReadingRow + i, 2, "the time and the settlement of a reading");
         r.TObs.push_back(v[0]);
         r.SObs.push_back(v[1]);
+    }
+    // The window counts the readings up to the last settlement that is not 0: a last reading of 0
+    // would be on show but left out of every analysis, and dropped by the next save.
+    if (n > 0 && r.SObs.back() == 0.0f) {
+        throw ObservationFileRefusal(kFirstReadingRow + n - 1,
+                                     "the settlement of the last reading is 0, which the window "
+                                     "does not count as a reading");
     }
     return r;
 }

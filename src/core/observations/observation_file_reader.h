@@ -8,11 +8,12 @@
 // A saved listing of the observation report has the same lines as the file and reads here too, as
 // does a file whose rows another program wrote with one comma between the numbers.
 
+#include "app/open_from_file.h"
 #include "app/vb_types.h"
 
 #include <array>
-#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvex {
@@ -33,20 +34,16 @@ struct ObservationFileRecord {
 };
 
 // A line that does not hold what its place in the file requires.
-class ObservationFileRefusal : public std::runtime_error {
+class ObservationFileRefusal : public FileLineRefusal {
 public:
-    ObservationFileRefusal(int line, const std::string& reason)
-        : std::runtime_error(reason), line_(line) {}
-    int line() const { return line_; }
-
-private:
-    int line_;
+    using FileLineRefusal::FileLineRefusal;
 };
 
-// The record of a file's lines, or an ObservationFileRefusal naming the first line that is wrong.
+// The record of a file's bytes, or an ObservationFileRefusal naming the first line that is wrong.
 // The file's prediction times must stay below `laterTime`, the time of prediction row 19, which
-// the file does not carry: the rows after 18 keep their times.
-ObservationFileRecord readObservationFile(const std::vector<std::string>& lines, Single laterTime);
+// the file does not carry: the rows after 18 keep their times. Only the lines up to the last
+// reading are read.
+ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTime);
 
 // Puts a record in place: identification, predictions rows 1 to 18, readings 1 to N with the rows
 // after N cleared. Rows 19 and 20 of the predictions are cleared, since they belong to whatever

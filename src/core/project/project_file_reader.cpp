@@ -3,11 +3,13 @@
 #include "app/application.h"
 #include "app/module1.h"
 #include "app/number_text.h"
+#include "app/open_from_file.h"
 #include "app/text_file.h"
 #include "app/window_registry.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "settlement/form1_settlement_input.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstddef>
@@ -20,7 +22,6 @@ namespace korvex {
 namespace {
 
 constexpr const char* kOpenCaption = "Korvex Open file";
-constexpr int kFirstItemLine = 7;
 
 struct Item {
     std::string text;
@@ -74,100 +75,107 @@ bool isBlankOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 
-// The items of the lines from line 7 on.
-std::vector<Item> splitItems(const std::vector<std::string>& lines) {
-    std::vector<Item> items;
-    for (std::size_t index = kFirstItemLine - 1; index < lines.size(); ++index) {
-        const std::string_view text = lines[index];
-        const int line = static_cast<int>(index) + 1;
-        const std::size_t firstItem = items.size();
-        std::size_t pos = 0;
-        while (true) {
-            while (pos < text.size() && isBlankOrTab(text[pos])) {
-                ++pos;
-            }
-            const std::size_t end = numberEnd(text, pos);
-            if (end > pos) {
-                items.push_back(
-                    {std::string(text.substr(pos, end - pos)), true, line, false, false});
-                pos = end;
-                while (pos < text.size() && isBlankOrTab(text[pos])) {
-                    ++pos;
-                }
-                if (pos == text.size()) {
-                    break;
-                }
-                if (text[pos] == ',') {
-                    ++pos;
-                }
-                continue;
-            }
-            const std::size_t comma = text.find(',', pos);
-            if (comma == std::string_view::npos) {
-                items.push_back({std::string(text.substr(pos)), false, line, false, false});
-                break;
-            }
-            items.push_back(
-                {std::string(text.substr(pos, comma - pos)), false, line, false, false});
-            pos = comma + 1;
-        }
-        items[firstItem].firstOnLine = true;
-        items.back().lastOnLine = true;
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlankOrTab(text.front())) {
+        text.remove_prefix(1);
     }
-    return items;
+    while (!text.empty() && isBlankOrTab(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
-// A Single field of the record and the shared variable it restores.
+// A person editing the file may retype a label in other capitals or with other blanks around it;
+// any other change is another label.
+bool sameLabel(std::string_view inFile, std::string_view label) {
+    inFile = trimmed(inFile);
+    return inFile.size() == label.size() &&
+           std::equal(inFile.begin(), inFile.end(), label.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+// A Single field of the record, the shared variable it restores and the label its line carries:
+// that of the project file and the saved listing, and where the listing on screen and the
+// printouts write another, that one too.
 struct Field {
     Single ParsedProject::*field;
     Single Module1::*variable;
+    const char* label;
+    const char* listingLabel = nullptr;
 };
 
 // In the order the file holds them, each group between passed-over items.
 constexpr Field kSiteFields[] = {
-    {&ParsedProject::SurfaceLevel, &Module1::SurfaceLevel},
-    {&ParsedProject::SurfaceLevelRequired, &Module1::SurfaceLevelRequired},
-    {&ParsedProject::Watertable, &Module1::Watertable},
-    {&ParsedProject::NewWatertable, &Module1::NewWatertable},
-    {&ParsedProject::SettlementTime, &Module1::SettlementTime},
+    {&ParsedProject::SurfaceLevel, &Module1::SurfaceLevel,
+     "Original groundlevel vs reference level [m]:"},
+    {&ParsedProject::SurfaceLevelRequired, &Module1::SurfaceLevelRequired,
+     "Surface level required vs reference level [m]:"},
+    {&ParsedProject::Watertable, &Module1::Watertable, "Watertable vs reference level [m]:"},
+    {&ParsedProject::NewWatertable, &Module1::NewWatertable,
+     "New watertable vs reference level [m]:"},
+    {&ParsedProject::SettlementTime, &Module1::SettlementTime, "Settlement time [days]:"},
 };
 constexpr Field kSoilMassFields[] = {
-    {&ParsedProject::SoilmassFill, &Module1::SoilmassFill},
-    {&ParsedProject::SoilmassFillSat, &Module1::SoilmassFillSat},
-    {&ParsedProject::SoilmassAvg, &Module1::SoilmassAvg},
-    {&ParsedProject::SoilmassAvgSat, &Module1::SoilmassAvgSat},
+    {&ParsedProject::SoilmassFill, &Module1::SoilmassFill, "Soil mass of fill [t/m3]:"},
+    {&ParsedProject::SoilmassFillSat, &Module1::SoilmassFillSat,
+     "Soil mass of fill saturized [t/m3]:"},
+    {&ParsedProject::SoilmassAvg, &Module1::SoilmassAvg, "Average soil mass [t/m3]:"},
+    {&ParsedProject::SoilmassAvgSat, &Module1::SoilmassAvgSat,
+     "Average soil mass saturized [t/m3]:"},
 };
 constexpr Field kFillFields[] = {
-    {&ParsedProject::FillIncrement, &Module1::FillIncrement},
-    {&ParsedProject::NFillLayers, &Module1::NFillLayers},
+    {&ParsedProject::FillIncrement, &Module1::FillIncrement, "Increment Fill layers [m]:"},
+    {&ParsedProject::NFillLayers, &Module1::NFillLayers, "Number of Fill layers [-]:"},
 };
 constexpr Field kDrainFields[] = {
-    {&ParsedProject::DegreeCons, &Module1::DegreeCons},
-    {&ParsedProject::ConsolidationPeriod, &Module1::ConsolidationPeriod},
-    {&ParsedProject::DrainDiameter, &Module1::DrainDiameter},
-    {&ParsedProject::RestSettlement, &Module1::RestSettlement},
-    {&ParsedProject::ConstructionTime, &Module1::ConstructionTime},
-    {&ParsedProject::DrainArea, &Module1::DrainArea},
+    {&ParsedProject::DegreeCons, &Module1::DegreeCons,
+     "Degree of Consolidation Horizontal flow [-] :"},
+    {&ParsedProject::ConsolidationPeriod, &Module1::ConsolidationPeriod,
+     "Time for consolidationperiod [days] :"},
+    {&ParsedProject::DrainDiameter, &Module1::DrainDiameter, "Draindiameter [m] :"},
+    {&ParsedProject::RestSettlement, &Module1::RestSettlement, "Rest settlement accepted [m] :"},
+    {&ParsedProject::ConstructionTime, &Module1::ConstructionTime,
+     "Construction time Fill work [days] :"},
+    {&ParsedProject::DrainArea, &Module1::DrainArea, "Total Area of drainwork [m2] :"},
 };
 constexpr Field kSoilThicknessFields[] = {
-    {&ParsedProject::SoilThickness, &Module1::SoilThickness},
+    {&ParsedProject::SoilThickness, &Module1::SoilThickness,
+     "Total thickness of soil layers [m] :"},
 };
 constexpr Field kCoefficientFields[] = {
-    {&ParsedProject::CvAvg, &Module1::CvAvg},
-    {&ParsedProject::ChAvg, &Module1::ChAvg},
-    {&ParsedProject::TimeFactor, &Module1::TimeFactor},
+    {&ParsedProject::CvAvg, &Module1::CvAvg,
+     "(Averaged) Coefficient of consolidation for vertical flow of porewater [m2/s] :",
+     "(Averaged) Coefficient of consolidation for vertical flow of porewater [-] :"},
+    {&ParsedProject::ChAvg, &Module1::ChAvg,
+     "Coefficient of consolidation for horizontal flow of porewater [m2/s] :",
+     "Coefficient of consolidation for horizontal flow of porewater [-] :"},
+    {&ParsedProject::TimeFactor, &Module1::TimeFactor,
+     "Timefactor for vertical and horizontal flow(only valid if an EOP calculation has been "
+     "peformed) [-] :"},
 };
 constexpr Field kFillResultFields[] = {
-    {&ParsedProject::FillThickness, &Module1::FillThickness},
-    {&ParsedProject::FillSettlement, &Module1::FillSettlement},
+    {&ParsedProject::FillThickness, &Module1::FillThickness, "Calculated Fillthickness [m] :"},
+    {&ParsedProject::FillSettlement, &Module1::FillSettlement,
+     "Calculated Settlement for the Fillthickness [m] :"},
 };
 constexpr Field kLogTimeFields[] = {
-    {&ParsedProject::S10Cons, &Module1::S10Cons},
-    {&ParsedProject::S10000Cons, &Module1::S10000Cons},
+    {&ParsedProject::S10Cons, &Module1::S10Cons, "Setttlement after 10 days [m] :"},
+    {&ParsedProject::S10000Cons, &Module1::S10000Cons, "Settlement after 10 000 days [m] :"},
 };
 constexpr std::span<const Field> kAllFields[] = {
     kSiteFields,          kSoilMassFields,    kFillFields,       kDrainFields,
     kSoilThicknessFields, kCoefficientFields, kFillResultFields, kLogTimeFields,
+};
+constexpr Field kLayerCountField{nullptr, nullptr, "Number of Layers [m]:"};
+
+// The titles of the sections read, by number.
+constexpr const char* kSectionTitles[] = {
+    "INPUT PARAMETERS FOR SETTLEMENT CALCULATION",
+    "INPUT PARAMETERS CONSOLIDATION",
+    "RESULT LAYERTHICKNESS OF FILL",
+    "CALCULATED SETTLEMENTPOINTS Log-Time LINES",
 };
 
 // The columns of section 1's layer table for each method, with the headings the table shows.
@@ -190,17 +198,50 @@ const LayerColumns& columnsOf(Integer method) {
     return method == 1 ? kBjerrumColumns : kKoppejanColumns;
 }
 
-// The items in file order, with the checks every place makes.
+// The items from line 7 on, in file order, with the checks every place makes. A line is split only
+// when its first item is read, so a file costs no more than the part of it that is read.
 class ItemReader {
 public:
-    ItemReader(std::vector<Item> items, int lineCount)
-        : items_(std::move(items)), lineCount_(lineCount) {}
+    explicit ItemReader(TextLines& lines) : lines_(lines) {}
 
-    const Item& next() {
-        if (next_ == items_.size()) {
-            throw ProjectFileError(lineCount_ + 1, "the file ends before this line");
+    // A number item runs as far as its number and takes the blanks and one comma after it; any
+    // other item runs to the next comma or the line end.
+    Item next() {
+        if (!inLine_) {
+            std::optional<std::string> line = lines_.next();
+            if (!line) {
+                throw ProjectFileError(lines_.count() + 1, "the file ends before this line");
+            }
+            text_ = std::move(*line);
+            pos_ = 0;
+            inLine_ = true;
         }
-        return items_[next_++];
+        Item item{{}, false, lines_.count(), pos_ == 0, false};
+        while (pos_ < text_.size() && isBlankOrTab(text_[pos_])) {
+            ++pos_;
+        }
+        itemStart_ = pos_;
+        const std::size_t end = numberEnd(text_, pos_);
+        if (end > pos_) {
+            item.text = text_.substr(pos_, end - pos_);
+            item.number = true;
+            pos_ = end;
+            while (pos_ < text_.size() && isBlankOrTab(text_[pos_])) {
+                ++pos_;
+            }
+            if (pos_ < text_.size() && text_[pos_] == ',') {
+                ++pos_;
+            } else if (pos_ == text_.size()) {
+                item.lastOnLine = true;
+            }
+        } else {
+            const std::size_t comma = text_.find(',', pos_);
+            item.lastOnLine = comma == std::string::npos;
+            item.text = text_.substr(pos_, item.lastOnLine ? std::string::npos : comma - pos_);
+            pos_ = item.lastOnLine ? text_.size() : comma + 1;
+        }
+        inLine_ = !item.lastOnLine;
+        return item;
     }
 
     void skip(int count) {
@@ -209,34 +250,43 @@ public:
         }
     }
 
-    // A section's title: its number item, then its text.
-    void sectionTitle(const char* number) {
-        const Item& item = next();
-        if (!item.number || item.text != number) {
+    // A section's title: its number with a point, then its text.
+    void sectionTitle(int number) {
+        const Item item = next();
+        const std::string_view title = kSectionTitles[number - 1];
+        if (!item.number || item.text != std::to_string(number) + "." || item.lastOnLine ||
+            !sameLabel(next().text, title) || inLine_) {
             throw ProjectFileError(item.line,
-                                   "the title of section " + std::string(number) + " expected");
+                                   "the title of section " + std::to_string(number) + " expected");
         }
-        skip(1);
     }
 
-    // A line of a label, a colon and one number.
-    Single labelled() {
-        const Item& item = next();
-        const std::size_t colon = item.text.find(':');
-        if (item.number || !item.firstOnLine || !item.lastOnLine || colon == std::string::npos) {
-            throw ProjectFileError(item.line, "a label, a colon and a number expected");
+    // A whole line of the field's label, its colon and one number. The number is read from the
+    // rest of the line, so that what follows it is named as text after the number.
+    Single labelled(const Field& field) {
+        const Item item = next();
+        const std::string_view line = std::string_view(text_).substr(itemStart_);
+        const std::size_t colon = line.find(':');
+        const std::string_view label = line.substr(0, colon == line.npos ? line.npos : colon + 1);
+        if (item.number || !item.firstOnLine ||
+            !(sameLabel(label, field.label) ||
+              (field.listingLabel != nullptr && sameLabel(label, field.listingLabel)))) {
+            throw ProjectFileError(item.line, "\"" + std::string(field.label) + "\" expected");
         }
-        const std::optional<Single> value =
-            num::fileNumber(std::string_view(item.text).substr(colon + 1));
-        if (!value) {
+        const num::FieldNumber value = num::readFileNumber(line.substr(label.size()));
+        inLine_ = false;
+        if (value.kind == num::FieldNumber::Kind::TextAfterNumber) {
+            throw ProjectFileError(item.line, "text after the number");
+        }
+        if (!value.isNumber()) {
             throw ProjectFileError(item.line, "no number after the colon");
         }
-        return *value;
+        return num::toSingle(value.value);
     }
 
     void labelled(ParsedProject& record, std::span<const Field> fields) {
         for (const Field& f : fields) {
-            record.*f.field = labelled();
+            record.*f.field = labelled(f);
         }
     }
 
@@ -245,7 +295,7 @@ public:
         std::array<Single, count> values{};
         int line = 0;
         for (std::size_t k = 0; k < count; ++k) {
-            const Item& item = next();
+            const Item item = next();
             line = k == 0 ? item.line : line;
             const std::optional<Single> value =
                 item.number ? num::fileNumber(item.text) : std::nullopt;
@@ -261,7 +311,7 @@ public:
 
     // The method that the method line names.
     Integer method() {
-        const Item& item = next();
+        const Item item = next();
         if (!item.number) {
             if (item.text.rfind("Method Terzaghi-Bjerrum", 0) == 0) {
                 return 1;
@@ -275,7 +325,7 @@ public:
     }
 
     void layerHeading(Integer method) {
-        const Item& item = next();
+        const Item item = next();
         if (item.number || item.text != columnsOf(method).fileHeading) {
             throw ProjectFileError(
                 item.line, "the heading of the layer table of the method "
@@ -284,48 +334,53 @@ public:
         }
     }
 
-    int lineOfNext() const { return next_ < items_.size() ? items_[next_].line : lineCount_ + 1; }
+    // The line the next item stands on, whether or not the file still has it.
+    int lineOfNext() const { return lines_.count() + (inLine_ ? 0 : 1); }
 
 private:
-    std::vector<Item> items_;
-    std::size_t next_ = 0;
-    int lineCount_;
+    TextLines& lines_;
+    std::string text_;
+    std::size_t pos_ = 0;
+    std::size_t itemStart_ = 0;
+    bool inLine_ = false;
 };
 
 // The text of a whole line after its label's colon.
-std::string afterLabel(const std::vector<std::string>& lines, int line, std::string_view label) {
-    if (static_cast<int>(lines.size()) < line) {
-        throw ProjectFileError(line, "the file ends before this line");
+std::string afterLabel(TextLines& lines, std::string_view label) {
+    std::optional<std::string> text = lines.next();
+    if (!text) {
+        throw ProjectFileError(lines.count() + 1, "the file ends before this line");
     }
-    const std::string& text = lines[static_cast<std::size_t>(line - 1)];
-    if (text.compare(0, label.size(), label) != 0) {
-        throw ProjectFileError(line, "\"" + std::string(label) + "\" expected");
+    if (text->compare(0, label.size(), label) != 0) {
+        throw ProjectFileError(lines.count(), "\"" + std::string(label) + "\" expected");
     }
-    return text.substr(label.size());
+    return text->substr(label.size());
 }
 
 } // namespace
 
-ParsedProject parseProjectFile(const std::vector<std::string>& lines) {
+ParsedProject parseProjectFile(std::string_view bytes) {
     ParsedProject r;
-    afterLabel(lines, 1, "Program:");
+    TextLines lines(bytes);
+    afterLabel(lines, "Program:");
     // Lines 2 and 3 may hold anything, but they must be there.
-    if (lines.size() < 3) {
-        throw ProjectFileError(static_cast<int>(lines.size()) + 1,
-                               "the file ends before this line");
+    for (int line = 2; line <= 3; ++line) {
+        if (!lines.next()) {
+            throw ProjectFileError(line, "the file ends before this line");
+        }
     }
     // The writer puts one blank after "Project:"; the name starts after it, or every save of an
     // opened file would add one.
-    r.ProjectName = afterLabel(lines, 4, "Project:");
+    r.ProjectName = afterLabel(lines, "Project:");
     if (!r.ProjectName.empty() && r.ProjectName.front() == ' ') {
         r.ProjectName.erase(0, 1);
     }
-    r.BoreHole = afterLabel(lines, 5, "Representative Borehole number:");
-    r.ExtraCode = afterLabel(lines, 6, "Extra code:");
+    r.BoreHole = afterLabel(lines, "Representative Borehole number:");
+    r.ExtraCode = afterLabel(lines, "Extra code:");
 
-    ItemReader file(splitItems(lines), static_cast<int>(lines.size()));
+    ItemReader file(lines);
     file.skip(2);
-    file.sectionTitle("1.");
+    file.sectionTitle(1);
     r.Method = file.method();
     file.skip(1);
     file.labelled(r, kSiteFields);
@@ -334,7 +389,7 @@ ParsedProject parseProjectFile(const std::vector<std::string>& lines) {
     file.skip(1);
     file.labelled(r, kFillFields);
     const int countLine = file.lineOfNext();
-    const Single count = file.labelled();
+    const Single count = file.labelled(kLayerCountField);
     if (!(count >= 0.0f && count <= static_cast<Single>(kProjectMaxLayers)) ||
         std::trunc(count) != count) {
         throw ProjectFileError(countLine, "the number of layers must be a whole number from 0 to " +
@@ -349,7 +404,7 @@ ParsedProject parseProjectFile(const std::vector<std::string>& lines) {
     }
 
     file.skip(1);
-    file.sectionTitle("2.");
+    file.sectionTitle(2);
     file.labelled(r, kDrainFields);
     file.skip(1);
     file.labelled(r, kSoilThicknessFields);
@@ -366,12 +421,12 @@ ParsedProject parseProjectFile(const std::vector<std::string>& lines) {
     }
 
     file.skip(1);
-    file.sectionTitle("3.");
+    file.sectionTitle(3);
     // The notes, an empty line, the three repeated site lines and an empty line.
     file.skip(10);
     file.labelled(r, kFillResultFields);
     file.skip(2);
-    file.sectionTitle("4.");
+    file.sectionTitle(4);
     file.labelled(r, kLogTimeFields);
     return r;
 }
@@ -448,28 +503,12 @@ void applyProject(Application& app, const ParsedProject& r, const std::string& p
 }
 
 void openProjectFile(Application& app) {
-    Desktop& desktop = app.desktop();
-    // Started without a name, so that Cancel ends the command whatever was chosen before.
-    const std::optional<std::string> chosen =
-        desktop.showOpen({"Open", "All Files (*.*)|*.*", 1, ""});
-    if (!chosen || chosen->empty()) {
-        return;
-    }
-    const std::string& path = *chosen;
     ParsedProject record;
-    try {
-        record = parseProjectFile(readTextFile(path));
-    } catch (const FileError& error) {
-        desktop.msgBox(error.what(), vbExclamation, kOpenCaption);
-        return;
-    } catch (const ProjectFileError& refusal) {
-        desktop.msgBox("The file " + path + " cannot be read as a project file: line " +
-                           std::to_string(refusal.line()) + ", " + refusal.what() +
-                           ". Nothing was changed.",
-                       vbExclamation, kOpenCaption);
-        return;
-    }
-    applyProject(app, record, path);
+    // Started without a name, so that Cancel ends the command whatever was chosen before.
+    openChosenFile(
+        app.desktop(), {"Open", "All Files (*.*)|*.*", 1, ""}, kOpenCaption, "a project file", {},
+        [&record](std::string_view bytes) { record = parseProjectFile(bytes); },
+        [&](const std::string& path) { applyProject(app, record, path); });
 }
 
 } // namespace korvex

@@ -10,13 +10,17 @@
 // sequence of items: a number item runs as far as its number and takes the blanks, tabs and one
 // comma or line end after it; any other item runs to the next comma or the line end; an empty line
 // is one item. Each field sits at a fixed place in that sequence, as the writer puts it, so a
-// saved listing of the same report reads too.
+// saved listing of the same report reads too. A labelled line must carry its writer's label there
+// (in any capitals, with any blanks around it), so that two swapped or renamed lines are refused
+// instead of read into each other's fields. The file is split only as far as it is read: whatever
+// follows the last field read is not looked at.
 
+#include "app/open_from_file.h"
 #include "app/vb_types.h"
 
 #include <array>
-#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvex {
@@ -45,19 +49,13 @@ struct ParsedProject {
 };
 
 // A line of the file that does not hold what its place requires.
-class ProjectFileError : public std::runtime_error {
+class ProjectFileError : public FileLineRefusal {
 public:
-    ProjectFileError(int line, const std::string& reason)
-        : std::runtime_error(reason), line_(line) {}
-    int line() const { return line_; }
-
-private:
-    int line_;
+    using FileLineRefusal::FileLineRefusal;
 };
 
-// The record of a file's lines (as textFileLines gives them), or a ProjectFileError naming the
-// first line that is wrong.
-ParsedProject parseProjectFile(const std::vector<std::string>& lines);
+// The record of a file's bytes, or a ProjectFileError naming the first line that is wrong.
+ParsedProject parseProjectFile(std::string_view bytes);
 
 // Puts a valid record in place, all in one step: the shared state, the settlement input window's
 // boxes and table and the consolidation input window's boxes and Cv table (each window loaded

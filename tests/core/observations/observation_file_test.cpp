@@ -221,6 +221,9 @@ TEST(ObservationFile, ABadFileIsRefusedByLineAndChangesNothing) {
         {"text after a number", 18, " 20\t\t-0.020\t\t-0.002\t\t-0.220x", 18},
         {"a reading lost its settlement", 68, " 20", 68},
         {"inf in a reading", 69, " 30.5\t\tinf", 69},
+        {"a D exponent", 69, " 30.5\t\t1.234d-1", 69},
+        // The window would not count it: the table would hold two readings under a count of 3.
+        {"a last reading of 0", 69, " 30.5\t\t0", 69},
         {"no fill settlement", 12, "Calculated settlement for fillthickness [m] :", 12},
         {"a settlement beyond a Single", 13,
          "Calculated primary settlement Vertical flow [m] :1e39", 13},

@@ -11,6 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -288,7 +294,8 @@ TEST(ProjectFileReader, ABadFileIsRefusedByLineAndChangesNothing) {
         {"-1 layers", 25, "Number of Layers [m]:  -1", 25},
         {"text for a number", 13, "Surface level required vs reference level [m]:   high", 13},
         {"nan", 35, "Time for consolidationperiod [days] : nan", 35},
-        {"number beyond a Single", 44, "Coefficient of consolidation [m2/s] : 1E+39", 44},
+        {"number beyond a Single", 44,
+         "Coefficient of consolidation for horizontal flow of porewater [m2/s] : 1E+39", 44},
         {"text after a number", 68, "Setttlement after 10 days [m] : .215 m", 68},
         {"no colon", 18, "Soil mass of fill 1.9", 18},
         {"comma in a value", 16, "Settlement time [days]:   10,000", 16},
@@ -327,6 +334,89 @@ TEST(ProjectFileReader, ABadFileIsRefusedByLineAndChangesNothing) {
         EXPECT_TRUE(b.unchanged()) << c.name;
     }
 }
+
+// A value is read only under its writer's label at its place, and a refusal names the problem.
+TEST(ProjectFileReader, AValueIsReadOnlyUnderItsLabelAndARefusalNamesTheProblem) {
+    const std::vector<std::string> golden = dikeLines();
+    struct Case {
+        std::vector<std::pair<int, std::string>> lines;
+        const char* refusal; // empty when the file opens
+    };
+    const Case cases[] = {
+        // The two levels swapped would trade places.
+        {{{12, golden[12]}, {13, golden[11]}},
+         "line 12, \"Original groundlevel vs reference level [m]:\" expected"},
+        {{{13, golden[11]}},
+         "line 13, \"Surface level required vs reference level [m]:\" expected"},
+        {{{36, "Drain diameter [m] : .066"}}, "line 36, \"Draindiameter [m] :\" expected"},
+        {{{68, "Settlement after 10 days [m] : .215"}},
+         "line 68, \"Setttlement after 10 days [m] :\" expected"},
+        {{{36, "Draindiameter [m] : .065 m"}}, "line 36, text after the number"},
+        {{{36, "Draindiameter [m] : 1d2"}}, "line 36, text after the number"},
+        {{{16, "Settlement time [days]:   10,000"}}, "line 16, text after the number"},
+        {{{33, "2.   INPUT PARAMETERS SETTLEMENT"}}, "line 33, the title of section 2 expected"},
+        // Other capitals and other blanks around a label are the same label.
+        {{{36, "  DRAINDIAMETER [M] :\t.066"},
+          {9, "1. Input parameters for settlement calculation"}},
+         ""},
+    };
+    for (const Case& c : cases) {
+        BusySession b;
+        std::vector<std::string> lines = golden;
+        for (const auto& [line, text] : c.lines) {
+            lines.at(static_cast<std::size_t>(line - 1)) = text;
+        }
+        const std::string path = b.dir.file("edited.prj");
+        test::writeBytes(path, textFileBytes(lines));
+        const std::string message = b.open(path).at(0).text;
+        if (*c.refusal == '\0') {
+            EXPECT_EQ(message, "The opened File is:  " + path);
+            EXPECT_EQ(b.t.state().DrainDiameter, 0.066f);
+            continue;
+        }
+        EXPECT_EQ(message, "The file " + path + " cannot be read as a project file: " + c.refusal +
+                               ". Nothing was changed.");
+        EXPECT_TRUE(b.unchanged()) << c.refusal;
+    }
+}
+
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+// Holds the process to `extra` bytes of address space beyond what it uses now, while it lives.
+// (AddressSanitizer reserves its shadow memory up front and cannot run under such a limit.)
+class AddressSpaceLimit {
+public:
+    explicit AddressSpaceLimit(std::size_t extra) {
+        getrlimit(RLIMIT_AS, &before_);
+        std::ifstream statm("/proc/self/statm");
+        std::size_t pages = 0;
+        statm >> pages;
+        rlimit limit = before_;
+        limit.rlim_cur = pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) + extra;
+        setrlimit(RLIMIT_AS, &limit);
+    }
+    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &before_); }
+    AddressSpaceLimit(const AddressSpaceLimit&) = delete;
+    AddressSpaceLimit& operator=(const AddressSpaceLimit&) = delete;
+
+private:
+    rlimit before_{};
+};
+
+// What follows the last line read is never split: a project followed by 16 MB of empty lines
+// opens with little more memory than the file's bytes (splitting them took over 500 MB).
+TEST(ProjectFileReader, WhatFollowsTheLastLineReadIsNotSplit) {
+    BusySession b;
+    const std::string path = b.dir.file("long.prj");
+    test::writeBytes(path, test::fileBytes(kDikeFile) + std::string(16 << 20, '\n'));
+    std::string message;
+    {
+        const AddressSpaceLimit limit(64 << 20);
+        message = b.open(path).at(0).text;
+    }
+    EXPECT_EQ(message, "The opened File is:  " + path);
+    EXPECT_EQ(b.t.state().S10000Cons, 0.94f);
+}
+#endif
 
 TEST(ProjectFileReader, AFileCutBeforeItsLastLineReadIsRefusedAndAfterItReadsWhole) {
     const std::vector<std::string> lines = dikeLines();
