@@ -45,6 +45,10 @@ struct ConsolidationState {
     SingleArray<21> RestSett, RestSettGL;
     SingleArray<21> TimeRestHor, TimeRestVert, TimeRestHorGL, TimeRestVertGL;
     SingleArray<100> TimeRestHorStep, TimeRestVertStep, TimeRestHorGLStep, TimeRestVertGLStep;
+
+    // As a program just started holds it: the start-up inputs and prediction times, nothing
+    // calculated.
+    void resetToStartUp();
 };
 
 } // namespace korvex

@@ -18,6 +18,9 @@ struct PreloadState {
     SingleArray2<20, 6> SPreloadHor, SPreloadVertRest, SPreloadTotal;
     Single SRemoveLevel = 0;
     SingleArray<6> TRemoveCalc, TRemove, TAdvantage;
+
+    // As a program just started holds it: no layer drained, nothing calculated.
+    void resetToStartUp() { *this = {}; }
 };
 
 } // namespace korvex
