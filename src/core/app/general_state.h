@@ -32,6 +32,9 @@ struct GeneralState {
     Single GammaWater = 0;
     Single SoilmassWater = 0;
     Single Pi = 0;
+
+    // As a program just started holds it.
+    void resetToStartUp();
 };
 
 } // namespace korvex

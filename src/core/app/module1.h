@@ -25,8 +25,14 @@ struct Module1 : GeneralState,
                  PreloadState,
                  ObservationState,
                  ReportLines {
-    // The start-up values of Main, each stored as the nearest Single.
+    // The start-up values of Main, each stored as the nearest Single: every part's own
+    // resetToStartUp, so that a variable added to a part starts the same way everywhere.
     void setDefaults();
+    // Before an opened project is put in place: every part as at start-up, so that no result,
+    // preload choice or input of the project before survives beside the new inputs. What belongs
+    // to no project stays: the observations (the plate's), the listing's mode and the
+    // coefficients of the two fitting windows.
+    void resetForProject();
 };
 
 } // namespace korvex

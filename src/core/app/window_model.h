@@ -67,6 +67,10 @@ public:
     // Runs for an event the window answers with Refill; by default it fills itself as its loading
     // does.
     virtual void refill(ResultsEvent) { Form_Load(); }
+    // An input window answers an event before the other windows: their answers read what it shows
+    // or what its filling leaves in the state (the report takes the project's names from the
+    // settlement input window's boxes).
+    virtual bool answersFirst() const { return false; }
 
     std::string Caption;
 

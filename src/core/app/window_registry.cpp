@@ -63,7 +63,10 @@ void WindowRegistry::unload(WindowModel& model) {
 
 void WindowRegistry::announce(ResultsEvent event) {
     // A copy of the list: a window that closes leaves it, and one that refills may load another.
-    for (WindowModel* model : loadedInOrder()) {
+    std::vector<WindowModel*> order = loadedInOrder();
+    std::stable_partition(order.begin(), order.end(),
+                          [](const WindowModel* model) { return model->answersFirst(); });
+    for (WindowModel* model : order) {
         if (!isAlive(model)) {
             continue;
         }

@@ -88,8 +88,8 @@ public:
     // True when the window can be opened by name: its model and its view exist.
     bool canShowByName(std::string_view name) const { return hasModel(name) && canShow(name); }
 
-    // Tells every loaded window, in loading order, that results changed; each keeps, refills or
-    // closes itself as its model says.
+    // Tells every loaded window that results changed, the input windows first and otherwise in
+    // loading order; each keeps, refills or closes itself as its model says.
     void announce(ResultsEvent event);
 
     // Models that were unloaded while one of their own handlers was running stay alive until the

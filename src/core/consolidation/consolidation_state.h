@@ -28,7 +28,7 @@ struct ConsolidationState {
     SingleArray<20> Cv;
 
     // Consolidation results.
-    Single DrainZone = 0, Fn = 0, SpacingTri = 0, SpacingSq = 0, SpacingTriPre = 0;
+    Single DrainZone = 0, Fn = 0, SpacingTri = 0, SpacingSq = 0;
     Single DrainsPerM2 = 0, DrainsTotal = 0, TconsHor = 0, TconsVert = 0;
     Single DiffSHor = 0, DiffSVert = 0, SPrimary = 0, SPrimVert = 0, SPrimHor = 0;
     Single DiffS10000S10 = 0, Discharge = 0, DischargeYear = 0;
@@ -45,6 +45,10 @@ struct ConsolidationState {
     SingleArray<21> RestSett, RestSettGL;
     SingleArray<21> TimeRestHor, TimeRestVert, TimeRestHorGL, TimeRestVertGL;
     SingleArray<100> TimeRestHorStep, TimeRestVertStep, TimeRestHorGLStep, TimeRestVertGLStep;
+
+    // As a program just started holds it: the start-up inputs and prediction times, nothing
+    // calculated.
+    void resetToStartUp();
 };
 
 } // namespace korvex

@@ -66,9 +66,14 @@ void Form4::Form_Load() {
     fillLayerCv();
 }
 
-void Form4::refill(ResultsEvent /*event*/) {
+void Form4::refill(ResultsEvent event) {
     // The table keeps its layout: only the boxes and the layer column are written again.
-    fillSettlementBoxes();
+    if (event == ResultsEvent::ProjectReplaced) {
+        // Every value the file holds, also those of a project without layers.
+        loadBoxes(*this, state(), boxes());
+    } else {
+        fillSettlementBoxes();
+    }
     fillLayerCv();
     dropStaleEquivalentCv();
 }

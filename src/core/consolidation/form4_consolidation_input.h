@@ -25,16 +25,16 @@ public:
 
     void Form_Load() override;
     // The boxes and layers this window takes from the settlement results follow every new
-    // settlement calculation; what the user typed for the drains stays.
+    // settlement calculation; what the user typed for the drains stays. An opened project fills
+    // every box from the state. The table keeps its layout either way.
     WindowReaction reactionTo(ResultsEvent event) const override {
-        return event == ResultsEvent::SettlementResultsChanged ? WindowReaction::Refill
-                                                               : WindowReaction::Keep;
+        return event == ResultsEvent::SettlementResultsChanged ||
+                       event == ResultsEvent::ProjectReplaced
+                   ? WindowReaction::Refill
+                   : WindowReaction::Keep;
     }
     void refill(ResultsEvent event) override;
-    // "Calculate" takes Text14 before the average Cv: an equivalent Cv of another layer stack
-    // would stand in for this one unseen, so it goes once the stack has changed. A value the user
-    // typed there stays.
-    void dropStaleEquivalentCv();
+    bool answersFirst() const override { return true; }
     // "Calculate"
     void Command1_Click();
     // "Exit"
@@ -59,6 +59,10 @@ public:
     std::string TxtEdit;
 
 private:
+    // "Calculate" takes Text14 before the average Cv: an equivalent Cv of another layer stack
+    // would stand in for this one unseen, so it goes once the stack has changed. A value the user
+    // typed there stays.
+    void dropStaleEquivalentCv();
     void fillSettlementBoxes();
     void fillLayerCv();
     // The thicknesses of layers 1 to NLayers as the layer depths give them.

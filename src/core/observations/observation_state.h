@@ -8,6 +8,9 @@ namespace korvex {
 
 // Settlements observed on a settlement plate and what the Asaoka fit makes of them.
 struct ObservationState {
+    // As a program just started holds it: no plate, no reading.
+    void resetToStartUp() { *this = {}; }
+
     SingleArray<100> TObs, SObs;
     Single NObs = 0;
     Single DtObs = 0;

@@ -30,20 +30,20 @@ constexpr Single kPreloadTimes[20] = {10,   20,    40,    60,    80,    100,  20
 // Per time point 1..16 (element 0 unused).
 using TimeSeries = std::array<Single, kCurveTimes + 1>;
 
-void storeDrainDesign(ConsolidationState& cons, PreloadState& pre, const PreloadInputs& in) {
-    cons.SpacingTriPre = in.spacing;
-    cons.RestSettlement = in.restSettlement;
-    cons.DrainZone = toSingle(static_cast<double>(in.spacing) * 1.05);
-    cons.Fn = toSingle(barronFn(static_cast<double>(cons.DrainZone) / cons.DrainDiameter));
+void storeDrainDesign(const ConsolidationState& cons, PreloadState& pre, const PreloadInputs& in) {
+    pre.SpacingTriPre = in.spacing;
+    pre.RestSettlementPre = in.restSettlement;
+    pre.DrainZonePre = toSingle(static_cast<double>(in.spacing) * 1.05);
+    pre.FnPre = toSingle(barronFn(static_cast<double>(pre.DrainZonePre) / cons.DrainDiameter));
     for (int t = 1; t <= 20; ++t) {
         pre.TPreload(t) = kPreloadTimes[t - 1];
     }
 }
 
-void computeRadialDegrees(const ConsolidationState& cons, PreloadState& pre, int layers) {
+void computeRadialDegrees(PreloadState& pre, int layers) {
     ConsolidationDegrees radial;
-    radial.drainZone = cons.DrainZone;
-    radial.fn = cons.Fn;
+    radial.drainZone = pre.DrainZonePre;
+    radial.fn = pre.FnPre;
     for (int t = 1; t <= kCurveTimes; ++t) {
         for (int i = 1; i <= layers; ++i) {
             radial.ch = pre.ChExtraFill(i);
@@ -152,11 +152,11 @@ Single roundedToMillimetre(Single value) {
 } // namespace
 
 void computeExtraFillCurves(const GeneralState& general, const SettlementInput& input,
-                            const SettlementResults& settlement, ConsolidationState& cons,
+                            const SettlementResults& settlement, const ConsolidationState& cons,
                             PreloadState& pre, const PreloadInputs& in, bool endOfPrimaryAtTp) {
     const int layers = std::clamp<int>(input.NLayers, 0, 20);
     storeDrainDesign(cons, pre, in);
-    computeRadialDegrees(cons, pre, layers);
+    computeRadialDegrees(pre, layers);
 
     Flows flows;
     if (in.rest.present) {
@@ -169,15 +169,14 @@ void computeExtraFillCurves(const GeneralState& general, const SettlementInput& 
         flows.restEndOfPrimary =
             consolidationTimeDays(in.rest.drainagePath, cons.TimeFactor, in.rest.cvEquivalent);
     }
-    cons.TimeFactorHor = cons.TimeFactor;
     for (int i = 1; i <= layers; ++i) {
         flows.radialEndOfPrimary(i) =
-            consolidationTimeDays(cons.DrainZone, cons.TimeFactorHor, pre.ChExtraFill(i));
+            consolidationTimeDays(pre.DrainZonePre, cons.TimeFactor, pre.ChExtraFill(i));
     }
     computeCurves(settlement, pre, in, layers, flows, endOfPrimaryAtTp);
 
     pre.SRemoveLevel =
-        toSingle(static_cast<double>(cons.RestSettlement) + pre.SPreloadTotal(kCurveTimes, 1));
+        toSingle(static_cast<double>(pre.RestSettlementPre) + pre.SPreloadTotal(kCurveTimes, 1));
     // Every case is searched afresh: a time kept from an earlier Calculate would look like a
     // result of this one.
     for (int c = 1; c <= kCurveCases; ++c) {

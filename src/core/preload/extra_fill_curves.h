@@ -23,12 +23,13 @@ inline constexpr int kCurveTimes = 16;
 // consolidation and creep counts from there. The removal level is case 1's settlement after
 // 10 000 days raised by the rest settlement; a case whose curve never passes it within 10 000
 // days gets the "not reached" time.
-// It writes the preload's drain design (SpacingTriPre, DrainZone, Fn, TimeFactorHor) and
-// RestSettlement over the consolidation's.
+// The drain zone, F(n) and rest settlement it works with are the preload's own (SpacingTriPre,
+// DrainZonePre, FnPre, RestSettlementPre); of the consolidation it reads the drain diameter, the
+// time factor and the layers' Cv.
 void computeExtraFillCurves(const GeneralState& general, const SettlementInput& input,
-                            const SettlementResults& settlement, ConsolidationState& consolidation,
-                            PreloadState& preload, const PreloadInputs& inputs,
-                            bool endOfPrimaryAtTp);
+                            const SettlementResults& settlement,
+                            const ConsolidationState& consolidation, PreloadState& preload,
+                            const PreloadInputs& inputs, bool endOfPrimaryAtTp);
 // For a caller holding the whole state: it passes itself as every part.
 template <class State>
 void computeExtraFillCurves(State& st, const PreloadInputs& inputs, bool endOfPrimaryAtTp) {

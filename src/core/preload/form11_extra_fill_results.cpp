@@ -3,7 +3,6 @@
 #include "app/application.h"
 #include "app/general_state.h"
 #include "app/number_text.h"
-#include "consolidation/consolidation_state.h"
 #include "preload/extra_fill_curves.h"
 #include "preload/form12_removal_time.h"
 #include "preload/preload_state.h"
@@ -104,7 +103,7 @@ void Form11::drawCaseGraph(int command) {
     Graph1.setGraphTitle(
         "Settlement - Extra Fill [m]:" +
         num::signedText(app().part<SettlementResults>().ExtraFill(c)) +
-        " - Drainspacing [m]:" + num::signedText(app().part<ConsolidationState>().SpacingTriPre));
+        " - Drainspacing [m]:" + num::signedText(app().part<PreloadState>().SpacingTriPre));
     const Single level = pre.SRemoveLevel;
     if (button->splitsCase) {
         fillTimeSets(Graph1, pre,

@@ -2,7 +2,6 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
-#include "consolidation/consolidation_state.h"
 #include "consolidation/rest_settlement_times.h"
 #include "preload/extra_fill_curves.h"
 #include "preload/preload_state.h"
@@ -47,7 +46,7 @@ Form12::Form12(Application& app) : GraphWindow(app), Fg12(kCurveCases + 1, 3) {
 void Form12::Form_Load() {
     PreloadState& pre = app().part<PreloadState>();
     const SettlementResults& settlement = app().part<SettlementResults>();
-    const Single spacing = app().part<ConsolidationState>().SpacingTriPre;
+    const Single spacing = app().part<PreloadState>().SpacingTriPre;
     for (int c = 1; c <= kCurveCases; ++c) {
         pre.TAdvantage(c) =
             hasAdvantage(pre, c)

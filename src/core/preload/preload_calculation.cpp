@@ -39,7 +39,8 @@ bool resultsAreFinite(const Module1& st) {
     }
     return allFinite(st.SettlementPre10) && allFinite(st.SettlementPre10000) &&
            allFinite(st.LoadPre10) && allFinite(st.LoadPre10000) && allFinite(st.TRemove) &&
-           std::isfinite(st.SRemoveLevel) && std::isfinite(st.Fn) && std::isfinite(st.DrainZone);
+           std::isfinite(st.SRemoveLevel) && std::isfinite(st.FnPre) &&
+           std::isfinite(st.DrainZonePre);
 }
 
 // The first case (the lightest preload) in which a layer settles by its thickness or more, after

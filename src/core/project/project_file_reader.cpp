@@ -433,6 +433,7 @@ ParsedProject parseProjectFile(std::string_view bytes) {
 
 void applyProject(Application& app, const ParsedProject& r, const std::string& path) {
     Module1& st = app.state();
+    st.resetForProject();
     st.ProjectName = r.ProjectName;
     st.BoreHole = r.BoreHole;
     st.ExtraCode = r.ExtraCode;
@@ -456,49 +457,16 @@ void applyProject(Application& app, const ParsedProject& r, const std::string& p
         st.ChExtraFill(i) = r.consolidationLayers.at(row)[1];
         st.CvExtraFill(i) = r.consolidationLayers.at(row)[2];
     }
-    // The results in the state belong to the project before: nothing may build on them.
-    st.SettlementCalculated = 0;
-    st.ConsolidationCalculated = 0;
-    st.SettlementMethod = 0;
-    st.SettlementSubmergence = 0;
-    st.ConsolidationOption4 = 0;
     st.FileNr = 1;
     st.FileName = path;
 
-    // A window loaded only now shows the file's values from the start.
+    // Both input windows are loaded before the announcement, so that each fills itself from the
+    // file's values in its answer to it, whether it was open or not.
     WindowRegistry& windows = app.windows();
-    Form1& form1 = windows.load<Form1>();
-    loadBoxes(form1, st, Form1::boxes());
-    form1.Text3 = r.ExtraCode;
-    form1.methodLoadedFor = r.Method;
-    for (int c = 3; c <= 8; ++c) {
-        form1.Fg1.setTextMatrix(0, c, columns.gridHeadings[static_cast<std::size_t>(c - 3)]);
-    }
-    // Rows below the last layer would hold another project's layers for a raised layer count.
-    for (int i = 1; i <= Form1::kLayerRows; ++i) {
-        for (int c = 1; c <= 8; ++c) {
-            form1.Fg1.setTextMatrix(
-                i, c,
-                i <= r.NLayers
-                    ? num::boxText((st.*columns.arrays[static_cast<std::size_t>(c - 1)])(i))
-                    : "");
-        }
-    }
-
-    Form4& form4 = windows.load<Form4>();
-    for (const char* name :
-         {"Text1", "Text2", "Text3", "Text4", "Text7", "Text9", "Text10", "Text12", "Text11",
-          "Text13", "Text15", "Text16", "Text17", "Text5", "Text6"}) {
-        const InputBox<Form4>& box = boxNamed(Form4::boxes(), name);
-        form4.*box.text = variableText(st, box.variable);
-    }
-    for (int i = 1; i <= Form4::kLayerRows; ++i) {
-        form4.Fg4.setTextMatrix(i, 1, i <= r.NLayers ? num::boxText(st.Cv(i)) : "");
-    }
-    form4.dropStaleEquivalentCv();
-
-    windows.show<Form1>();
+    windows.load<Form1>();
+    windows.load<Form4>();
     windows.announce(ResultsEvent::ProjectReplaced);
+    windows.show<Form1>();
     app.desktop().msgBox("The opened File is:  " + path, vbOKOnly, kOpenCaption);
 }
 

@@ -57,10 +57,11 @@ public:
 // The record of a file's bytes, or a ProjectFileError naming the first line that is wrong.
 ParsedProject parseProjectFile(std::string_view bytes);
 
-// Puts a valid record in place, all in one step: the shared state, the settlement input window's
-// boxes and table and the consolidation input window's boxes and Cv table (each window loaded
-// after the state is set, when it was not), the earlier results marked as not calculated and
-// their windows closed; then shows the settlement input window and the opened file's name.
+// Puts a valid record in place, all in one step: the shared state as a program just started
+// holds it (Module1::resetForProject) with the file's values, so that no result of the project
+// before remains; then both input windows loaded and every loaded window told that the project
+// was replaced (the input windows fill themselves from the state, result windows close), the
+// settlement input window shown and the opened file's name.
 void applyProject(Application& app, const ParsedProject& project, const std::string& path);
 
 // File, Open: the open dialog, the reading, and a message naming the file, the line and the

@@ -12,6 +12,9 @@ struct ReportLines {
     StringArray<10> LinesSettlTimes;
     StringArray<20> LinesStressHeader, LinesSettlLayer;
     StringArray<100> LinesTS, LinesDsDt, LinesDsDlogt, LinesObserved;
+
+    // As a program just started holds it: no report written.
+    void resetToStartUp() { *this = {}; }
 };
 
 } // namespace korvex

@@ -9,6 +9,8 @@
 #include "settlement/form3_settlement_results.h"
 #include "settlement/settlement_calculation.h"
 
+#include <algorithm>
+
 namespace korvex {
 
 std::span<const InputBox<Form1>> Form1::boxes() {
@@ -53,11 +55,38 @@ std::string methodName(Integer method) {
 }
 
 void Form1::Form_Load() {
-    Module1& st = state();
-    methodLoadedFor = st.Method;
     prepareEditableTable(Fg1);
     TxtEdit.clear();
+    fillFromState();
+    if (state().NLayers == 0) {
+        Text4.clear();
+        Text5.clear();
+        Text15.clear();
+        Text11.clear();
+        Text7.clear();
+    }
+}
 
+void Form1::refill(ResultsEvent /*event*/) {
+    fillFromState();
+    const Module1& st = state();
+    // The project's own extra code, and the headings files have always been read with.
+    Text3 = st.ExtraCode;
+    Fg1.setTextMatrix(0, 7, "SigmaC(i)");
+    if (st.Method == 1) {
+        Fg1.setTextMatrix(0, 8, "Calpha(i)");
+    }
+    // Rows below the last layer would hold another project's layers for a raised layer count.
+    for (int i = std::max<int>(st.NLayers, 0) + 1; i <= kLayerRows; ++i) {
+        for (int c = 1; c <= 8; ++c) {
+            Fg1.setTextMatrix(i, c, "");
+        }
+    }
+}
+
+void Form1::fillFromState() {
+    Module1& st = state();
+    methodLoadedFor = st.Method;
     Fg1.setTextMatrix(0, 0, "Lno");
     Fg1.setTextMatrix(0, 1, "LDepth(i)");
     Fg1.setTextMatrix(0, 2, "Soilwet(i)");
@@ -72,13 +101,6 @@ void Form1::Form_Load() {
         Text3 = methodName(st.Method);
     }
     loadBoxes(*this, st, boxes());
-    if (st.NLayers == 0) {
-        Text4.clear();
-        Text5.clear();
-        Text15.clear();
-        Text11.clear();
-        Text7.clear();
-    }
 
     auto fillColumns = [&](const SingleArray<21>* columns[8]) {
         const int layers = std::min<int>(st.NLayers, kLayerRows);

@@ -29,6 +29,14 @@ public:
     static std::span<const InputBox<Form1>> boxes();
 
     void Form_Load() override;
+    // An opened project: the window fills itself from the state as its loading does; its table
+    // keeps its layout.
+    WindowReaction reactionTo(ResultsEvent event) const override {
+        return event == ResultsEvent::ProjectReplaced ? WindowReaction::Refill
+                                                      : WindowReaction::Keep;
+    }
+    void refill(ResultsEvent event) override;
+    bool answersFirst() const override { return true; }
     // "Calculate Settlements"
     void Command1_Click();
     // "Exit"
@@ -63,6 +71,9 @@ public:
     Integer Check1 = 0;
     Grid Fg1;
     std::string TxtEdit;
+
+private:
+    void fillFromState();
 };
 
 } // namespace korvex

@@ -36,6 +36,9 @@ struct SettlementInput {
     // Fitting coefficients.
     Single CcA = 0, CcB = 0;
     Single aCp = 0, bCp = 0, aCs = 0, bCs = 0, aCp2 = 0, bCp2 = 0, aC = 0, bC = 0;
+
+    // As a program just started holds it.
+    void resetToStartUp();
 };
 
 } // namespace korvex

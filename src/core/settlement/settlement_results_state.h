@@ -45,6 +45,9 @@ struct SettlementResults {
     SingleArray<20> LoadPre10, LoadPre10000;
     Single S10Cons = 0;
     Single S10000Cons = 0;
+
+    // As a program just started holds it: nothing calculated.
+    void resetToStartUp() { *this = {}; }
 };
 
 } // namespace korvex

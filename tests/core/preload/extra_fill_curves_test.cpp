@@ -55,10 +55,10 @@ TEST(ExtraFillCurves, DrainZoneIsTheWindowSpacingTimesOnePointZeroFive) {
     const Module1& st = site.run();
     // D = 1.05 * 2 = 2.1 m; n = 2.1 / 0.1 = 21:
     // F = 441/440 * (ln 21 - 3/4 + 1/441 * (1 - 1/1764)) = 1.0022727 * 2.2967867 = 2.3020087.
-    EXPECT_FLOAT_EQ(st.DrainZone, 2.1f);
-    EXPECT_NEAR(st.Fn, 2.3020087, 1e-5);
+    EXPECT_FLOAT_EQ(st.DrainZonePre, 2.1f);
+    EXPECT_NEAR(st.FnPre, 2.3020087, 1e-5);
     EXPECT_FLOAT_EQ(st.SpacingTriPre, 2.0f);
-    EXPECT_FLOAT_EQ(st.RestSettlement, 0.2f);
+    EXPECT_FLOAT_EQ(st.RestSettlementPre, 0.2f);
 }
 
 // With Ch and Cv so large that U is 1 from the first time point, each curve is the creep line

@@ -3,6 +3,7 @@
 
 #include "app/number_text.h"
 #include "preload_site.h"
+#include "support/same_state.h"
 
 #include <gtest/gtest.h>
 
@@ -159,6 +160,25 @@ TEST(PreloadCalculation, ShowsTheFirstSixCasesAndAllFifteenIntersections) {
         EXPECT_EQ(points[14].y, st.StressPathS(path, 4));
         EXPECT_EQ(points[14].label, num::boxText(st.FillPlusPreload(path)));
     }
+}
+
+// The preload sizes its own drains: the consolidation's design (the drain zone of the report's
+// section 6, its rest settlement in section 2 and the consolidation windows) stays as the
+// consolidation calculated it.
+TEST(PreloadCalculation, KeepsItsDrainDesignApartFromTheConsolidations) {
+    PreloadSite site;
+    const ConsolidationState before = site.state();
+    site.window().Text2 = "0.1";
+    site.window().Text3 = "3";
+    ASSERT_TRUE(site.calculate());
+    const Module1& st = site.state();
+    EXPECT_TRUE(samePart<ConsolidationState>(st, before));
+    EXPECT_FLOAT_EQ(st.SpacingTriPre, 3.0f);
+    EXPECT_FLOAT_EQ(st.DrainZonePre, 3.15f); // 1.05 x 3 m
+    EXPECT_FLOAT_EQ(st.RestSettlementPre, 0.1f);
+    // Case 1's settlement after 10 000 days raised by the preload's 0.1 m, not the
+    // consolidation's 0.2 m.
+    EXPECT_NEAR(st.SRemoveLevel, st.SPreloadTotal(16, 1) + 0.1, 1e-3);
 }
 
 TEST(PreloadCalculation, ALayerSettlingByItsThicknessIsReportedAndTheResultsStillShown) {

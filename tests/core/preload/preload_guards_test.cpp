@@ -12,8 +12,8 @@ namespace {
 
 // What the preload writes, to see that a refused Calculate changed none of it.
 std::vector<float> preloadResults(const Module1& st) {
-    std::vector<float> v = {st.SpacingTriPre,  st.DrainZone,    st.Fn,
-                            st.RestSettlement, st.SRemoveLevel, static_cast<float>(st.Method)};
+    std::vector<float> v = {st.SpacingTriPre,     st.DrainZonePre, st.FnPre,
+                            st.RestSettlementPre, st.SRemoveLevel, static_cast<float>(st.Method)};
     for (int i = 1; i <= 20; ++i) {
         v.insert(v.end(), {static_cast<float>(st.Drained(i)), st.ChExtraFill(i), st.CvExtraFill(i),
                            st.ExtraFill(i), st.LoadPre10(i), st.SettlementPre10000(i)});

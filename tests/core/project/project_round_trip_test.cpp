@@ -1,9 +1,11 @@
 #include "app/number_text.h"
 #include "core/preload/preload_site.h"
 #include "core/project/input_window_texts.h"
+#include "preload/form11_extra_fill_results.h"
 #include "project/project_file_reader.h"
 #include "project/project_file_writer.h"
 #include "report/form18_listing.h"
+#include "report/main_menu_printout.h"
 #include "support/same_state.h"
 #include "support/temp_folder.h"
 
@@ -106,9 +108,10 @@ SiteInput layeredSite(Integer method, int layers, std::vector<std::string>& cv) 
     return site;
 }
 
-// The file that File, Open reads is the file File, Save writes again: nothing is lost, rounded or
-// moved by the reading, whatever the method and from no layer to the most.
-TEST(ProjectRoundTrip, SaveOpenSaveGivesTheSameBytes) {
+// The file that File, Open reads is the file File, Save writes again once the project is
+// calculated again: nothing is lost, rounded or moved by the reading, whatever the method and from
+// no layer to the most.
+TEST(ProjectRoundTrip, SaveOpenCalculateSaveGivesTheSameBytes) {
     for (const Integer method : {1, 2}) {
         for (const int layers : {0, 3, 20}) {
             SCOPED_TRACE("method " + std::to_string(method) + ", layers " + std::to_string(layers));
@@ -123,6 +126,10 @@ TEST(ProjectRoundTrip, SaveOpenSaveGivesTheSameBytes) {
             TempFolder folder;
             save(t, folder.file("first.prj"));
             open(t, folder.file("first.prj"));
+            if (layers > 0) {
+                t.windows().load<Form1>().Command1_Click();
+                t.windows().load<Form4>().Command1_Click();
+            }
             save(t, folder.file("second.prj"));
 
             const std::string first = fileBytes(folder.file("first.prj"));
@@ -218,6 +225,99 @@ TEST(ProjectRoundTrip, AFreshProgramGetsTheInputsBackAndTheSameResults) {
         // Every settlement and consolidation result, each layer's included, to the bit.
         EXPECT_TRUE(sameState(fresh.state(), saved.state()));
     }
+}
+
+// What a user gets of the project after File, Open: the listing, File, Print's text and the file
+// File, Save writes, and the two input windows.
+struct ProjectOutputs {
+    std::vector<std::string> listing, printout;
+    std::string file, windows;
+    bool operator==(const ProjectOutputs&) const = default;
+};
+
+ProjectOutputs outputsAfterOpening(TestApp& t, const std::string& path, const std::string& saved) {
+    open(t, path);
+    ProjectOutputs out;
+    // A listing open since before the input windows rebuilds itself on the opening; a program
+    // without one shows it now.
+    if (Form18* listing = t.windows().find<Form18>()) {
+        out.listing = listing->List1;
+    } else {
+        showListing(t.windows());
+        out.listing = t.windows().find<Form18>()->List1;
+    }
+    t.desktop.printerAnswers = {true};
+    report::printMainMenuReport(t.app);
+    out.printout = t.desktop.printedText.at(0).lines;
+    save(t, saved);
+    out.file = fileBytes(saved);
+    out.windows = windowTexts(t);
+    return out;
+}
+
+// Opening a project discards everything calculated before it: a program that calculated another
+// project (another method, more layers, a preload with a rest layer and every result window open)
+// shows, prints and saves the opened project as a program just started does.
+TEST(ProjectRoundTrip, AnOpenedProjectGivesTheSameOutputsWhateverWasCalculatedBefore) {
+    TempFolder folder;
+    const std::string projectB = folder.file("b.prj");
+    {
+        PreloadSite b;
+        ASSERT_TRUE(b.calculate());
+        save(b.t, projectB);
+    }
+
+    TestApp fresh;
+    const ProjectOutputs expected = outputsAfterOpening(fresh, projectB, folder.file("fresh.prj"));
+    ASSERT_EQ(fresh.desktop.messageTexts().at(0), "The opened File is:  " + projectB);
+
+    TestApp used;
+    used.windows().show<Form18>();
+    std::vector<std::string> cv;
+    calculateSite(used, layeredSite(2, 3, cv), cv);
+    Form10& preload = used.windows().show<Form10>();
+    preload.Fg8.setTextMatrix(3, 2, "0");
+    preload.Text2 = "0.1";
+    preload.Text3 = "3";
+    preload.Command2_Click();
+    preload.Command4_Click();
+    used.windows().find<Form11>()->Command14_Click();
+    ASSERT_EQ(used.state().Drained(3), 0);
+    used.desktop.messages.clear();
+
+    const ProjectOutputs opened = outputsAfterOpening(used, projectB, folder.file("used.prj"));
+    EXPECT_EQ(opened.listing, expected.listing);
+    EXPECT_EQ(opened.printout, expected.printout);
+    EXPECT_EQ(opened.file, expected.file);
+    EXPECT_EQ(opened.windows, expected.windows);
+}
+
+// The observations are the plate's, not the project's; the coefficients of the fitting windows and
+// the listing's choice of report are the user's: opening a project keeps them.
+TEST(ProjectRoundTrip, OpeningAProjectKeepsWhatBelongsToNoProject) {
+    TempFolder folder;
+    const std::string path = folder.file("site.prj");
+    {
+        TestApp writer;
+        loadSite(writer, twoLayerPreloadSite());
+        save(writer, path);
+    }
+    TestApp t;
+    Module1& st = t.state();
+    st.PlateCode = "P7";
+    st.NObs = 2;
+    st.TObs(2) = 30;
+    st.SObs(2) = -0.4f;
+    st.SFinal = -0.9f;
+    st.ListMode = 1;
+    st.CcA = 0.9f;
+    st.bC = 2.5f;
+    open(t, path);
+    EXPECT_EQ(st.Method, 1);
+    EXPECT_EQ(st.PlateCode, "P7");
+    EXPECT_EQ((std::vector<Single>{st.NObs, st.TObs(2), st.SObs(2), st.SFinal, st.CcA, st.bC}),
+              (std::vector<Single>{2, 30, -0.4f, -0.9f, 0.9f, 2.5f}));
+    EXPECT_EQ(st.ListMode, 1);
 }
 
 } // namespace
