@@ -11,6 +11,7 @@
 #include "consolidation/form5_consolidation_results.h"
 #include "consolidation/rest_settlement_times.h"
 #include "consolidation/settlement_time_series.h"
+#include "observations/consolidation_handover.h"
 
 #include <algorithm>
 #include <cmath>
@@ -184,6 +185,7 @@ void runConsolidation(Module1& st, const Form4& form, Desktop& desktop) {
     storeLayerCv(st, inputs.layerCv);
     st.ConsolidationCalculated = 1;
     st.ConsolidationOption4 = secondaryFromTimeFactor ? 1 : 0;
+    handOverPredictions(st, st, st);
 }
 
 } // namespace

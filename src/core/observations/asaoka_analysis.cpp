@@ -18,6 +18,12 @@ void accumulate(Single& sum, double term) {
     sum = num::toSingle(sum + term);
 }
 
+// The value as it is stored, or none when it does not fit a Single.
+std::optional<Single> storable(double value) {
+    const Single stored = num::toSingle(value);
+    return std::isfinite(stored) ? std::optional<Single>(stored) : std::nullopt;
+}
+
 } // namespace
 
 bool sameWithinOnePercent(double a, double b, double step) {
@@ -78,16 +84,30 @@ AsaokaResult asaokaAnalysis(const AsaokaInput& input) {
                                "equal.");
         return r;
     }
-    const Single beta1 = num::toSingle(sxy / sxx);
-    const Single beta0 = num::toSingle(r.sumY / count - beta1 * (r.sumX / count));
+    const std::optional<Single> slope = storable(sxy / sxx);
+    const std::optional<Single> intercept =
+        slope ? storable(r.sumY / count - *slope * (r.sumX / count)) : std::nullopt;
+    bool inRange = slope && intercept;
+    for (std::size_t i = first; inRange && i < n; ++i) {
+        const std::optional<Single> fitted = storable(*slope * previous(i) + *intercept);
+        inRange = fitted.has_value();
+        r.fit[i] = fitted.value_or(0.0f);
+    }
+    if (!inRange) {
+        r.fit.assign(n, 0.0f);
+        r.missing.emplace_back("No Asaoka line: the settlements are out of range.");
+        return r;
+    }
+    const Single beta1 = *slope;
+    const Single beta0 = *intercept;
     r.beta1 = beta1;
     r.beta0 = beta0;
-    for (std::size_t i = first; i < n; ++i) {
-        r.fit[i] = num::toSingle(beta1 * previous(i) + beta0);
-    }
 
     if (spreadOfY) {
-        r.correlation = num::toSingle(sxy * sxy / (sxx * syy));
+        r.correlation = storable(sxy * sxy / (sxx * syy));
+        if (!r.correlation) {
+            r.missing.emplace_back("No correlation: the settlements are out of range.");
+        }
     } else {
         r.missing.emplace_back("No correlation: the settlements S(i) of the pairs are all equal.");
     }
@@ -100,7 +120,15 @@ AsaokaResult asaokaAnalysis(const AsaokaInput& input) {
                             num::boxText(shownSlope) + " is not between 0 and 1.");
         return r;
     }
-    r.sFinal = num::toSingle(beta0 / (1.0 - beta1));
+    r.sFinal = storable(beta0 / (1.0 - beta1));
+    if (!r.sFinal) {
+        r.missing.emplace_back("No final settlement, Cv or Ch: the final settlement is out of "
+                               "range.");
+        return r;
+    }
+    if (!input.drainage) {
+        return r;
+    }
     if (!(dt > 0.0)) {
         r.missing.emplace_back("No Cv or Ch: the time increment between the first two "
                                "observations is not positive.");
@@ -109,10 +137,16 @@ AsaokaResult asaokaAnalysis(const AsaokaInput& input) {
     const double logBeta = std::log(static_cast<double>(beta1));
     const double seconds = dt * kSecondsPerDay;
     const double pi = input.pi;
-    const double path = input.drainPath;
-    const double zone = input.drainZone;
-    r.cvOverall = num::toSingle(-4.0 * path * path * logBeta / (pi * pi * seconds));
-    r.chOverall = num::toSingle(-(zone * zone * input.fn * logBeta) / (8.0 * seconds));
+    const double path = input.drainage->DrainPath;
+    const double zone = input.drainage->DrainZone;
+    r.cvOverall = storable(-4.0 * path * path * logBeta / (pi * pi * seconds));
+    r.chOverall = storable(-(zone * zone * input.drainage->Fn * logBeta) / (8.0 * seconds));
+    if (!r.cvOverall || !r.chOverall) {
+        r.cvOverall.reset();
+        r.chOverall.reset();
+        r.missing.push_back("No Cv or Ch: they are out of range for a time increment of " +
+                            num::boxText(input.dt) + " days.");
+    }
     return r;
 }
 

@@ -8,6 +8,7 @@
 // drains of zone diameter D.
 
 #include "app/vb_types.h"
+#include "observations/observation_state.h"
 
 #include <optional>
 #include <string>
@@ -21,9 +22,9 @@ struct AsaokaInput {
     std::vector<Single> settlements;
     // The time step between the readings, days.
     Single dt = 0;
-    Single drainPath = 0;
-    Single drainZone = 0;
-    Single fn = 0;
+    // None when no consolidation stands beside the readings: the fit and the final settlement
+    // are found, Cv and Ch are not.
+    std::optional<AsaokaDrainage> drainage;
     Single pi = 0;
 };
 
@@ -41,7 +42,8 @@ struct AsaokaResult {
     std::optional<Single> correlation, sFinal, cvOverall, chOverall;
     // The fitted line at each observation 1..n; 0 where no pair ends at that observation.
     std::vector<Single> fit;
-    // Why a result could not be found, one sentence each.
+    // Why a result could not be found, one sentence each. Every result is a finite Single: one that
+    // would overflow is not found.
     std::vector<std::string> missing;
 };
 

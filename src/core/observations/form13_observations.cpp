@@ -9,6 +9,7 @@
 #include "app/save_to_file.h"
 #include "consolidation/consolidation_state.h"
 #include "observations/asaoka_analysis.h"
+#include "observations/consolidation_handover.h"
 #include "observations/form14_observation_graph.h"
 #include "observations/measurement_table.h"
 #include "observations/observation_file_reader.h"
@@ -19,6 +20,8 @@
 #include "report/observation_report.h"
 #include "report/report_sinks.h"
 #include "ui/graph_window.h"
+
+#include <cmath>
 
 namespace korvex {
 
@@ -65,15 +68,8 @@ const RatePlot kRatePlots[] = {
      false},
 };
 
-// The number in a box of the window, or nothing when the box is refused; the refusal has been
-// shown then.
-std::optional<Single> boxNumber(Desktop& desktop, const Form13& form, std::string_view name) {
-    try {
-        return num::toSingle(readBox(form, boxNamed(Form13::boxes(), name)));
-    } catch (const InputRefusal& refusal) {
-        desktop.msgBox(refusal.what(), refusal.style());
-        return std::nullopt;
-    }
+double boxNumber(const Form13& form, std::string_view name) {
+    return readBox(form, boxNamed(Form13::boxes(), name));
 }
 
 std::string resultText(const std::optional<Single>& value) {
@@ -200,20 +196,42 @@ void Form13::clearAsaokaBoxes() {
     Text5.clear();
     Text6.clear();
     Text7.clear();
+    clearDrainageBoxes();
+}
+
+void Form13::clearDrainageBoxes() {
     MaskEdBox1.clear();
     MaskEdBox2.clear();
 }
 
-bool Form13::readObservations() {
-    Measurements readings;
-    try {
-        readings = readMeasurements(Fg12);
-    } catch (const InputRefusal& refusal) {
-        desktop().msgBox(refusal.what(), refusal.style());
+WindowReaction Form13::reactionTo(ResultsEvent event) const {
+    const bool drainageMayChange = event == ResultsEvent::SettlementResultsChanged ||
+                                   event == ResultsEvent::ConsolidationResultsChanged ||
+                                   event == ResultsEvent::ProjectReplaced;
+    return drainageMayChange ? WindowReaction::Refill : WindowReaction::Keep;
+}
+
+void Form13::refill(ResultsEvent) {
+    // The readings, the plate and the fit are the plate's; Cv and Ch belong to the drainage they
+    // were found from, and the state drops them with the boxes, so the listing agrees.
+    ObservationState& st = observed();
+    st.CvOverall = 0.0f;
+    st.ChOverall = 0.0f;
+    clearDrainageBoxes();
+}
+
+bool Form13::readObservations(bool withShift) {
+    const bool stored = commitOnSuccess(app(), [&](Module1& st) {
+        const double shift = withShift ? boxNumber(*this, "Text2") : 0.0;
+        storeMeasurements(st, Fg12, readMeasurements(Fg12));
+        if (withShift) {
+            st.TShift = num::toSingle(shift);
+        }
+    });
+    if (!stored) {
         return false;
     }
-    ObservationState& st = observed();
-    storeMeasurements(st, Fg12, readings);
+    const ObservationState& st = observed();
     if (st.NObs == 0.0f) {
         desktop().msgBox("No Data available.", vbOKOnly, kProgramTitle);
         return false;
@@ -240,40 +258,32 @@ bool Form13::enoughForRates() {
     return true;
 }
 
-void Form13::comparePrediction(SingleArray<101> ConsolidationState::*series, bool shifted) {
-    // The shift is read before the table is stored: a refused shift changes nothing.
-    std::optional<Single> shift = 0.0f;
-    if (shifted) {
-        shift = boxNumber(desktop(), *this, "Text2");
-    }
-    if (!shift || !readObservations()) {
+void Form13::comparePrediction(SingleArray<kObservedPredictionRows> PlatePredictions::*series,
+                               bool shifted) {
+    if (!readObservations(shifted)) {
         return;
     }
-    ObservationState& st = observed();
-    if (shifted) {
-        st.TShift = *shift;
-    }
+    const ObservationState& st = observed();
     Form14& graphs = windows().load<Form14>();
-    const ConsolidationState& consolidation = app().part<ConsolidationState>();
-    graphs.fill(consolidation.*series, consolidation.TPred, shifted ? st.TShift : 0.0f, st);
+    graphs.fill(st.Predictions.*series, st.Predictions.TPred, shifted ? st.TShift : 0.0f, st);
     windows().show<Form14>();
 }
 
 void Form13::Command1_Click() {
-    comparePrediction(&ConsolidationState::SVertIL, true);
+    comparePrediction(&PlatePredictions::SVertIL, true);
 }
 void Form13::Command2_Click() {
-    comparePrediction(&ConsolidationState::SHorIL, true);
+    comparePrediction(&PlatePredictions::SHorIL, true);
 }
 void Form13::Command3_Click() {
-    comparePrediction(&ConsolidationState::SVertGL, false);
+    comparePrediction(&PlatePredictions::SVertGL, false);
 }
 void Form13::Command4_Click() {
-    comparePrediction(&ConsolidationState::SHorGL, false);
+    comparePrediction(&PlatePredictions::SHorGL, false);
 }
 
 void Form13::Command5_Click() {
-    if (!readObservations()) {
+    if (!readObservations(false)) {
         return;
     }
     ObservationState& st = observed();
@@ -284,12 +294,9 @@ void Form13::Command5_Click() {
     input.times = observedRows(st.TObs, n);
     input.settlements = observedRows(st.SObs, n);
     input.dt = st.DtAsaoka;
-    // The drainage of the last consolidation or preload calculation.
-    const ConsolidationState& consolidation = app().part<ConsolidationState>();
-    input.drainPath = consolidation.DrainPath;
-    input.drainZone = consolidation.DrainZone;
-    input.fn = consolidation.Fn;
-    input.pi = app().part<GeneralState>().Pi;
+    const Module1& all = app().state();
+    input.drainage = currentDrainage(all, all, all);
+    input.pi = all.Pi;
     const AsaokaResult r = asaokaAnalysis(input);
     if (r.unequalSteps) {
         warnUnequalSteps(desktop(), "the Asaoka analysis", st.DtAsaoka);
@@ -365,7 +372,7 @@ void Form13::Command8_Click() {
 }
 
 void Form13::plotRate(const RatePlot& plot) {
-    if (!readObservations()) {
+    if (!readObservations(false)) {
         return;
     }
     ObservationState& st = observed();
@@ -402,15 +409,23 @@ void Form13::Command11_Click() {
 }
 
 void Form13::Command12_Click() {
-    const std::optional<Single> increment = boxNumber(desktop(), *this, "Text3");
-    if (!increment) {
+    const bool stored = commitOnSuccess(app(), [this](Module1& st) {
+        const Single increment = num::toSingle(boxNumber(*this, "Text3"));
+        if (!std::isfinite(num::toSingle(kMeasurementRows * static_cast<double>(increment)))) {
+            refuse("The " + captionInSentence(boxNamed(boxes(), "Text3").caption) +
+                   " is too large: the time of row " + std::to_string(kMeasurementRows) +
+                   " would be out of range; correct the input.");
+        }
+        st.DtObs = increment;
+        for (int i = 1; i <= kMeasurementRows; ++i) {
+            st.TObs(i) = num::toSingle(i * static_cast<double>(st.DtObs));
+        }
+    });
+    if (!stored) {
         return;
     }
-    ObservationState& st = observed();
-    st.DtObs = *increment;
     for (int i = 1; i <= kMeasurementRows; ++i) {
-        st.TObs(i) = num::toSingle(i * static_cast<double>(st.DtObs));
-        Fg12.setTextMatrix(i, kTimeColumn, num::boxText(st.TObs(i)));
+        Fg12.setTextMatrix(i, kTimeColumn, num::boxText(observed().TObs(i)));
     }
 }
 
@@ -432,9 +447,9 @@ void Form13::openmnu_Click() {
             Graph1.restoreDesign();
             Graph1.setDrawMode(2);
             showMeasurements();
-            // The predictions are the file's now, and so are the readings.
+            // The readings and the predictions beside them are the file's now; the
+            // calculation's own results have not changed.
             windows().announce(ResultsEvent::ObservationsChanged);
-            windows().announce(ResultsEvent::ConsolidationResultsChanged);
             desktop().msgBox("The opened File is:  " + path, vbOKOnly, kOpenCaption);
         });
 }
@@ -476,12 +491,12 @@ report::ReportWriter Form13::observationReport(report::Output output) {
 }
 
 std::optional<Measurements> Form13::tableForOutput() {
-    try {
-        return readMeasurements(Fg12);
-    } catch (const InputRefusal& refusal) {
-        desktop().msgBox(refusal.what(), refusal.style());
+    // Only read here: the readings are stored once the output is sure to be made.
+    Measurements readings;
+    if (!commitOnSuccess(app(), [&](Module1&) { readings = readMeasurements(Fg12); })) {
         return std::nullopt;
     }
+    return readings;
 }
 
 void Form13::storeForOutput(const Measurements& readings) {

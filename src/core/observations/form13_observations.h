@@ -6,6 +6,7 @@
 #include "app/vb_types.h"
 #include "app/window_model.h"
 #include "observations/measurement_table.h"
+#include "observations/observation_state.h"
 #include "report/report_writer.h"
 #include "ui/graph_model.h"
 #include "ui/grid.h"
@@ -17,8 +18,6 @@
 
 namespace korvex {
 
-struct ConsolidationState;
-struct ObservationState;
 struct RatePlot;
 
 class Form13 : public WindowModel {
@@ -33,6 +32,10 @@ public:
     static std::span<const InputBox<Form13>> boxes();
 
     void Form_Load() override;
+    // A settlement or consolidation calculation or a project file may bring another drainage:
+    // Cv and Ch are emptied, the table, the plate, the shift and the fit stay.
+    WindowReaction reactionTo(ResultsEvent event) const override;
+    void refill(ResultsEvent event) override;
 
     // "No Drains IL", "Drains IL", "No Drains GL", "Drains GL": the readings against a prediction
     // in Form14.
@@ -78,17 +81,19 @@ public:
 
 private:
     ObservationState& observed();
-    // The steps every analysis and comparison starts with: the table read into the shared state,
-    // a refusal for no readings, one warning for columns of different length. False when the
-    // button has to stop.
-    bool readObservations();
+    // The steps every analysis and comparison starts with: the table (and with it the shift, when
+    // asked) read into the shared state or refused, a message for no readings, one warning for
+    // columns of different length. False when the button has to stop.
+    bool readObservations(bool withShift);
     void warnOnColumnLength();
-    void comparePrediction(SingleArray<101> ConsolidationState::*series, bool shifted);
+    void comparePrediction(SingleArray<kObservedPredictionRows> PlatePredictions::*series,
+                           bool shifted);
     // The three rate buttons differ only in the rate, its plot and its messages.
     void plotRate(const RatePlot& plot);
     // The rate buttons draw a line through two observations at least.
     bool enoughForRates();
     void clearAsaokaBoxes();
+    void clearDrainageBoxes();
     // The readings rows 1 to 100 as the state holds them, a zero as an empty cell.
     void showMeasurements();
     // Save and print write the readings the table shows, read strictly: a refusal is shown and

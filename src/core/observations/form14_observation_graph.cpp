@@ -1,7 +1,6 @@
 #include "observations/form14_observation_graph.h"
 
 #include "app/number_text.h"
-#include "observations/observation_state.h"
 
 #include <algorithm>
 
@@ -22,7 +21,8 @@ Form14::Form14(Application& app) : GraphWindow(app, kWideLandscapePrint) {
     Graph1.saveDesign();
 }
 
-void Form14::fill(const SingleArray<101>& predicted, const SingleArray<101>& times, Single shift,
+void Form14::fill(const SingleArray<kPredictionRows>& predicted,
+                  const SingleArray<kPredictionRows>& times, Single shift,
                   const ObservationState& observed) {
     const int observations = static_cast<int>(observed.NObs);
     GraphModel& graph = Graph1;

@@ -188,27 +188,26 @@ ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTi
     return r;
 }
 
+static_assert(kFilePredictionRows == kObservedPredictionRows);
+
 void applyObservationFile(const ObservationFileRecord& r, Module1& st) {
     st.PlateCode = r.PlateCode;
     st.ProjectName = r.ProjectName;
     st.BoreHole = r.BoreHole;
     st.ExtraCode = r.ExtraCode;
-    st.FillSettlement = r.FillSettlement;
-    st.SPrimVert = r.SPrimVert;
-    st.SPrimHor = r.SPrimHor;
+    PlatePredictions& p = st.Predictions;
+    p.FillSettlement = r.FillSettlement;
+    p.SPrimVert = r.SPrimVert;
+    p.SPrimHor = r.SPrimHor;
     for (int i = 1; i <= kFilePredictionRows; ++i) {
         const auto k = static_cast<std::size_t>(i - 1);
-        st.TPred(i) = r.TPred[k];
-        st.SHorIL(i) = r.SHorIL[k];
-        st.SVertIL(i) = r.SVertIL[k];
-        st.SHorVertIL(i) = r.SHorVertIL[k];
-        st.SHorGL(i) = r.SHorGL[k];
-        st.SVertGL(i) = r.SVertGL[k];
-        st.SHorVertGL(i) = r.SHorVertGL[k];
-    }
-    for (int i = kFilePredictionRows + 1; i <= 20; ++i) {
-        st.SHorIL(i) = st.SVertIL(i) = st.SHorVertIL(i) = 0.0f;
-        st.SHorGL(i) = st.SVertGL(i) = st.SHorVertGL(i) = 0.0f;
+        p.TPred(i) = r.TPred[k];
+        p.SHorIL(i) = r.SHorIL[k];
+        p.SVertIL(i) = r.SVertIL[k];
+        p.SHorVertIL(i) = r.SHorVertIL[k];
+        p.SHorGL(i) = r.SHorGL[k];
+        p.SVertGL(i) = r.SVertGL[k];
+        p.SHorVertGL(i) = r.SHorVertGL[k];
     }
     const auto n = static_cast<int>(r.TObs.size());
     for (int i = 1; i <= kMeasurementRows; ++i) {

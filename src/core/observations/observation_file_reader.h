@@ -45,9 +45,9 @@ public:
 // reading are read.
 ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTime);
 
-// Puts a record in place: identification, predictions rows 1 to 18, readings 1 to N with the rows
-// after N cleared. Rows 19 and 20 of the predictions are cleared, since they belong to whatever
-// calculation ran before, and so are the analysis results, which belong to other readings.
+// Puts a record in place: identification, the plate's predictions, readings 1 to N with the rows
+// after N cleared, and no analysis results, which belong to other readings. The calculation's own
+// results stay as they are.
 void applyObservationFile(const ObservationFileRecord& record, Module1& st);
 
 } // namespace korvex

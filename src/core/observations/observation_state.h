@@ -6,6 +6,42 @@
 
 namespace korvex {
 
+// The rows of a prediction kept beside the readings: 10 to 40 000 days, as an observation file
+// holds them.
+inline constexpr int kObservedPredictionRows = 18;
+
+// The predictions the readings of a plate are compared with: those the last consolidation
+// calculation handed over, or those an observation file brought. They are the plate's, kept apart
+// from the calculation's own results, so that a file of another site never reaches the
+// settlement report, the project file or the preload.
+struct PlatePredictions {
+    Single FillSettlement = 0, SPrimVert = 0, SPrimHor = 0;
+    // Rows 1 to 18. Until a prediction arrives the times are the prediction times of start-up
+    // and every settlement is 0, so that a file saved before it reads back.
+    SingleArray<kObservedPredictionRows> TPred = startUpTimes();
+    SingleArray<kObservedPredictionRows> SHorIL, SVertIL, SHorVertIL;
+    SingleArray<kObservedPredictionRows> SHorGL, SVertGL, SHorVertGL;
+
+private:
+    static SingleArray<kObservedPredictionRows> startUpTimes() {
+        const Single times[kObservedPredictionRows] = {10,   20,   40,   60,    80,    100,
+                                                       200,  400,  600,  800,   1000,  2000,
+                                                       4000, 6000, 8000, 10000, 20000, 40000};
+        SingleArray<kObservedPredictionRows> rows;
+        for (int i = 1; i <= kObservedPredictionRows; ++i) {
+            rows(i) = times[i - 1];
+        }
+        return rows;
+    }
+};
+
+// What Cv and Ch of the Asaoka analysis are found from: the drainage path (vertical flow), the
+// drain zone and F(n) (horizontal flow) of a consolidation calculation.
+struct AsaokaDrainage {
+    Single DrainPath = 0, DrainZone = 0, Fn = 0;
+    bool operator==(const AsaokaDrainage&) const = default;
+};
+
 // Settlements observed on a settlement plate and what the Asaoka fit makes of them.
 struct ObservationState {
     // As a program just started holds it: no plate, no reading.
@@ -16,6 +52,10 @@ struct ObservationState {
     Single DtObs = 0;
     Single TShift = 0;
     std::string PlateCode;
+    PlatePredictions Predictions;
+    // The drainage of the consolidation calculation that handed over its predictions last.
+    // CvOverall and ChOverall, when there are any, were found from it.
+    AsaokaDrainage HandedDrainage;
     Single DtAsaoka = 0;
     Single SumX = 0, SumX2 = 0, SumXY = 0, SumY = 0, SumY2 = 0;
     Single Beta1 = 0, Beta0 = 0, Correlation = 0, SFinal = 0, CvOverall = 0, ChOverall = 0;

@@ -9,8 +9,11 @@ namespace korvex {
 namespace {
 
 void add(Rates& rates, bool defined, double value) {
-    if (defined && std::isfinite(value)) {
-        rates.values.push_back(num::toSingle(value));
+    // Judged as stored: a rate over a step of a few 1E-45 days is finite in double precision and
+    // still too large for a Single.
+    const Single stored = num::toSingle(value);
+    if (defined && std::isfinite(stored)) {
+        rates.values.push_back(stored);
     } else {
         rates.values.push_back(0.0f);
         rates.missingRows.push_back(static_cast<int>(rates.values.size()));

@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "app/notice_line.h"
+#include "observations/consolidation_handover.h"
 #include "report/header_texts.h"
 
 namespace korvex::report {
@@ -32,17 +33,17 @@ constexpr Variant kVariants[] = {
 struct PredictionSection {
     const char* title;
     const char* loading;
-    SingleArray<101> ConsolidationState::*hor;
-    SingleArray<101> ConsolidationState::*vert;
-    SingleArray<21> ConsolidationState::*horVert;
+    SingleArray<kObservedPredictionRows> PlatePredictions::*hor;
+    SingleArray<kObservedPredictionRows> PlatePredictions::*vert;
+    SingleArray<kObservedPredictionRows> PlatePredictions::*horVert;
     StringArray<20> ReportLines::*buffer;
 };
 
 const PredictionSection kPredictionSections[] = {
-    {"1.   CALCULATED SETTLEMENTS FILL LAYER", "Instantaneous load", &ConsolidationState::SHorIL,
-     &ConsolidationState::SVertIL, &ConsolidationState::SHorVertIL, &ReportLines::LinesConsolIL},
+    {"1.   CALCULATED SETTLEMENTS FILL LAYER", "Instantaneous load", &PlatePredictions::SHorIL,
+     &PlatePredictions::SVertIL, &PlatePredictions::SHorVertIL, &ReportLines::LinesConsolIL},
     {"2.   CALCULATED SETTLEMENTS FILL LAYER", "Gradually load after Olson",
-     &ConsolidationState::SHorGL, &ConsolidationState::SVertGL, &ConsolidationState::SHorVertGL,
+     &PlatePredictions::SHorGL, &PlatePredictions::SVertGL, &PlatePredictions::SHorVertGL,
      &ReportLines::LinesConsolGL},
 };
 
@@ -68,19 +69,21 @@ const SeriesSection kSeriesSections[] = {
 
 void writePredictions(ReportWriter& out, const PredictionSection& section, const Variant& variant,
                       const Module1& st) {
+    const PlatePredictions& p = st.Predictions;
     out.line(section.title);
     out.line(section.loading);
+    // An observation file's fill thickness is not read back: the line shows the calculation's.
     out.line("Calculated fillthickness [m] :", plain(st.FillThickness));
-    out.line("Calculated settlement for fillthickness [m] :", plain(st.FillSettlement));
-    out.line("Calculated primary settlement Vertical flow [m] :", plain(st.SPrimVert));
-    out.line("Calculated primary settlement Horizontal flow [m] :", plain(st.SPrimHor));
+    out.line("Calculated settlement for fillthickness [m] :", plain(p.FillSettlement));
+    out.line("Calculated primary settlement Vertical flow [m] :", plain(p.SPrimVert));
+    out.line("Calculated primary settlement Horizontal flow [m] :", plain(p.SPrimHor));
     out.line("Time", tabs(2), "Hor.Flow", tab, "Vert.Flow", tab, "Hor.Vert.Flow");
     out.line("days", tabs(2), "m", tabs(2), "m", tabs(2), "m");
     for (int i = 1; i <= variant.predictionRows; ++i) {
-        out.row(section.buffer, i, plain(st.TPred(i)), tabs(2),
-                pattern((st.*section.hor)(i), "##0.000"), tabs(2),
-                pattern((st.*section.vert)(i), "##0.000"), tabs(2),
-                pattern((st.*section.horVert)(i), "##0.000"));
+        out.row(section.buffer, i, plain(p.TPred(i)), tabs(2),
+                pattern((p.*section.hor)(i), "##0.000"), tabs(2),
+                pattern((p.*section.vert)(i), "##0.000"), tabs(2),
+                pattern((p.*section.horVert)(i), "##0.000"));
     }
     out.empty();
 }
@@ -123,9 +126,11 @@ void writeObservationReport(ReportWriter& out, const HeaderTexts& header, const 
     out.line("Intercept [m] :", plain(st.Beta0));
     out.line("Correlation [-] :", plain(st.Correlation));
     out.line("Final settlement [m] :", plain(st.SFinal));
+    // Cv and Ch stand only beside the drainage they were found from.
+    const bool drained = currentDrainage(st, st, st).has_value();
     out.line("Coefficient of consolidation overall for vertical flow [m2/s] :",
-             plain(st.CvOverall));
-    out.line(variant.chLabel, plain(st.ChOverall));
+             plain(drained ? st.CvOverall : 0.0f));
+    out.line(variant.chLabel, plain(drained ? st.ChOverall : 0.0f));
 
     for (const SeriesSection& section : kSeriesSections) {
         out.empty();

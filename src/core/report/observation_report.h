@@ -1,9 +1,10 @@
 #pragma once
 
-// The observation report: the predictions of the consolidation calculation for the fill layer
-// beside the settlements measured on one plate, and what the Asaoka and rate analyses made of
-// them. One text serves five outputs: the observation file and the observation window's printout,
-// and the listing window's list, printout and saved listing. They differ in a few lines only.
+// The observation report: the predictions for the fill layer kept with the plate's readings
+// (Module1::Predictions) beside the settlements measured on it, and what the Asaoka and rate
+// analyses made of them. One text serves five outputs: the observation file and the observation
+// window's printout, and the listing window's list, printout and saved listing. They differ in a
+// few lines only.
 
 #include "report/report_writer.h"
 

@@ -1,6 +1,7 @@
 #include "observations/form13_observations.h"
 
 #include "app/number_text.h"
+#include "core/observations/observed_site.h"
 #include "observations/measurement_table.h"
 #include "observations/observation_state.h"
 #include "support/test_app.h"
@@ -61,6 +62,11 @@ TEST(Form13Load, AFreshRun) {
     EXPECT_EQ(form.Fg12.TextMatrix(100, 0), "100");
     EXPECT_EQ(form.Fg12.TextMatrix(1, 1) + form.Fg12.TextMatrix(100, 2), "");
     EXPECT_EQ(t.state().NObs, 0.0f);
+    // Until a prediction arrives the plate's prediction times are those of start-up, so that a
+    // file saved now reads back.
+    for (int i = 1; i <= kObservedPredictionRows; ++i) {
+        EXPECT_EQ(t.state().Predictions.TPred(i), t.state().TPred(i)) << i;
+    }
 }
 
 TEST(Form13Load, ReopeningShowsTheReadingsAndKeepsThePlate) {
@@ -153,8 +159,9 @@ TEST(Form13Asaoka, ThreeReadingsFillTheBoxesAndThePlot) {
     EXPECT_NEAR(num::leadingNumber(form.Text6), 1.0, 1e-5);
     EXPECT_EQ(t.state().SFinal, 0.2f);
     EXPECT_EQ(t.state().DtAsaoka, 10.0f);
-    // No consolidation calculated yet: H, D and F(n) are 0, and so are Cv and Ch.
-    EXPECT_EQ(form.MaskEdBox1, "0");
+    // No consolidation calculated yet: no drainage to find Cv and Ch from.
+    EXPECT_EQ(form.MaskEdBox1 + form.MaskEdBox2, "");
+    EXPECT_EQ(t.state().CvOverall, 0.0f);
 
     const GraphModel& graph = form.Graph1;
     EXPECT_EQ(graph.GraphTitle(), "Asoaka Graph");
@@ -178,7 +185,7 @@ TEST(Form13Asaoka, ThreeReadingsFillTheBoxesAndThePlot) {
 TEST(Form13Asaoka, TheTimeStepIsTakenFromTheTableAsItIsNow) {
     test::TestApp t;
     Form13& form = t.windows().load<Form13>();
-    t.state().DrainPath = 2.0f;
+    test::drained(t.state());
     type(form, {{"10", "0.1"}, {"20", "0.15"}, {"30", "0.175"}});
     form.Command5_Click();
     const Single cvTenDays = t.state().CvOverall;
@@ -193,10 +200,11 @@ TEST(Form13Asaoka, TheTimeStepIsTakenFromTheTableAsItIsNow) {
 TEST(Form13Asaoka, AResultThatCannotBeFoundIsZeroWithAnEmptyBox) {
     test::TestApp t;
     Form13& form = t.windows().load<Form13>();
-    t.state().DrainPath = 2.0f;
+    test::drained(t.state());
     type(form, {{"10", "0.1"}, {"20", "0.15"}, {"30", "0.175"}});
     form.Command5_Click();
     ASSERT_EQ(form.Text7, "0.2");
+    ASSERT_NE(form.MaskEdBox1, "");
     // Steady growth: Beta1 = 1 leaves no final settlement, Cv or Ch; the earlier ones must go.
     type(form, {{"10", "0.1"}, {"20", "0.2"}, {"30", "0.3"}});
     form.Command5_Click();
@@ -341,7 +349,8 @@ TEST(Form13TimeIncrement, RewritesEveryTime) {
         const char* row1;
         const char* row100;
     };
-    const Case cases[] = {{"10", "10", "1000"}, {"", "0", "0"}, {"2.5", "2.5", "250"}};
+    const Case cases[] = {
+        {"10", "10", "1000"}, {"", "0", "0"}, {"2.5", "2.5", "250"}, {"3e36", "3E+36", "3E+38"}};
     for (const Case& c : cases) {
         test::TestApp t;
         Form13& form = t.windows().load<Form13>();
@@ -355,15 +364,22 @@ TEST(Form13TimeIncrement, RewritesEveryTime) {
     }
 }
 
-TEST(Form13TimeIncrement, RefusesAnIncrementThatIsNotOneNumber) {
-    test::TestApp t;
-    Form13& form = t.windows().load<Form13>();
-    form.Text3 = "2,5";
-    form.Command12_Click();
-    ASSERT_EQ(t.desktop.messages.size(), 1u);
-    EXPECT_NE(t.desktop.messages[0].text.find("Time increment [days]:"), std::string::npos);
-    EXPECT_EQ(form.Fg12.TextMatrix(1, 1), "");
-    EXPECT_EQ(t.state().TObs(1), 0.0f);
+TEST(Form13TimeIncrement, RefusesAnIncrementThatIsNoNumberOrOverflows) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2,5", "Text after the number in \"Time increment [days]:\""},
+        // Row 100 would be at 3E+40 days, beyond a Single.
+        {"3e38", "The Time increment [days] is too large"},
+    };
+    for (const auto& [increment, message] : cases) {
+        test::TestApp t;
+        Form13& form = t.windows().load<Form13>();
+        form.Text3 = increment;
+        form.Command12_Click();
+        EXPECT_EQ(t.desktop.messageTexts().at(0).rfind(message, 0), 0u)
+            << t.desktop.messageTexts().at(0);
+        EXPECT_EQ(form.Fg12.TextMatrix(1, 1), "") << increment;
+        EXPECT_EQ(t.state().TObs(1) + t.state().DtObs, 0.0f) << increment;
+    }
 }
 
 TEST(Form13Graph, PrintsLandscapeAndCopies) {

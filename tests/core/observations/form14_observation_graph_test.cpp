@@ -1,6 +1,7 @@
 #include "observations/form14_observation_graph.h"
 
 #include "app/number_text.h"
+#include "core/observations/observed_site.h"
 #include "observations/form13_observations.h"
 #include "observations/measurement_table.h"
 #include "support/test_app.h"
@@ -13,9 +14,10 @@ namespace {
 // Distinct predicted series, so a button drawing the wrong one shows: series k at row i holds
 // -(k + i / 100).
 void predict(Module1& st) {
-    SingleArray<101>* series[] = {&st.SVertIL, &st.SHorIL, &st.SVertGL, &st.SHorGL};
+    PlatePredictions& p = st.Predictions;
+    SingleArray<kObservedPredictionRows>* series[] = {&p.SVertIL, &p.SHorIL, &p.SVertGL, &p.SHorGL};
     for (int k = 0; k < 4; ++k) {
-        for (int i = 1; i <= 20; ++i) {
+        for (int i = 1; i <= kObservedPredictionRows; ++i) {
             (*series[k])(i) = num::toSingle(-(k + 1 + i / 100.0));
         }
     }
@@ -110,30 +112,46 @@ TEST(Form14, AShiftThatIsNotOneNumberIsRefused) {
     EXPECT_TRUE(t.desktop.messages.empty());
 }
 
+// Form14 closes when the prediction or the readings it drew change; the observation window keeps
+// its table, boxes and fit, and empties Cv and Ch when the drainage they came from may change.
 TEST(Form14, ClosesWhenWhatItDrewChangesWhileTheReadingsStay) {
     struct Case {
         ResultsEvent event;
         bool graphStays;
+        bool coefficientsStay;
     };
     const Case cases[] = {
-        {ResultsEvent::SettlementResultsChanged, false},
-        {ResultsEvent::ConsolidationResultsChanged, false},
-        {ResultsEvent::PreloadResultsChanged, true},
-        {ResultsEvent::ObservationsChanged, false},
-        {ResultsEvent::ProjectReplaced, false},
+        {ResultsEvent::SettlementResultsChanged, true, false},
+        {ResultsEvent::ConsolidationResultsChanged, false, false},
+        {ResultsEvent::PreloadResultsChanged, true, true},
+        {ResultsEvent::ObservationsChanged, false, true},
+        {ResultsEvent::ProjectReplaced, true, false},
     };
     for (const Case& c : cases) {
         test::TestApp t;
+        test::drained(t.state());
         Form13& form = t.windows().load<Form13>();
-        typeReadings(form, 3);
+        // Slope 0.5: a final settlement, Cv and Ch.
+        const char* settlements[] = {"0.1", "0.15", "0.175"};
+        for (int i = 1; i <= 3; ++i) {
+            form.Fg12.setTextMatrix(i, kTimeColumn, num::boxText(10 * i));
+            form.Fg12.setTextMatrix(i, kSettlementColumn, settlements[i - 1]);
+        }
         form.Text2 = "7";
+        form.Command5_Click();
         form.Command1_Click();
+        const std::string fit = form.Text4 + form.Text5 + form.Text6 + form.Text7;
+        ASSERT_NE(form.MaskEdBox1 + form.MaskEdBox2, "");
         t.windows().announce(c.event);
         EXPECT_EQ(t.windows().isLoaded("Form14"), c.graphStays) << static_cast<int>(c.event);
         // The table is the user's data, the boxes what the user typed.
         ASSERT_TRUE(t.windows().isLoaded("Form13"));
-        EXPECT_EQ(form.Fg12.TextMatrix(3, kSettlementColumn), "0.03");
+        EXPECT_EQ(form.Fg12.TextMatrix(3, kSettlementColumn), "0.175");
         EXPECT_EQ(form.Text2, "7");
+        EXPECT_EQ(form.Text4 + form.Text5 + form.Text6 + form.Text7, fit);
+        EXPECT_EQ(form.MaskEdBox1.empty(), !c.coefficientsStay) << static_cast<int>(c.event);
+        EXPECT_EQ(form.MaskEdBox2.empty(), !c.coefficientsStay) << static_cast<int>(c.event);
+        EXPECT_EQ(t.state().ChOverall == 0.0f, !c.coefficientsStay) << static_cast<int>(c.event);
     }
 }
 

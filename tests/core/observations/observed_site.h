@@ -2,10 +2,11 @@
 
 // The site of the hand-written observation files in tests/data/observations: three readings of
 // plate "P1" beside both predictions, and results of every analysis. Rows outside what the files
-// show hold values no file may show.
+// show, and the calculation's own results, hold values no file may show.
 
 #include "app/module1.h"
 #include "app/number_text.h"
+#include "observations/consolidation_handover.h"
 #include "report/header_texts.h"
 #include "support/temp_folder.h"
 
@@ -19,21 +20,39 @@ inline std::string observationData(const std::string& name) {
     return fileBytes(std::string(KORVEX_TEST_DATA) + "/observations/" + name);
 }
 
+// A consolidation calculated for the inputs as they stand, with a drainage path of 2 m, a drain
+// zone of 1.8 m and F(n) 2.5.
+inline void drained(Module1& st) {
+    st.ConsolidationCalculated = 1;
+    st.DrainPath = 2.0f;
+    st.DrainZone = 1.8f;
+    st.Fn = 2.5f;
+    handOverPredictions(st, st, st);
+}
+
 inline void observedSite(Module1& st) {
     st.FillThickness = 2.5f;
-    st.FillSettlement = 0.75f;
-    st.SPrimVert = 0.6f;
-    st.SPrimHor = 0.7f;
-    // TPred keeps its defaults, 10 to 40 000 days in rows 1 to 18.
-    for (int i = 1; i <= 20; ++i) {
-        const bool shown = i <= 18;
-        st.SHorIL(i) = shown ? num::toSingle(-i / 100.0) : -9.0f;
-        st.SVertIL(i) = shown ? num::toSingle(-i / 1000.0) : -9.0f;
-        st.SHorVertIL(i) = shown ? num::toSingle(-0.2 - i / 100.0) : -9.0f;
-        st.SHorGL(i) = shown ? num::toSingle(-0.001 - i / 100.0) : -9.0f;
-        st.SVertGL(i) = shown ? -0.3f : -9.0f;
-        st.SHorVertGL(i) = shown ? num::toSingle(-1.0 - i / 100.0) : -9.0f;
+    PlatePredictions& p = st.Predictions;
+    p.FillSettlement = 0.75f;
+    p.SPrimVert = 0.6f;
+    p.SPrimHor = 0.7f;
+    // TPred keeps its start-up times, 10 to 40 000 days.
+    for (int i = 1; i <= kObservedPredictionRows; ++i) {
+        p.SHorIL(i) = num::toSingle(-i / 100.0);
+        p.SVertIL(i) = num::toSingle(-i / 1000.0);
+        p.SHorVertIL(i) = num::toSingle(-0.2 - i / 100.0);
+        p.SHorGL(i) = num::toSingle(-0.001 - i / 100.0);
+        p.SVertGL(i) = -0.3f;
+        p.SHorVertGL(i) = num::toSingle(-1.0 - i / 100.0);
     }
+    // The calculation's own predictions are no file's.
+    st.FillSettlement = st.SPrimVert = st.SPrimHor = -9.0f;
+    st.SHorIL.fill(-9.0f);
+    st.SHorVertGL.fill(-9.0f);
+    // Cv and Ch below were found from the drainage of the consolidation calculated for these
+    // inputs.
+    st.ConsolidationCalculated = 1;
+    st.DrainPath = st.HandedDrainage.DrainPath = 2.0f;
     st.NObs = 3;
     const Single times[] = {10, 20, 30.5f, 40};
     const Single settlements[] = {0.05f, 0.08f, 0.1234f, 0.2f};

@@ -41,6 +41,10 @@ TEST(SettlementRates, PointsWithoutARateHoldZeroAndAreListed) {
     const Rates perDay = settlementPerDay(settlements, 0);
     EXPECT_EQ(perDay.values, (std::vector<Single>{0, 0, 0, 0}));
     EXPECT_EQ(perDay.missingRows, (std::vector<int>{1, 2, 3, 4}));
+    // A step of 1E-45 days: 0.01 / 1.4E-45 fits a double, not a Single.
+    const Single tiny = 1e-45f;
+    EXPECT_EQ(settlementPerDay({0.01f}, tiny).missingRows, std::vector<int>{1});
+    EXPECT_EQ(settlementOverTime({tiny}, {0.01f}).missingRows, std::vector<int>{1});
 }
 
 TEST(SettlementRates, RowListJoinsRuns) {
