@@ -67,11 +67,11 @@ const RatePlot kRatePlots[] = {
 
 // The number in a box of the window, or nothing when the box is refused; the refusal has been
 // shown then.
-std::optional<Single> boxNumber(Desktop& desktop, const Form13& form, std::string_view name) {
+std::optional<Single> boxNumber(Application& app, const Form13& form, std::string_view name) {
     try {
         return num::toSingle(readBox(form, boxNamed(Form13::boxes(), name)));
     } catch (const InputRefusal& refusal) {
-        desktop.msgBox(refusal.what(), refusal.style());
+        showRefusal(app, refusal);
         return std::nullopt;
     }
 }
@@ -209,7 +209,7 @@ bool Form13::readObservations() {
     try {
         readings = readMeasurements(Fg12);
     } catch (const InputRefusal& refusal) {
-        desktop().msgBox(refusal.what(), refusal.style());
+        showRefusal(app(), refusal);
         return false;
     }
     ObservationState& st = observed();
@@ -244,7 +244,7 @@ void Form13::comparePrediction(SingleArray<101> ConsolidationState::*series, boo
     // The shift is read before the table is stored: a refused shift changes nothing.
     std::optional<Single> shift = 0.0f;
     if (shifted) {
-        shift = boxNumber(desktop(), *this, "Text2");
+        shift = boxNumber(app(), *this, "Text2");
     }
     if (!shift || !readObservations()) {
         return;
@@ -402,7 +402,7 @@ void Form13::Command11_Click() {
 }
 
 void Form13::Command12_Click() {
-    const std::optional<Single> increment = boxNumber(desktop(), *this, "Text3");
+    const std::optional<Single> increment = boxNumber(app(), *this, "Text3");
     if (!increment) {
         return;
     }
@@ -492,7 +492,7 @@ std::optional<Measurements> Form13::tableForOutput() {
     try {
         return readMeasurements(Fg12);
     } catch (const InputRefusal& refusal) {
-        desktop().msgBox(refusal.what(), refusal.style());
+        showRefusal(app(), refusal);
         return std::nullopt;
     }
 }

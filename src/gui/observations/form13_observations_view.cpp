@@ -80,6 +80,7 @@ Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), 
     auto* frame1 = new QGroupBox(QStringLiteral("Measurements"), this);
     auto* tableLayout = new QVBoxLayout(frame1);
     table_ = new GridView(form_.Fg12, form_.TxtEdit, host.app().desktop(), frame1);
+    table_->setObjectName(QStringLiteral("Fg12"));
     tableLayout->addWidget(table_);
     body->addWidget(frame1);
 
