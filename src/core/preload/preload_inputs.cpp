@@ -4,6 +4,7 @@
 #include "app/number_text.h"
 #include "consolidation/consolidation_state.h"
 #include "consolidation/equivalent_cv.h"
+#include "consolidation/form4_consolidation_input.h"
 #include "preload/form10_preload_input.h"
 #include "settlement/settlement_input_state.h"
 #include "settlement/settlement_results_state.h"
@@ -51,6 +52,11 @@ InputField layerCell(int layer, int column) {
     return {Form10::kName, "Fg8", layer, column};
 }
 
+// A value of the last consolidation calculation is corrected in its input window.
+InputField consolidationBox(const char* name) {
+    return fieldOf(boxNamed(Form4::boxes(), name));
+}
+
 Single boxValue(const Form10& form, const char* name) {
     return num::toSingle(readBox(form, box(name)));
 }
@@ -94,7 +100,8 @@ void readLayerRows(const Form10& form, int layers, const ConsolidationState& con
             require(positive(cons.Cv(i)),
                     "The Cv(i) of layer " + std::to_string(i) +
                         " under the drain depth must be greater than 0; please give it in the "
-                        "consolidation input and calculate the consolidation.");
+                        "consolidation input and calculate the consolidation.",
+                    InputField{Form4::kName, "Fg4", i, 1});
             in.ch(i) = cons.Cv(i);
         }
     }
@@ -137,7 +144,8 @@ PreloadInputs readPreloadInputs(const Form10& form, const SettlementInput& input
     readLayerRows(form, layers, cons, in);
     require(positive(cons.DrainDiameter),
             "The Equivalent draindiameter [m] of the consolidation input must be greater than 0; "
-            "please calculate the consolidation first.");
+            "please calculate the consolidation first.",
+            consolidationBox("Text3"));
     // Barron's drain function has no value unless the zone of a drain is wider than the drain.
     require(1.05 * in.spacing > cons.DrainDiameter,
             "The drain zone, 1.05 x the " + captionInSentence(box("Text3").caption) +
@@ -146,7 +154,8 @@ PreloadInputs readPreloadInputs(const Form10& form, const SettlementInput& input
             boxField("Text3"));
     require(!endOfPrimaryAtTp || positive(cons.TimeFactor),
             "The Time factor for End of Primary [-] must be greater than 0 for the End of Primary "
-            "tp for Time factor; please calculate the consolidation again.");
+            "tp for Time factor; please calculate the consolidation again.",
+            consolidationBox("Text13"));
     readRestPackage(layers, settlement, cons, in.twoWayFlow, desktop, in);
     return in;
 }
