@@ -4,6 +4,7 @@
 // answers dialogs from a script the test sets up beforehand.
 
 #include "app/desktop.h"
+#include "app/input_reading.h"
 #include "app/window_registry.h"
 #include "ui/graph_model.h"
 
@@ -170,6 +171,7 @@ public:
     std::vector<std::string> shown;
     std::vector<std::string> closed;
     std::vector<std::string> withoutView;
+    std::vector<InputField> focused;
 
     bool hasView(std::string_view name) const override {
         for (const auto& n : withoutView) {
@@ -181,6 +183,7 @@ public:
     }
     void showView(WindowModel& model) override { shown.emplace_back(model.windowName()); }
     void closeView(WindowModel& model) override { closed.emplace_back(model.windowName()); }
+    void focusInput(const InputField& field) override { focused.push_back(field); }
 };
 
 } // namespace korvex::test

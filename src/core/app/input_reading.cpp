@@ -10,29 +10,55 @@ namespace korvex {
 
 namespace {
 
-double readField(std::string_view text, const std::string& field) {
+double readField(std::string_view text, const std::string& field,
+                 const std::optional<InputField>& place) {
     const num::FieldNumber read = num::readFieldNumber(text);
     if (read.kind == num::FieldNumber::Kind::Number || read.kind == num::FieldNumber::Kind::Empty) {
         return read.value;
     }
     if (read.kind == num::FieldNumber::Kind::TextAfterNumber) {
         // "2,5" is the usual way to get here: a comma typed as the decimal symbol.
-        refuse("Text after the number in " + field +
-               "; the decimal symbol is a point (.); correct the input.");
+        throw InputRefusal("Text after the number in " + field +
+                               "; the decimal symbol is a point (.); correct the input.",
+                           vbExclamation, place);
     }
-    refuse("No number in " + field + "; correct the input.");
+    throw InputRefusal("No number in " + field + "; correct the input.", vbExclamation, place);
+}
+
+std::string boxInSentence(std::string_view caption) {
+    return "\"" + std::string(caption) + "\"";
+}
+
+std::string cellInSentence(int row, std::string_view heading, std::string_view rowWord) {
+    return std::string(rowWord) + " " + std::to_string(row) + ", column \"" + std::string(heading) +
+           "\"";
 }
 
 } // namespace
 
 double readBox(std::string_view text, std::string_view caption) {
-    return readField(text, "\"" + std::string(caption) + "\"");
+    return readField(text, boxInSentence(caption), std::nullopt);
+}
+
+double readBox(std::string_view text, std::string_view caption, const InputField& box) {
+    return readField(text, boxInSentence(caption), box);
 }
 
 double readCell(std::string_view text, int row, std::string_view heading,
                 std::string_view rowWord) {
-    return readField(text, std::string(rowWord) + " " + std::to_string(row) + ", column \"" +
-                               std::string(heading) + "\"");
+    return readField(text, cellInSentence(row, heading, rowWord), std::nullopt);
+}
+
+double readCell(std::string_view text, const InputField& cell, std::string_view heading,
+                std::string_view rowWord) {
+    return readField(text, cellInSentence(cell.row, heading, rowWord), cell);
+}
+
+void showRefusal(Application& app, const InputRefusal& refusal) {
+    app.desktop().msgBox(refusal.what(), refusal.style(), {});
+    if (refusal.field()) {
+        app.windows().focusInput(*refusal.field());
+    }
 }
 
 bool commitOnSuccess(Application& app, const std::function<void(Module1&)>& work) {
@@ -40,7 +66,7 @@ bool commitOnSuccess(Application& app, const std::function<void(Module1&)>& work
     try {
         work(*scratch);
     } catch (const InputRefusal& refusal) {
-        app.desktop().msgBox(refusal.what(), refusal.style(), {});
+        showRefusal(app, refusal);
         return false;
     }
     app.state() = *scratch;

@@ -12,6 +12,7 @@
 namespace korvex {
 
 class Application;
+struct InputField;
 
 // What the gui does for the registry: open, close and refresh the views of window models.
 class ViewHost {
@@ -23,6 +24,8 @@ public:
     virtual void showView(WindowModel& model) = 0;
     // Closes the model's view; the model is about to be released.
     virtual void closeView(WindowModel& model) = 0;
+    // Puts the cursor on a box or table cell of a shown window (after a refusal that names it).
+    virtual void focusInput(const InputField& field) = 0;
 };
 
 // Each window exists at most once. Loading creates the model and runs its Form_Load; loading a
@@ -87,6 +90,13 @@ public:
     bool canShow(std::string_view name) const { return host_ != nullptr && host_->hasView(name); }
     // True when the window can be opened by name: its model and its view exist.
     bool canShowByName(std::string_view name) const { return hasModel(name) && canShow(name); }
+
+    // Puts the cursor on the box or cell a refusal named, once the refusal has been shown.
+    void focusInput(const InputField& field) {
+        if (host_ != nullptr) {
+            host_->focusInput(field);
+        }
+    }
 
     // Tells every loaded window that results changed, the input windows first and otherwise in
     // loading order; each keeps, refills or closes itself as its model says.

@@ -17,14 +17,19 @@ bool positive(Single x) {
     return std::isfinite(x) && x > 0.0f;
 }
 
-void require(bool condition, const std::string& message) {
-    if (!condition) {
-        refuse(message);
-    }
-}
-
 const InputBox<Form4>& box(const char* name) {
     return boxNamed(Form4::boxes(), name);
+}
+
+// A refusal unless the condition holds; the named box gets the cursor.
+void require(bool condition, const std::string& message, const char* boxName = nullptr) {
+    if (condition) {
+        return;
+    }
+    if (boxName != nullptr) {
+        refuse(message, fieldOf(box(boxName)));
+    }
+    refuse(message);
 }
 
 Single boxValue(const Form4& form, const char* name) {
@@ -62,17 +67,18 @@ ConsolidationInputs readConsolidationInputs(const Form4& form, const Consolidati
     in.layerCv = form.layerCv(layers);
 
     require(in.DegreeCons > 0.0f && in.DegreeCons < 1.0f,
-            "The Degree of Consolidation [-] must be a number greater than 0 and less than 1.");
-    require(positive(in.ConsolidationPeriod), greaterThanZero("Text2"));
-    require(positive(in.DrainDiameter), greaterThanZero("Text3"));
-    require(positive(in.RestSettlement), greaterThanZero("Text4"));
+            "The Degree of Consolidation [-] must be a number greater than 0 and less than 1.",
+            "Text1");
+    require(positive(in.ConsolidationPeriod), greaterThanZero("Text2"), "Text2");
+    require(positive(in.DrainDiameter), greaterThanZero("Text3"), "Text3");
+    require(positive(in.RestSettlement), greaterThanZero("Text4"), "Text4");
     require(in.ConstructionTime >= 0.0f,
-            "The Construction time [days] must be a number of 0 or more.");
-    require(in.thickness != 0.0f, kUnknownThicknessMessage);
-    require(positive(in.thickness), greaterThanZero("Text10"));
-    require(positive(in.ChAvg), greaterThanZero("Text11"));
-    require(positive(in.CvAvg), greaterThanZero(cvBox));
-    require(positive(in.TimeFactor), greaterThanZero("Text13"));
+            "The Construction time [days] must be a number of 0 or more.", "Text7");
+    require(in.thickness != 0.0f, kUnknownThicknessMessage, "Text10");
+    require(positive(in.thickness), greaterThanZero("Text10"), "Text10");
+    require(positive(in.ChAvg), greaterThanZero("Text11"), "Text11");
+    require(positive(in.CvAvg), greaterThanZero(cvBox), cvBox);
+    require(positive(in.TimeFactor), greaterThanZero("Text13"), "Text13");
     Single previous = 0.0f;
     for (int i = 1; i <= 20; ++i) {
         require(positive(state.TPred(i)) && state.TPred(i) > previous,
@@ -80,19 +86,22 @@ ConsolidationInputs readConsolidationInputs(const Form4& form, const Consolidati
                     std::to_string(i) + " is not.");
         previous = state.TPred(i);
     }
-    require(positive(in.DrainArea), greaterThanZero("Text9"));
+    require(positive(in.DrainArea), greaterThanZero("Text9"), "Text9");
     // A fill whose water-table rise outweighs it heaves on balance; consolidation describes a
     // loaded layer settling, and drains designed for the heave made positive would be wrong.
     auto notUpward = [](Single settlement, const char* name) {
-        require(settlement >= 0.0f, "The " + captionInSentence(box(name).caption) +
-                                        " is upward: a heave is not consolidated.");
+        require(settlement >= 0.0f,
+                "The " + captionInSentence(box(name).caption) +
+                    " is upward: a heave is not consolidated.",
+                name);
     };
     notUpward(in.S10Cons, "Text5");
     notUpward(in.S10000Cons, "Text6");
     // The ground does not rise again under a fill that stays in place.
-    require(in.S10000Cons >= in.S10Cons, "The " + captionInSentence(box("Text6").caption) +
-                                             " must not be less than the " +
-                                             captionInSentence(box("Text5").caption) + ".");
+    require(in.S10000Cons >= in.S10Cons,
+            "The " + captionInSentence(box("Text6").caption) + " must not be less than the " +
+                captionInSentence(box("Text5").caption) + ".",
+            "Text6");
     // Without a primary settlement the ratio of secondary to primary settlement has no value,
     // and a negative one would turn every settlement and the discharge upward.
     Single primary = num::toSingle(
@@ -101,7 +110,8 @@ ConsolidationInputs readConsolidationInputs(const Form4& form, const Consolidati
             "The " + captionInSentence(box("Text5").caption) + " and the " +
                 captionInSentence(box("Text6").caption) +
                 " leave no primary settlement: the creep between 10 and 10 000 days must be less "
-                "than three times the settlement after 10 days.");
+                "than three times the settlement after 10 days.",
+            "Text5");
 
     in.drainagePath = form.Option1 ? num::toSingle(in.thickness / 2.0) : in.thickness;
     in.periodSeconds = num::toSingle(static_cast<double>(in.ConsolidationPeriod) * kSecondsPerDay);
@@ -109,7 +119,8 @@ ConsolidationInputs readConsolidationInputs(const Form4& form, const Consolidati
     double fn = barronFn(in.drainZone.lastRatio);
     require(positive(in.drainZone.drainZone) && std::isfinite(fn) && fn > 0.0,
             "The Equivalent draindiameter [m] is too large for the Average Ch [m2/s], the Degree "
-            "of Consolidation [-] and the Consolidation period [days].");
+            "of Consolidation [-] and the Consolidation period [days].",
+            "Text3");
     require(positive(consolidationTimeDays(in.drainagePath, in.TimeFactor, in.CvAvg)) &&
                 positive(consolidationTimeDays(in.drainZone.drainZone, in.TimeFactor, in.ChAvg)),
             "The consolidation times of these inputs are out of range; please check the thickness, "

@@ -8,13 +8,15 @@
 
 namespace korvex {
 
+std::string cvNotPositiveMessage(int layer) {
+    return "The Cv(i) of layer " + std::to_string(layer) + " must be a number greater than 0.";
+}
+
 std::optional<Single> equivalentCv(const std::vector<Single>& thicknesses,
                                    const std::vector<Single>& cvs, Desktop& desktop) {
     for (std::size_t i = 0; i < cvs.size(); ++i) {
         if (!(std::isfinite(cvs[i]) && cvs[i] > 0.0f)) {
-            desktop.msgBox("The Cv(i) of layer " + std::to_string(i + 1) +
-                               " must be a number greater than 0.",
-                           vbExclamation);
+            desktop.msgBox(cvNotPositiveMessage(static_cast<int>(i) + 1), vbExclamation);
             return std::nullopt;
         }
     }

@@ -1,6 +1,7 @@
 #include "consolidation/form4_consolidation_input.h"
 
 #include "app/application.h"
+#include "app/input_reading.h"
 #include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_calculation.h"
@@ -25,6 +26,10 @@ struct SettlementBox {
 constexpr SettlementBox kSettlementBoxes[] = {
     {"Text5", "1"}, {"Text6", "1"}, {"Text10", "1"}, {"Text15", ""}, {"Text16", ""}, {"Text17", ""},
 };
+
+InputField cvCell(int layer) {
+    return {Form4::kName, "Fg4", layer, 1};
+}
 
 } // namespace
 
@@ -155,8 +160,14 @@ void Form4::Command4_Click() {
     std::vector<Single> cvs;
     try {
         cvs = layerCv(layers);
+        for (int i = 1; i <= layers; ++i) {
+            const Single cv = cvs[static_cast<std::size_t>(i - 1)];
+            if (!(std::isfinite(cv) && cv > 0.0f)) {
+                refuse(cvNotPositiveMessage(i), cvCell(i));
+            }
+        }
     } catch (const InputRefusal& refusal) {
-        desktop().msgBox(refusal.what(), refusal.style());
+        showRefusal(app(), refusal);
         return;
     }
     std::optional<Single> cv = equivalentCv(thicknesses, cvs, desktop());
@@ -179,7 +190,8 @@ void Form4::Command4_Click() {
 std::vector<Single> Form4::layerCv(int layers) const {
     std::vector<Single> cvs;
     for (int i = 1; i <= layers; ++i) {
-        cvs.push_back(num::toSingle(readCell(Fg4.TextMatrix(i, 1), i, Fg4.TextMatrix(0, 1))));
+        cvs.push_back(
+            num::toSingle(readCell(Fg4.TextMatrix(i, 1), cvCell(i), Fg4.TextMatrix(0, 1))));
     }
     return cvs;
 }

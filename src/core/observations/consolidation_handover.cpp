@@ -40,7 +40,8 @@ std::optional<AsaokaDrainage> currentDrainage(const GeneralState& general,
     // The settlement calculation writes the layers' thickness into DrainPath and the preload its
     // own drain zone into DrainZone and Fn, without a new consolidation: what the consolidation
     // handed over then no longer stands beside the inputs.
-    if (general.ConsolidationCalculated == 0 || drainageOf(consolidation) != observed.HandedDrainage) {
+    if (general.ConsolidationCalculated == 0 ||
+        drainageOf(consolidation) != observed.HandedDrainage) {
         return std::nullopt;
     }
     return observed.HandedDrainage;

@@ -80,16 +80,21 @@ Single roundedForDisplay(const std::optional<Single>& value) {
     return value ? num::toSingle(num::roundDecimals(*value, 4)) : 0.0f;
 }
 
-// The readings lie one time step apart from loading on, as ds/dt and Asaoka's steps take them.
-bool stepsFromLoading(const std::vector<Single>& times, Single dt) {
-    double previous = 0.0;
-    for (Single t : times) {
-        if (!sameWithinOnePercent(t - previous, dt, dt)) {
-            return false;
+// ds/dt takes the readings as one time step apart from loading on. Readings equally spaced but
+// not starting one step after loading break only the first rate, and the user is told so rather
+// than that the spacing is wrong.
+enum class StepFault { None, FirstFromLoading, Unequal };
+
+StepFault stepFault(const std::vector<Single>& times, Single dt) {
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        if (!sameWithinOnePercent(static_cast<double>(times[i]) - times[i - 1], dt, dt)) {
+            return StepFault::Unequal;
         }
-        previous = t;
     }
-    return true;
+    if (!times.empty() && !sameWithinOnePercent(times[0], dt, dt)) {
+        return StepFault::FirstFromLoading;
+    }
+    return StepFault::None;
 }
 
 void warnUnequalSteps(Desktop& desktop, const char* analysis, Single dt) {
@@ -384,14 +389,25 @@ void Form13::plotRate(const RatePlot& plot) {
     const std::vector<Single> times = observedRows(st.TObs, n);
     const Rates rates = plot.rates(times, observedRows(st.SObs, n), st.DtAsaoka);
     storeRates(st.*plot.stored, rates);
-    if (plot.takesEqualSteps && st.DtAsaoka > 0.0f && !stepsFromLoading(times, st.DtAsaoka)) {
+    const StepFault fault = plot.takesEqualSteps && st.DtAsaoka > 0.0f
+                                ? stepFault(times, st.DtAsaoka)
+                                : StepFault::None;
+    if (fault == StepFault::Unequal) {
         warnUnequalSteps(desktop(), plot.name, st.DtAsaoka);
+    } else if (fault == StepFault::FirstFromLoading) {
+        desktop().msgBox("The first observation is not one time step after the load (within "
+                         "1 %): TObs(1) = " +
+                             num::boxText(times[0]) + " days, while " + plot.name +
+                             " takes it as TObs(2) - TObs(1) = " + num::boxText(st.DtAsaoka) +
+                             " days after the load.",
+                         vbExclamation);
     }
     drawPlot(Graph1, plot.title, "Time (days)", plot.leftTitle);
     drawRate(Graph1, times, rates);
     if (!rates.missingRows.empty()) {
-        desktop().msgBox(std::string("No ") + plot.name + " for rows " +
-                             rowList(rates.missingRows) + ": " + plot.noRate,
+        const char* rows = rates.missingRows.size() == 1 ? " for row " : " for rows ";
+        desktop().msgBox(std::string("No ") + plot.name + rows + rowList(rates.missingRows) + ": " +
+                             plot.noRate,
                          vbExclamation);
     }
 }
@@ -413,8 +429,9 @@ void Form13::Command12_Click() {
         const Single increment = num::toSingle(boxNumber(*this, "Text3"));
         if (!std::isfinite(num::toSingle(kMeasurementRows * static_cast<double>(increment)))) {
             refuse("The " + captionInSentence(boxNamed(boxes(), "Text3").caption) +
-                   " is too large: the time of row " + std::to_string(kMeasurementRows) +
-                   " would be out of range; correct the input.");
+                       " is too large: the time of row " + std::to_string(kMeasurementRows) +
+                       " would be out of range; correct the input.",
+                   InputField{kName, "Text3"});
         }
         st.DtObs = increment;
         for (int i = 1; i <= kMeasurementRows; ++i) {

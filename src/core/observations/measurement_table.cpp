@@ -2,6 +2,7 @@
 
 #include "app/input_reading.h"
 #include "app/number_text.h"
+#include "observations/form13_observations.h"
 #include "observations/observation_state.h"
 
 namespace korvex {
@@ -19,7 +20,8 @@ Measurements readTable(const Grid& table, BadCell bad) {
         for (int i = 1; i <= kMeasurementRows; ++i) {
             try {
                 values(i) =
-                    num::toSingle(readCell(table.TextMatrix(i, col), i, kHeadings[col], "row"));
+                    num::toSingle(readCell(table.TextMatrix(i, col),
+                                           {Form13::kName, "Fg12", i, col}, kHeadings[col], "row"));
             } catch (const InputRefusal&) {
                 if (bad == BadCell::Refuse) {
                     throw;

@@ -7,8 +7,6 @@
 #include "preload/preload_state.h"
 #include "settlement/settlement_results_state.h"
 
-#include <algorithm>
-
 namespace korvex {
 
 namespace {
@@ -35,6 +33,10 @@ Form12::Form12(Application& app) : GraphWindow(app), Fg12(kCurveCases + 1, 3) {
     Fg12.setColWidth(0, 1100);
     Fg12.setColWidth(1, 1400);
     Fg12.setColWidth(2, 1400);
+    // "not reached" stands where the numbers of its column stand.
+    constexpr int kAlignRightCenter = 7;
+    Fg12.setColAlignment(1, kAlignRightCenter);
+    Fg12.setColAlignment(2, kAlignRightCenter);
     Graph1.setNumPoints(kCurveCases);
     Graph1.setNumSets(2);
     Graph1.setGraphTitle(" Settlement Time vs FillThickness");
@@ -63,19 +65,21 @@ void Form12::Form_Load() {
         Fg12.setTextMatrix(c, 2, hasAdvantage(pre, c) ? num::boxText(pre.TAdvantage(c)) : "");
     }
 
-    // A case without a removal time has no point: the line joins the cases that have one.
+    // A case without a removal time has no point: the line joins the cases that have one. The
+    // drain spacing labels every point but the first drawn, whichever case that is.
     Graph1.restoreDesign();
     Graph1.setThisSet(1);
-    Graph1.setThisPoint(1);
+    bool firstDrawn = true;
     for (int c = 1; c <= kCurveCases; ++c) {
         Graph1.setThisPoint(c);
         if (calculated(pre.TRemove(c)) && restTimeReached(pre.TRemove(c))) {
             Graph1.setGraphData(pre.TRemove(c));
             Graph1.setXPosData(settlement.ExtraFill(c));
+            if (!firstDrawn) {
+                Graph1.setLabelText(spacing);
+            }
+            firstDrawn = false;
         }
-        // The drain spacing labels the point after the one just written, and the last point.
-        Graph1.setThisPoint(std::min(c + 1, kCurveCases));
-        Graph1.setLabelText(spacing);
     }
     Graph1.setThisSet(2);
     for (int c = 1; c <= kCurveCases; ++c) {

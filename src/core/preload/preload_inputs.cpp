@@ -4,6 +4,7 @@
 #include "app/number_text.h"
 #include "consolidation/consolidation_state.h"
 #include "consolidation/equivalent_cv.h"
+#include "consolidation/form4_consolidation_input.h"
 #include "preload/form10_preload_input.h"
 #include "settlement/settlement_input_state.h"
 #include "settlement/settlement_results_state.h"
@@ -32,8 +33,28 @@ void require(bool condition, const std::string& message) {
     }
 }
 
+// A refusal unless the condition holds; the named box or cell gets the cursor.
+void require(bool condition, const std::string& message, const InputField& field) {
+    if (!condition) {
+        refuse(message, field);
+    }
+}
+
 const InputBox<Form10>& box(const char* name) {
     return boxNamed(Form10::boxes(), name);
+}
+
+InputField boxField(const char* name) {
+    return fieldOf(box(name));
+}
+
+InputField layerCell(int layer, int column) {
+    return {Form10::kName, "Fg8", layer, column};
+}
+
+// A value of the last consolidation calculation is corrected in its input window.
+InputField consolidationBox(const char* name) {
+    return fieldOf(boxNamed(Form4::boxes(), name));
 }
 
 Single boxValue(const Form10& form, const char* name) {
@@ -49,9 +70,9 @@ void readBoxes(const Form10& form, PreloadInputs& in) {
     in.restSettlement = boxValue(form, "Text2");
     in.spacing = boxValue(form, "Text3");
     // A negative increment would put the cases below the calculated fill: no preload at all.
-    require(in.increment >= 0.0f, boxMustBe("Text1", "of 0 or more"));
-    require(in.restSettlement >= 0.0f, boxMustBe("Text2", "of 0 or more"));
-    require(positive(in.spacing), boxMustBe("Text3", "greater than 0"));
+    require(in.increment >= 0.0f, boxMustBe("Text1", "of 0 or more"), boxField("Text1"));
+    require(in.restSettlement >= 0.0f, boxMustBe("Text2", "of 0 or more"), boxField("Text2"));
+    require(positive(in.spacing), boxMustBe("Text3", "greater than 0"), boxField("Text3"));
 }
 
 void readLayerRows(const Form10& form, int layers, const ConsolidationState& cons,
@@ -62,24 +83,25 @@ void readLayerRows(const Form10& form, int layers, const ConsolidationState& con
         // Any other value once dropped the layer's whole settlement without a word, and an empty
         // cell, which reads 0 elsewhere, made the layer a rest layer.
         const std::string& flagText = form.Fg8.TextMatrix(i, 2);
-        const double flag = readCell(flagText, i, flagHeading);
+        const double flag = readCell(flagText, layerCell(i, 2), flagHeading);
         require(!blank(flagText) && (flag == 0.0 || flag == 1.0),
-                "Drained 1/0 of layer " + std::to_string(i) + " must be 0 or 1");
+                "Drained 1/0 of layer " + std::to_string(i) + " must be 0 or 1", layerCell(i, 2));
         in.drained(i) = static_cast<Integer>(flag);
         // An empty Ch is refused even where the layer's Cv replaces it: it is a row left unfilled.
         const std::string& chText = form.Fg8.TextMatrix(i, 1);
-        const Single ch = num::toSingle(readCell(chText, i, chHeading));
+        const Single ch = num::toSingle(readCell(chText, layerCell(i, 1), chHeading));
         const std::string chMessage =
             "The Ch(i) of layer " + std::to_string(i) + " must be a number greater than 0.";
-        require(!blank(chText), chMessage);
+        require(!blank(chText), chMessage, layerCell(i, 1));
         if (in.drained(i) == 1) {
-            require(positive(ch), chMessage);
+            require(positive(ch), chMessage, layerCell(i, 1));
             in.ch(i) = ch;
         } else {
             require(positive(cons.Cv(i)),
                     "The Cv(i) of layer " + std::to_string(i) +
                         " under the drain depth must be greater than 0; please give it in the "
-                        "consolidation input and calculate the consolidation.");
+                        "consolidation input and calculate the consolidation.",
+                    InputField{Form4::kName, "Fg4", i, 1});
             in.ch(i) = cons.Cv(i);
         }
     }
@@ -122,15 +144,18 @@ PreloadInputs readPreloadInputs(const Form10& form, const SettlementInput& input
     readLayerRows(form, layers, cons, in);
     require(positive(cons.DrainDiameter),
             "The Equivalent draindiameter [m] of the consolidation input must be greater than 0; "
-            "please calculate the consolidation first.");
+            "please calculate the consolidation first.",
+            consolidationBox("Text3"));
     // Barron's drain function has no value unless the zone of a drain is wider than the drain.
     require(1.05 * in.spacing > cons.DrainDiameter,
             "The drain zone, 1.05 x the " + captionInSentence(box("Text3").caption) +
                 ", must be larger than the Equivalent draindiameter [m] (" +
-                num::boxText(cons.DrainDiameter) + " m).");
+                num::boxText(cons.DrainDiameter) + " m).",
+            boxField("Text3"));
     require(!endOfPrimaryAtTp || positive(cons.TimeFactor),
             "The Time factor for End of Primary [-] must be greater than 0 for the End of Primary "
-            "tp for Time factor; please calculate the consolidation again.");
+            "tp for Time factor; please calculate the consolidation again.",
+            consolidationBox("Text13"));
     readRestPackage(layers, settlement, cons, in.twoWayFlow, desktop, in);
     return in;
 }

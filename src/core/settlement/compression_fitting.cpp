@@ -31,7 +31,8 @@ std::string joinLines(const std::vector<std::string>& lines) {
 std::optional<Integer> layerCount(Application& app, const Form1& form) {
     const double count = num::countFromText(form.Text7);
     if (count < 1 || count > Form1::kLayerRows) {
-        app.desktop().msgBox("Number of Layers [-]: value between 1 and 20.", vbExclamation);
+        showRefusal(app, InputRefusal("Number of Layers [-]: value between 1 and 20.",
+                                      vbExclamation, fieldOf(boxNamed(Form1::boxes(), "Text7"))));
         return std::nullopt;
     }
     return static_cast<Integer>(count);
@@ -49,28 +50,40 @@ public:
     // The number in a cell, or nothing when the cell is refused (the reason is kept).
     std::optional<double> cell(const Grid& grid, int layer, int column) {
         try {
-            return readCell(grid.TextMatrix(layer, column), layer, grid.TextMatrix(0, column));
+            return readCell(grid.TextMatrix(layer, column), layerCell(layer, column),
+                            grid.TextMatrix(0, column));
         } catch (const InputRefusal& refusal) {
-            add(refusal.what());
+            add(refusal.what(), layer, column);
             return std::nullopt;
         }
     }
-    void add(std::string reason) { reasons_.push_back(std::move(reason)); }
+    void add(std::string reason, int layer, int column) {
+        reasons_.push_back(std::move(reason));
+        if (!first_) {
+            first_ = layerCell(layer, column);
+        }
+    }
 
-    // Shows the one message naming every refused layer; true when there was one.
+    // Shows the one message naming every refused layer, the cursor on the first; true when there
+    // was one.
     bool show(Application& app) const {
         if (reasons_.empty()) {
             return false;
         }
         std::vector<std::string> lines{action_ + ": nothing was written; correct these layers:"};
         lines.insert(lines.end(), reasons_.begin(), reasons_.end());
-        app.desktop().msgBox(joinLines(lines), vbExclamation);
+        showRefusal(app, InputRefusal(joinLines(lines), vbExclamation, first_));
         return true;
     }
 
 private:
+    static InputField layerCell(int layer, int column) {
+        return {Form1::kName, "Fg1", layer, column};
+    }
+
     std::string action_;
     std::vector<std::string> reasons_;
+    std::optional<InputField> first_;
 };
 
 } // namespace
@@ -220,8 +233,9 @@ bool curveFitKoppejan(Application& app, Form1& form) {
         const std::string unusable = firstUnusableValue(grid, fits[layer]);
         if (!unusable.empty()) {
             refusals.add("layer " + std::to_string(i) + ": " + grid.TextMatrix(0, kSoilwetColumn) +
-                         " " + num::boxText(densities[layer]) + " gives " + unusable +
-                         "; every fitted value must be a number greater than 0.");
+                             " " + num::boxText(densities[layer]) + " gives " + unusable +
+                             "; every fitted value must be a number greater than 0.",
+                         i, kSoilwetColumn);
         }
     }
     if (refusals.show(app)) {
@@ -272,7 +286,8 @@ bool lineFitBjerrum(Application& app, Form1& form) {
         const Single e0 = num::toSingle(*typed);
         const std::string layer = "layer " + std::to_string(i) + ": e0 " + num::boxText(e0);
         if (!(e0 > 0)) {
-            refusals.add(layer + " has no logarithm; e0 must be greater than 0.");
+            refusals.add(layer + " has no logarithm; e0 must be greater than 0.", i,
+                         kVoidRatioColumn);
             continue;
         }
         const double cc =
@@ -282,7 +297,8 @@ bool lineFitBjerrum(Application& app, Form1& form) {
         // Below the line's zero the soil would swell under load.
         if (!(std::isfinite(rounded) && rounded > 0)) {
             refusals.add(layer + " gives Cc = " + num::boxText(rounded) +
-                         "; the fitted Cc must be greater than 0.");
+                             "; the fitted Cc must be greater than 0.",
+                         i, kVoidRatioColumn);
             continue;
         }
         voidRatios[static_cast<std::size_t>(i)] = e0;

@@ -20,8 +20,12 @@ struct ParameterColumn {
     bool compression = false;
 };
 
+InputField layerCell(int layer, int column) {
+    return {Form1::kName, "Fg1", layer, column};
+}
+
 double cellNumber(const Form1& form, int layer, int column, const char* heading) {
-    return readCell(form.Fg1.TextMatrix(layer, column), layer, heading);
+    return readCell(form.Fg1.TextMatrix(layer, column), layerCell(layer, column), heading);
 }
 
 void readColumn(Module1& st, const Form1& form, const ParameterColumn& column) {
@@ -29,7 +33,8 @@ void readColumn(Module1& st, const Form1& form, const ParameterColumn& column) {
         const double value = cellNumber(form, i, column.column, column.heading);
         if (column.compression && value < 0.0) {
             refuse("Negative value in layer " + std::to_string(i) + ", column \"" + column.heading +
-                   "\"; the value must be 0 or more.");
+                       "\"; the value must be 0 or more.",
+                   layerCell(i, column.column));
         }
         (st.*(column.target))(i) = num::toSingle(value);
     }
@@ -53,11 +58,12 @@ void readLayerTable(Module1& st, const Form1& form, Desktop& desktop) {
     for (int i = 1; i <= st.NLayers; ++i) {
         st.LDepth(i) = num::toSingle(cellNumber(form, i, 1, "LDepth(i)"));
         if (i > 1 && !(st.LDepth(i) < st.LDepth(i - 1))) {
-            refuse(" Fault in depth of Soil Layer(s) . ");
+            refuse(" Fault in depth of Soil Layer(s) . ", layerCell(i, 1));
         }
         if (st.LDepth(i) >= st.SurfaceLevel) {
             refuse("Fault; Groundlevel same or less than underlying depth of Soil "
-                   "Layer(s).");
+                   "Layer(s).",
+                   layerCell(i, 1));
         }
     }
 
@@ -94,7 +100,8 @@ void readLayerTable(Module1& st, const Form1& form, Desktop& desktop) {
         const double denominator = static_cast<double>(st.InvCp2(i)) + 4.0 * st.InvCs2(i);
         if (denominator == 0.0) {
             refuse("Layer " + std::to_string(i) +
-                   ": 1/Cp'(i) + 4 x 1/Cs'(i) is 0; C(i) cannot be calculated.");
+                       ": 1/Cp'(i) + 4 x 1/Cs'(i) is 0; C(i) cannot be calculated.",
+                   layerCell(i, 5));
         }
         // C is stored, then rounded from the stored Single: a C stored as 0.125 shows 0.13.
         st.CKoppejan(i) = num::toSingle(1.0 / denominator);

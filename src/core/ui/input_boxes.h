@@ -61,9 +61,14 @@ void loadBoxes(Form& form, const Module1& st, std::span<const InputBox<Form>> bo
     }
 }
 
+// A box of the table as a refusal names it for the cursor.
+template <typename Form> InputField fieldOf(const InputBox<Form>& box) {
+    return {Form::kName, box.name};
+}
+
 // The number typed in a box of the table; a refusal names the box by its caption.
 template <typename Form> double readBox(const Form& form, const InputBox<Form>& box) {
-    return readBox(form.*box.text, box.caption);
+    return readBox(form.*box.text, box.caption, fieldOf(box));
 }
 
 // Reads every box with a Single variable into it, in table order; the first box that holds no

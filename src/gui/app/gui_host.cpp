@@ -1,5 +1,6 @@
 #include "app/gui_host.h"
 
+#include "app/input_reading.h"
 #include "app/window_view.h"
 
 #include <QApplication>
@@ -69,6 +70,12 @@ void GuiHost::closeView(WindowModel& model) {
     // The program runs as long as any window is open.
     if (app_.windows().loadedInOrder().empty()) {
         QTimer::singleShot(0, &context_, [] { QCoreApplication::quit(); });
+    }
+}
+
+void GuiHost::focusInput(const InputField& field) {
+    if (WindowView* view = viewOf(field.window); view != nullptr && !view->released()) {
+        view->focusInput(field);
     }
 }
 

@@ -28,6 +28,7 @@ public:
     bool hasView(std::string_view windowName) const override;
     void showView(WindowModel& model) override;
     void closeView(WindowModel& model) override;
+    void focusInput(const InputField& field) override;
 
     // Copies every open model into its view again.
     void refreshAll();

@@ -1,10 +1,13 @@
 #include "app/window_view.h"
 
+#include "app/input_reading.h"
 #include "app/qt_desktop.h"
+#include "ui/grid_view.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace korvex::gui {
@@ -47,6 +50,21 @@ void WindowView::closeEvent(QCloseEvent* event) {
         }
     }
     event->accept();
+}
+
+void WindowView::focusInput(const InputField& field) {
+    QWidget* control = findChild<QWidget*>(qs(field.control));
+    if (control == nullptr || !control->isEnabled()) {
+        return;
+    }
+    raise();
+    activateWindow();
+    if (auto* table = qobject_cast<GridView*>(control); table != nullptr && field.isCell()) {
+        table->goToCell(field.row, field.col);
+    } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+    }
 }
 
 void WindowView::afterHandler() {

@@ -27,6 +27,11 @@ public:
     // Copies the model's texts, options and tables into the widgets.
     virtual void refreshFromModel() = 0;
 
+    // Brings the window forward with the cursor in the named box, its text selected for retyping,
+    // or on the named cell of a table. Boxes and tables are found by their object names, which
+    // are the program's names of the controls.
+    void focusInput(const InputField& field);
+
     // Set by the host when the model is being unloaded: the view then closes without asking the
     // registry again.
     void markReleased() { released_ = true; }

@@ -100,6 +100,7 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
         new QGroupBox(QStringLiteral("Degree of consolidation for vertical flow."), this);
     auto* cvLayout = new QVBoxLayout(cvFrame);
     table_ = new GridView(form_.Fg4, form_.TxtEdit, host.app().desktop(), cvFrame);
+    table_->setObjectName(QStringLiteral("Fg4"));
     table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * 12);
     cvLayout->addWidget(table_, 1);
     const InputBox<Form4>& equivalentBox = boxNamed(Form4::boxes(), "Text14");

@@ -2,6 +2,7 @@
 
 #include "app/qt_desktop.h"
 #include "observations/form13_observations.h"
+#include "observations/measurement_table.h"
 #include "ui/graph_view.h"
 #include "ui/grid_view.h"
 
@@ -80,6 +81,10 @@ Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), 
     auto* frame1 = new QGroupBox(QStringLiteral("Measurements"), this);
     auto* tableLayout = new QVBoxLayout(frame1);
     table_ = new GridView(form_.Fg12, form_.TxtEdit, host.app().desktop(), frame1);
+    table_->setObjectName(QStringLiteral("Fg12"));
+    // The readings are counted from the top: the window opens on the first time to type, not on
+    // the last row the loading wrote.
+    table_->goToCell(1, kTimeColumn);
     tableLayout->addWidget(table_);
     body->addWidget(frame1);
 

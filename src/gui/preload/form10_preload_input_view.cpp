@@ -58,6 +58,7 @@ Form10View::Form10View(Form10& model, GuiHost& host) : WindowView(model, host), 
     auto* chFrame = new QGroupBox(QStringLiteral("Ch-values (m2/s)"), this);
     auto* chLayout = new QHBoxLayout(chFrame);
     layers_ = new GridView(form_.Fg8, form_.TxtEdit, host.app().desktop(), chFrame);
+    layers_->setObjectName(QStringLiteral("Fg8"));
     layers_->setMinimumHeight(layers_->verticalHeader()->defaultSectionSize() * 10);
     chLayout->addWidget(layers_, 1);
     depths_ = new GridView(form_.FgX8, chFrame);

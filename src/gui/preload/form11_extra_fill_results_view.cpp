@@ -8,7 +8,11 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace korvex::gui {
 
@@ -48,7 +52,11 @@ Form11View::Form11View(Form11& model, GuiHost& host)
     sideColumn()->addLayout(graphs);
     addButton("Pre load/time", [this] { form_.Command14_Click(); });
     list_ = addButton("List", [this] { form_.Command16_Click(); });
-    resize(1260, 760);
+    // Both tables show every time row, up to 10 000 days, where the screen has the room; on a
+    // lower screen the window takes the screen's height and the tables scroll.
+    const int room =
+        screen()->availableGeometry().height() - style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    resize(1260, std::min(sizeHint().height(), room));
 }
 
 void Form11View::refreshFromModel() {

@@ -35,6 +35,7 @@ CoefficientView::CoefficientView(WindowModel& model, GuiHost& host, const std::s
             columns->addLayout(form);
         }
         auto* edit = new QLineEdit(this);
+        edit->setObjectName(qs(boxes_[i].name));
         edit->setMinimumWidth(90);
         form->addRow(qs(boxes_[i].label), edit);
         keepInModel(edit, boxes_[i].text);

@@ -18,6 +18,7 @@ class CoefficientView : public WindowView {
     Q_OBJECT
 public:
     struct Box {
+        std::string name;
         std::string label;
         std::string* text;
     };
@@ -25,7 +26,7 @@ public:
     template <typename Form> static std::vector<Box> boxesOf(Form& form) {
         std::vector<Box> boxes;
         for (const InputBox<Form>& box : Form::boxes()) {
-            boxes.push_back({box.caption, &(form.*box.text)});
+            boxes.push_back({box.name, box.caption, &(form.*box.text)});
         }
         return boxes;
     }

@@ -64,6 +64,7 @@ Form1View::Form1View(Form1& model, GuiHost& host) : WindowView(model, host), for
     auto* frame = new QGroupBox(QStringLiteral("Settlement Parameters"), this);
     auto* frameLayout = new QVBoxLayout(frame);
     table_ = new GridView(form_.Fg1, form_.TxtEdit, host.app().desktop(), frame);
+    table_->setObjectName(QStringLiteral("Fg1"));
     table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * 10);
     frameLayout->addWidget(table_);
     outer->addWidget(frame, 1);

@@ -219,6 +219,15 @@ void GridView::commitPendingEdit() {
     refreshFromModel();
 }
 
+void GridView::goToCell(int row, int col) {
+    if (closing_ || row < 1 || row >= grid_.Rows() || col < 0 || col >= grid_.Cols()) {
+        return;
+    }
+    setFocus(Qt::OtherFocusReason);
+    setCurrentCell(row - 1, col);
+    scrollTo(model()->index(row - 1, col));
+}
+
 void GridView::syncEditorBox(bool giveFocus) {
     if (lineEdit_ == nullptr || closing_) {
         return;

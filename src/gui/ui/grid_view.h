@@ -31,6 +31,9 @@ public:
     void refreshFromModel();
     // Writes a pending edit into its cell; a window calls it before a handler reads the table.
     void commitPendingEdit();
+    // Makes a cell of the model (row 1 is the first below the headings) the current cell, as a
+    // click on it would, shows it and takes the focus.
+    void goToCell(int row, int col);
 
     bool readOnly() const { return editor_ == nullptr; }
     bool editing() const;

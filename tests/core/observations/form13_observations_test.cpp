@@ -343,6 +343,26 @@ TEST(Form13Rates, DsDtWarnsWhenTheReadingsAreNotOneStepApart) {
     EXPECT_NEAR(t.state().DsDt(3), 0.0025, 1e-9);
 }
 
+// Readings at 0, 10 and 20 days are equally spaced; what each plot cannot use is the reading at
+// the load itself.
+TEST(Form13Rates, AReadingAtTheLoadIsNamedAsSuch) {
+    const std::pair<void (Form13::*)(), const char*> cases[] = {
+        {&Form13::Command6_Click,
+         "The first observation is not one time step after the load (within 1 %): TObs(1) = 0 "
+         "days, while ds/dt takes it as TObs(2) - TObs(1) = 10 days after the load."},
+        {&Form13::Command7_Click,
+         "No ds/log(ti/ti-1) for row 1: a row and the next need two different times above 0."},
+        {&Form13::Command8_Click, "No s/t for row 1: the time is not above 0."},
+    };
+    for (const auto& [button, message] : cases) {
+        test::TestApp t;
+        Form13& form = t.windows().load<Form13>();
+        type(form, {{"0", "0.1"}, {"10", "0.15"}, {"20", "0.175"}});
+        (form.*button)();
+        EXPECT_EQ(t.desktop.messageTexts(), std::vector<std::string>{message});
+    }
+}
+
 TEST(Form13TimeIncrement, RewritesEveryTime) {
     struct Case {
         const char* increment;

@@ -1,8 +1,8 @@
 // The observations beside a calculated site: what the consolidation hands them, what an
 // observation file leaves of the calculation, and which drainage Cv and Ch come from.
 
-#include "core/observations/observed_site.h"
 #include "app/text_file.h"
+#include "core/observations/observed_site.h"
 #include "core/preload/preload_site.h"
 #include "observations/form13_observations.h"
 #include "observations/measurement_table.h"
@@ -81,8 +81,7 @@ TEST(ObservationsBesideTheCalculation, AsaokaFindsCvAndChOnlyFromTheCurrentDrain
         // Two-way drainage: the consolidation's path is half the layers, which the settlement
         // calculation writes whole.
         {"settlement calculated",
-         [](TestApp& t, const std::string&) { t.windows().load<Form1>().Command1_Click(); },
-         false},
+         [](TestApp& t, const std::string&) { t.windows().load<Form1>().Command1_Click(); }, false},
     };
     for (const Case& c : cases) {
         PreloadSite site;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace korvex::test {
 namespace {
 
@@ -84,6 +86,33 @@ TEST(Form12, AdvantagesAgainstTheFillAloneAndCasesNeverReached) {
     EXPECT_EQ(sets[0].points[4].y, 60.0f);
     EXPECT_EQ(sets[0].points[4].x, 2.0f);
     EXPECT_EQ(sets[1].points[5].label, "Time(days)");
+}
+
+// The drain spacing labels every drawn point but the first, also when case 1 is not drawn.
+TEST(Form12, TheFirstDrawnPointHasNoLabel) {
+    struct Case {
+        Single first;
+        std::vector<int> labelled;
+    };
+    const Case cases[] = {{100, {2, 3, 4, 5, 6}}, {kRestTimeLimitDays, {3, 4, 5, 6}}};
+    for (const Case& c : cases) {
+        TestApp t;
+        handResults(t.state());
+        t.state().TRemove(1) = c.first;
+        for (int k = 2; k <= 6; ++k) {
+            t.state().TRemove(k) = 90.0f - 10.0f * static_cast<float>(k);
+        }
+        const Form12& form = t.windows().load<Form12>();
+        std::vector<int> labelled;
+        const auto& points = form.Graph1.sets()[0].points;
+        for (std::size_t p = 0; p < points.size(); ++p) {
+            if (!points[p].label.empty()) {
+                EXPECT_EQ(points[p].label, "2");
+                labelled.push_back(static_cast<int>(p) + 1);
+            }
+        }
+        EXPECT_EQ(labelled, c.labelled) << c.first;
+    }
 }
 
 TEST(Form12, BeforeAnyPreloadCalculationShowsNoTimes) {

@@ -120,6 +120,19 @@ TEST(ObservationViews, FourTypedReadingsGiveTheAsaokaResultsAndThePlots) {
     EXPECT_EQ(s.host.viewOf("Form13"), nullptr);
 }
 
+// The first key typed in a new window is the first reading, in row 1 and on show.
+TEST(ObservationViews, OpensOnTheFirstRow) {
+    ObservationSession s;
+    Form13View& view = s.open();
+    GridView& table = view.measurements();
+    EXPECT_EQ(table.rowAt(0), 0);
+    table.setFocus();
+    QTest::keyClick(&table, '5');
+    QTest::keyClick(table.cellEditor(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(s.app.windows().find<Form13>()->Fg12.TextMatrix(1, 1), "5");
+}
+
 // A plate beside a consolidation calculated for a 10 m site with drains, read every 30 days.
 TEST(ObservationViewsScreenshot, AsaokaPlotAndTheComparisonWithThePrediction) {
     ObservationSession s;
