@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -118,6 +119,17 @@ bool QtDesktop::showPrinter(const std::string& title) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+std::vector<PlacedText> layOutReportLine(const QString& line, const QFontMetricsF& metrics,
+                                         qreal width) {
+    return layOutTabbedLine(
+        ss(line),
+        [&metrics](std::string_view text) {
+            return metrics.horizontalAdvance(
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        },
+        width);
+}
+
 namespace {
 
 bool printTextOn(QPrinter& p, const TextPrintJob& job) {
@@ -130,33 +142,34 @@ bool printTextOn(QPrinter& p, const TextPrintJob& job) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(job.fontSizePoints);
     painter.setFont(font);
+    // Measured on the printer, so that the tab stops and the wrapping are those of its resolution.
+    const QFontMetricsF metrics(font, &p);
     const QRect page = p.pageLayout().paintRectPixels(p.resolution());
     const double pixelsPerMm = p.resolution() / 25.4;
-    const int left = static_cast<int>(job.marginMillimetres * pixelsPerMm) - page.left();
-    const int lineHeight = painter.fontMetrics().lineSpacing();
-    const int tabWidth = painter.fontMetrics().horizontalAdvance(QString(8, ' '));
-    int y = lineHeight;
+    const double left = std::max(0.0, job.marginMillimetres * pixelsPerMm - page.left());
+    const double width = page.width() - left;
+    const double lineHeight = metrics.lineSpacing();
+    double y = lineHeight;
     for (const std::string& line : job.lines) {
-        if (y > page.height() - lineHeight) {
-            // A printer that fails mid-job must not leave a partial printout counted as done.
-            if (!p.newPage()) {
-                p.abort();
-                painter.end();
-                return false;
+        const std::vector<PlacedText> placed = layOutReportLine(qs(line), metrics, width);
+        const int rows = placed.empty() ? 1 : placed.back().row + 1;
+        for (int row = 0; row < rows; ++row) {
+            if (y > page.height() - lineHeight) {
+                // A printer that fails mid-job must not leave a partial printout counted as done.
+                if (!p.newPage()) {
+                    p.abort();
+                    painter.end();
+                    return false;
+                }
+                y = lineHeight;
             }
-            y = lineHeight;
-        }
-        // Columns are made by tabs only: expand each to the next tab stop.
-        int x = std::max(0, left);
-        const QStringList pieces = qs(line).split('\t');
-        for (int i = 0; i < pieces.size(); ++i) {
-            painter.drawText(x, y, pieces[i]);
-            x += painter.fontMetrics().horizontalAdvance(pieces[i]);
-            if (i + 1 < pieces.size()) {
-                x = ((x - left) / tabWidth + 1) * tabWidth + left;
+            for (const PlacedText& piece : placed) {
+                if (piece.row == row) {
+                    painter.drawText(QPointF(left + piece.x, y), qs(piece.text));
+                }
             }
+            y += lineHeight;
         }
-        y += lineHeight;
     }
     return painter.end() && p.printerState() != QPrinter::Error;
 }
