@@ -72,7 +72,7 @@ TEST(PrintWithoutPrinter, PrintInAGraphWindowWritesAPdfThroughTheSaveDialog) {
     EXPECT_EQ(QDir(p.dir.path()).entryList(QDir::Files), QStringList{"soil stresses.pdf"});
 }
 
-TEST(PrintWithoutPrinter, FilePrintWritesTheReportAsPdfAndCancelInPageSetupPrintsNothing) {
+TEST(PrintWithoutPrinter, FilePrintAsksOnceForThePdfAndWritesTheFileNamedThere) {
     NoPrinterProgram p;
     auto* main = p.show<gui::FrmMainView, frmMain>();
     ASSERT_NE(main, nullptr);
@@ -80,19 +80,17 @@ TEST(PrintWithoutPrinter, FilePrintWritesTheReportAsPdfAndCancelInPageSetupPrint
     const QString pdf = p.dir.filePath("report.pdf");
 
     DialogScript script;
-    script.cancel().print().chooseFile(pdf);
+    script.cancel().chooseFile(pdf);
     main->action("mnuFilePrint")->trigger();
     EXPECT_TRUE(QDir(p.dir.path()).isEmpty());
     main->action("mnuFilePrint")->trigger();
 
-    EXPECT_EQ(script.seen(),
-              (QStringList{"printer: Page Setup", "printer: Page Setup",
-                           "save: No printer is installed: save the printout as PDF"}));
+    const QString title = "save: No printer is installed: save the printout as PDF";
+    EXPECT_EQ(script.seen(), (QStringList{title, title}));
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_GT(bytes.size(), 1000);
+    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+    EXPECT_EQ(QDir(p.dir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
 }
 
 // A word of a PDF as poppler reads it, in points from the page's top left corner.
