@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <string_view>
 
 namespace korvex {
 
@@ -37,6 +38,21 @@ saveToChosenFile(Desktop& desktop, FileDialogRequest dialog,
         return std::nullopt;
     }
     return path;
+}
+
+std::string withFilterExtension(const std::string& path, const std::string& pattern) {
+    const std::string first = pattern.substr(0, pattern.find_first_of("; "));
+    if (first.size() < 3 || first.compare(0, 2, "*.") != 0 ||
+        first.find_first_of("*?[", 2) != std::string::npos) {
+        return path;
+    }
+    const std::size_t nameStart = path.find_last_of("/\\");
+    const std::string_view name =
+        std::string_view(path).substr(nameStart == std::string::npos ? 0 : nameStart + 1);
+    if (name.empty() || name.find('.') != std::string_view::npos) {
+        return path;
+    }
+    return path + first.substr(1);
 }
 
 } // namespace korvex

@@ -24,4 +24,11 @@ saveToChosenFile(Desktop& desktop, FileDialogRequest dialog,
                  const std::function<void(const std::string& path)>& beforeWrite,
                  const std::function<std::string()>& content);
 
+// The file a save dialog names when the user typed this name under the filter with this pattern
+// ("*.obs"): a name typed without an extension gets the filter's, so that the file is listed
+// under the same filter when it is opened again. A name with an extension keeps it, and a filter
+// without one fixed extension ("*.*", "*", "*.t?t") adds none. Of several patterns ("*.txt;*.lst")
+// the first counts.
+std::string withFilterExtension(const std::string& path, const std::string& pattern);
+
 } // namespace korvex

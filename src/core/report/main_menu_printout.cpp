@@ -15,7 +15,9 @@ void printMainMenuReport(Application& app) {
     }
     Module1& st = app.state();
     Desktop& desktop = app.desktop();
-    if (!desktop.showPrinter("Page Setup")) {
+    // Without a printer there is nothing to set up: the save dialog of the PDF is the one dialog,
+    // and the file named there is the file written.
+    if (desktop.printerAvailable() && !desktop.showPrinter("Page Setup")) {
         return;
     }
     ReportWriter out(Output::MainMenuPrintout, st);

@@ -1,10 +1,12 @@
 #include "app/qt_desktop.h"
 
 #include "app/application.h"
+#include "app/save_to_file.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -18,6 +20,8 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <filesystem>
+#include <utility>
 
 namespace korvex::gui {
 
@@ -66,47 +70,85 @@ bool QtDesktop::askYesNo(const std::string& text, const std::string& caption) {
 
 namespace {
 
-// "Text files(*.txt)|*.txt|All files(*.*)|*.*|" becomes Qt's "Text files(*.txt) (*.txt);;...".
-QStringList qtFilters(const std::string& filter) {
-    QStringList parts = qs(filter).split('|');
-    QStringList result;
+// One filter of a dialog: what Qt shows and filters by, and the program's pattern.
+struct DialogFilter {
+    QString shown;
+    std::string pattern;
+};
+
+// "Text files(*.txt)|*.txt|All files(*.*)|*.*|": pairs of description and pattern. Qt filters by
+// the patterns in parentheses at the end of what it shows, so a description that ends with its
+// own pattern is shown as it is ("All Files (*.*)"), and only one without it gets it appended.
+std::vector<DialogFilter> dialogFilters(const std::string& filter) {
+    const QStringList parts = qs(filter).split('|');
+    std::vector<DialogFilter> result;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty()) {
             continue;
         }
-        result << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ').simplified();
+        const QString ownPatterns = "(" + patterns + ")";
+        QString shown = parts[i].trimmed();
+        if (!shown.endsWith(ownPatterns)) {
+            shown += " " + ownPatterns;
+        }
+        result.push_back({shown, ss(parts[i + 1])});
     }
     return result;
 }
 
 // The open and the save dialogs differ only in what they accept: an open dialog insists on an
-// existing file, a save dialog takes any name.
-std::optional<std::string> showFileDialog(const FileDialogRequest& request,
-                                          QFileDialog::AcceptMode acceptMode,
-                                          QFileDialog::FileMode fileMode) {
+// existing file, a save dialog takes any name. The chosen file and the pattern of the filter it
+// was chosen under.
+std::optional<std::pair<std::string, std::string>>
+showFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode acceptMode,
+               QFileDialog::FileMode fileMode) {
     QFileDialog dialog(QApplication::activeWindow(), qs(request.title), qs(request.fileName));
     dialog.setAcceptMode(acceptMode);
     dialog.setFileMode(fileMode);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
-    QStringList filters = qtFilters(request.filter);
-    if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
-        dialog.selectNameFilter(filters.value(std::max(0, request.filterIndex - 1)));
+    // The dialog would ask about the name as typed; the save asks about the file it writes.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const std::vector<DialogFilter> filters = dialogFilters(request.filter);
+    QStringList shown;
+    for (const DialogFilter& filter : filters) {
+        shown << filter.shown;
+    }
+    if (!shown.isEmpty()) {
+        dialog.setNameFilters(shown);
+        dialog.selectNameFilter(shown.value(std::max(0, request.filterIndex - 1)));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return ss(dialog.selectedFiles().first());
+    const qsizetype chosen = shown.indexOf(dialog.selectedNameFilter());
+    return std::pair{ss(dialog.selectedFiles().first()),
+                     chosen < 0 ? std::string()
+                                : filters[static_cast<std::size_t>(chosen)].pattern};
 }
 
 } // namespace
 
 std::optional<std::string> QtDesktop::showOpen(const FileDialogRequest& request) {
-    return showFileDialog(request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+    const auto chosen = showFileDialog(request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return chosen->first;
 }
 
 std::optional<std::string> QtDesktop::showSave(const FileDialogRequest& request) {
-    return showFileDialog(request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
+    const auto chosen = showFileDialog(request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    const std::string path = withFilterExtension(chosen->first, chosen->second);
+    std::error_code ec;
+    if (request.confirmReplace && std::filesystem::exists(path, ec) &&
+        !askYesNo("The file " + path + " already exists.\nDo you want to replace it?",
+                  request.title)) {
+        return std::nullopt;
+    }
+    return path;
 }
 
 bool QtDesktop::showPrinter(const std::string& title) {
@@ -116,6 +158,17 @@ bool QtDesktop::showPrinter(const std::string& title) {
     QPrintDialog dialog(&printer(), QApplication::activeWindow());
     dialog.setWindowTitle(qs(title));
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::vector<PlacedText> layOutReportLine(const QString& line, const QFontMetricsF& metrics,
+                                         qreal width) {
+    return layOutTabbedLine(
+        ss(line),
+        [&metrics](std::string_view text) {
+            return metrics.horizontalAdvance(
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        },
+        width);
 }
 
 namespace {
@@ -130,33 +183,34 @@ bool printTextOn(QPrinter& p, const TextPrintJob& job) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(job.fontSizePoints);
     painter.setFont(font);
+    // Measured on the printer, so that the tab stops and the wrapping are those of its resolution.
+    const QFontMetricsF metrics(font, &p);
     const QRect page = p.pageLayout().paintRectPixels(p.resolution());
     const double pixelsPerMm = p.resolution() / 25.4;
-    const int left = static_cast<int>(job.marginMillimetres * pixelsPerMm) - page.left();
-    const int lineHeight = painter.fontMetrics().lineSpacing();
-    const int tabWidth = painter.fontMetrics().horizontalAdvance(QString(8, ' '));
-    int y = lineHeight;
+    const double left = std::max(0.0, job.marginMillimetres * pixelsPerMm - page.left());
+    const double width = page.width() - left;
+    const double lineHeight = metrics.lineSpacing();
+    double y = lineHeight;
     for (const std::string& line : job.lines) {
-        if (y > page.height() - lineHeight) {
-            // A printer that fails mid-job must not leave a partial printout counted as done.
-            if (!p.newPage()) {
-                p.abort();
-                painter.end();
-                return false;
+        const std::vector<PlacedText> placed = layOutReportLine(qs(line), metrics, width);
+        const int rows = placed.empty() ? 1 : placed.back().row + 1;
+        for (int row = 0; row < rows; ++row) {
+            if (y > page.height() - lineHeight) {
+                // A printer that fails mid-job must not leave a partial printout counted as done.
+                if (!p.newPage()) {
+                    p.abort();
+                    painter.end();
+                    return false;
+                }
+                y = lineHeight;
             }
-            y = lineHeight;
-        }
-        // Columns are made by tabs only: expand each to the next tab stop.
-        int x = std::max(0, left);
-        const QStringList pieces = qs(line).split('\t');
-        for (int i = 0; i < pieces.size(); ++i) {
-            painter.drawText(x, y, pieces[i]);
-            x += painter.fontMetrics().horizontalAdvance(pieces[i]);
-            if (i + 1 < pieces.size()) {
-                x = ((x - left) / tabWidth + 1) * tabWidth + left;
+            for (const PlacedText& piece : placed) {
+                if (piece.row == row) {
+                    painter.drawText(QPointF(left + piece.x, y), qs(piece.text));
+                }
             }
+            y += lineHeight;
         }
-        y += lineHeight;
     }
     return painter.end() && p.printerState() != QPrinter::Error;
 }

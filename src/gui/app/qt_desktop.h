@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/desktop.h"
+#include "app/tab_stops.h"
 
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
+class QFontMetricsF;
 class QPrinter;
 class QWidget;
 
@@ -54,6 +57,11 @@ private:
     std::unique_ptr<QPrinter> printer_;
     QString printToFile_;
 };
+
+// One report line laid out by the program's tab-stop rule in a font as a device measures it (the
+// listing's screen, or a printer at its resolution); a width above 0 wraps the line to it.
+std::vector<PlacedText> layOutReportLine(const QString& line, const QFontMetricsF& metrics,
+                                         qreal width = 0);
 
 // Converts between the program's UTF-8 text and Qt's.
 inline QString qs(const std::string& text) {

@@ -11,23 +11,21 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
-#include <QTextOption>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace korvex::gui {
 
 namespace {
 
-// A report column is about eight characters wide, as in the classic list box whose tab stops
-// the report's tables were laid out for; a heading wider than that takes two stops.
-constexpr int kCharactersPerTabStop = 8;
-
-// Draws an entry with its tabs expanded at fixed stops; the default drawing would show a tab as
-// one blank and the columns would wander with the widths of the numbers before them.
+// Draws an entry with its tabs expanded by the report's tab-stop rule, as its printout expands
+// them; the default drawing would show a tab as one blank and the columns would wander with the
+// widths of the numbers before them.
 class TabStopDelegate : public QStyledItemDelegate {
 public:
-    TabStopDelegate(qreal tabStop, QObject* parent)
-        : QStyledItemDelegate(parent), tabStop_(tabStop) {}
+    using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -40,33 +38,35 @@ public:
         QStyle* style = item.widget != nullptr ? item.widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
 
-        QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
-        layout.setTabStopDistance(tabStop_);
-        layout.setWrapMode(QTextOption::NoWrap);
+        const QFontMetricsF metrics(item.font, item.widget);
         painter->save();
         painter->setFont(item.font);
         const bool selected = (option.state & QStyle::State_Selected) != 0;
         painter->setPen(
             option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        const QRectF area = QRectF(option.rect).adjusted(kMargin, 0, 0, 0);
-        painter->drawText(area, text, layout);
+        const qreal baseline =
+            option.rect.top() + (option.rect.height() - metrics.height()) / 2 + metrics.ascent();
+        for (const PlacedText& piece : layOutReportLine(text, metrics)) {
+            painter->drawText(QPointF(option.rect.left() + kMargin + piece.x, baseline),
+                              qs(piece.text));
+        }
         painter->restore();
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
-        const QFontMetricsF metrics(item.font);
-        const int tabStops = static_cast<int>(tabStop_);
-        const QRectF bounds =
-            metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextExpandTabs, item.text, tabStops);
-        return {static_cast<int>(bounds.width()) + 2 * kMargin,
+        const QFontMetricsF metrics(item.font, item.widget);
+        qreal width = 0;
+        for (const PlacedText& piece : layOutReportLine(item.text, metrics)) {
+            width = std::max(width, piece.x + metrics.horizontalAdvance(qs(piece.text)));
+        }
+        return {static_cast<int>(std::ceil(width)) + 2 * kMargin,
                 static_cast<int>(metrics.height()) + 2};
     }
 
 private:
     static constexpr int kMargin = 3;
-    qreal tabStop_;
 };
 
 QFont listFont(const Form18& form) {
@@ -86,7 +86,7 @@ Form18View::Form18View(Form18& model, GuiHost& host) : WindowView(model, host), 
     list_->setObjectName(QStringLiteral("List1"));
     list_->setFont(listFont(form_));
     list_->setUniformItemSizes(true);
-    list_->setItemDelegate(new TabStopDelegate(tabStopDistance(), list_));
+    list_->setItemDelegate(new TabStopDelegate(list_));
     frameLayout->addWidget(list_);
     outer->addWidget(frame, 1);
 
@@ -100,10 +100,6 @@ Form18View::Form18View(Form18& model, GuiHost& host) : WindowView(model, host), 
 }
 
 Form18View::~Form18View() = default;
-
-qreal Form18View::tabStopDistance() const {
-    return kCharactersPerTabStop * QFontMetricsF(listFont(form_)).averageCharWidth();
-}
 
 void Form18View::refreshFromModel() {
     setWindowTitle(qs(form_.Caption));

@@ -10,8 +10,8 @@ class Form18;
 
 namespace korvex::gui {
 
-// The listing of results: one list entry per report line, the tabs of each line expanded at the
-// same fixed stops so that the report's tables line up.
+// The listing of results: one list entry per report line, the tabs of each line expanded by the
+// report's tab-stop rule, as its printout expands them, so that the report's tables line up.
 class Form18View : public WindowView {
     Q_OBJECT
 public:
@@ -20,8 +20,6 @@ public:
 
     void refreshFromModel() override;
     QListWidget& list() { return *list_; }
-    // The distance between tab stops in pixels, the same for every line.
-    qreal tabStopDistance() const;
 
 private:
     Form18& form_;

@@ -103,5 +103,27 @@ TEST(SaveToFile, AFailureIsShownWithTheFileAndItsReason) {
     EXPECT_EQ(folder.names(), std::vector<std::string>{});
 }
 
+TEST(SaveToFile, ANameTypedWithoutAnExtensionGetsTheChosenFiltersOne) {
+    struct Case {
+        const char *path, *pattern, *expected;
+    };
+    const Case cases[] = {
+        {"/d/readings", "*.obs", "/d/readings.obs"},
+        {"/d/readings.obs", "*.obs", "/d/readings.obs"},
+        {"/d/readings.txt", "*.obs", "/d/readings.txt"},
+        // A dot in a folder is no extension of the name.
+        {"/d/site.2/readings", "*.pdf", "/d/site.2/readings.pdf"},
+        {"/d/readings", "*.txt;*.lst", "/d/readings.txt"},
+        // "All Files" and patterns that name no single extension.
+        {"/d/readings", "*.*", "/d/readings"},
+        {"/d/readings", "*", "/d/readings"},
+        {"/d/readings", "*.t?t", "/d/readings"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.path) + " " + c.pattern);
+        EXPECT_EQ(withFilterExtension(c.path, c.pattern), c.expected);
+    }
+}
+
 } // namespace
 } // namespace korvex::test

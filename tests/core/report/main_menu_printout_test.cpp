@@ -29,7 +29,7 @@ TEST(MainMenuPrintout, RefusesWithoutAMethodPrintsNothingOnCancelAndNeverTheObse
         {"printed", 2, true, true, true, 1, 1, 0, nullptr},
         {"printer fails", 1, true, true, false, 1, 1, 0,
          "The printout could not be printed. Please check that a printer is installed and ready."},
-        {"no printer: PDF offered, Cancel", 1, true, false, true, 1, 0, 1, nullptr},
+        {"no printer: PDF offered at once, Cancel", 1, true, false, true, 0, 0, 1, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
