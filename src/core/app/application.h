@@ -35,7 +35,7 @@ public:
         } catch (const std::exception& error) {
             reportError(error.what());
         } catch (...) {
-            reportError("Unexpected error");
+            reportError("Unexpected error.");
         }
     }
 

@@ -396,7 +396,8 @@ namespace {
 // used (below 0.0001 it always is).
 std::string exactTextFrom(Single value, int exponentFrom) {
     if (!std::isfinite(value)) {
-        throw std::domain_error("A value that is not a finite number cannot be written to a file.");
+        // The save that meets it names the file and gives this as its reason.
+        throw std::domain_error("a value that is not a finite number cannot be written to a file");
     }
     const DecimalDigits shortest = decimalDigits(value, 0);
     std::string text = generalFormOf(shortest, exponentFrom, false);

@@ -85,7 +85,7 @@ void readLayerRows(const Form10& form, int layers, const ConsolidationState& con
         const std::string& flagText = form.Fg8.TextMatrix(i, 2);
         const double flag = readCell(flagText, layerCell(i, 2), flagHeading);
         require(!blank(flagText) && (flag == 0.0 || flag == 1.0),
-                "Drained 1/0 of layer " + std::to_string(i) + " must be 0 or 1", layerCell(i, 2));
+                "Drained 1/0 of layer " + std::to_string(i) + " must be 0 or 1.", layerCell(i, 2));
         in.drained(i) = static_cast<Integer>(flag);
         // An empty Ch is refused even where the layer's Cv replaces it: it is a row left unfilled.
         const std::string& chText = form.Fg8.TextMatrix(i, 1);

@@ -58,11 +58,11 @@ TEST(PreloadRefusals, EachNamesItsFieldAndChangesNothing) {
          "The Cv(i) of layer 2 under the drain depth must be greater than 0; please give it in the "
          "consolidation input and calculate the consolidation."},
         {"flag 2", [](Form10& f, Module1&) { f.Fg8.setTextMatrix(1, 2, "2"); },
-         "Drained 1/0 of layer 1 must be 0 or 1"},
+         "Drained 1/0 of layer 1 must be 0 or 1."},
         {"flag 0.5", [](Form10& f, Module1&) { f.Fg8.setTextMatrix(2, 2, "0.5"); },
-         "Drained 1/0 of layer 2 must be 0 or 1"},
+         "Drained 1/0 of layer 2 must be 0 or 1."},
         {"empty flag", [](Form10& f, Module1&) { f.Fg8.setTextMatrix(2, 2, ""); },
-         "Drained 1/0 of layer 2 must be 0 or 1"},
+         "Drained 1/0 of layer 2 must be 0 or 1."},
         {"rest layers without thickness",
          [](Form10& f, Module1& st) {
              f.Fg8.setTextMatrix(2, 2, "0");

@@ -122,7 +122,7 @@ TEST(PreloadViews, ARefusedInputShowsItsMessageAndChangesNoTable) {
     test::typeCell(input.layerTable(), 2, 2, "2");
     PreloadSession::click(input.button("Calculate"));
     ASSERT_EQ(s.desktop.messages.size(), 1u);
-    EXPECT_EQ(s.desktop.messages[0].text, "Drained 1/0 of layer 2 must be 0 or 1");
+    EXPECT_EQ(s.desktop.messages[0].text, "Drained 1/0 of layer 2 must be 0 or 1.");
     EXPECT_EQ(PreloadSession::cell(input.resultTable(), 2, 2), shown);
 }
 
