@@ -165,21 +165,19 @@ constexpr std::string_view kSectionTitles[] = {
     report::kSection4Title,
 };
 
-// The columns of section 1's layer table for each method, with the headings the table shows.
+// The columns of section 1's layer table for each method, under the heading the file holds.
 struct LayerColumns {
     std::string_view fileHeading;
     std::array<SingleArray<21> Module1::*, 8> arrays;
-    std::array<const char*, 6> gridHeadings; // columns 3 to 8
 };
 const LayerColumns kBjerrumColumns{report::kBjerrumLayerHeading,
                                    {&Module1::LDepth, &Module1::Soilwet, &Module1::Cr, &Module1::e0,
-                                    &Module1::Cc, &Module1::ec, &Module1::Sigmac, &Module1::Calpha},
-                                   {"Cr(i)", "e0(i)", "Cc(i)", "ec(i)", "SigmaC(i)", "Calpha(i)"}};
-const LayerColumns kKoppejanColumns{
-    report::kKoppejanLayerHeading,
-    {&Module1::LDepth, &Module1::Soilwet, &Module1::InvCp, &Module1::InvCs, &Module1::InvCp2,
-     &Module1::InvCs2, &Module1::Sigmac, &Module1::CKoppejan},
-    {"1/Cp(i)", "1/Cs(i)", "1/Cp'(i)", "1/Cs'(i)", "SigmaC(i)", "C(i)"}};
+                                    &Module1::Cc, &Module1::ec, &Module1::Sigmac,
+                                    &Module1::Calpha}};
+const LayerColumns kKoppejanColumns{report::kKoppejanLayerHeading,
+                                    {&Module1::LDepth, &Module1::Soilwet, &Module1::InvCp,
+                                     &Module1::InvCs, &Module1::InvCp2, &Module1::InvCs2,
+                                     &Module1::Sigmac, &Module1::CKoppejan}};
 
 const LayerColumns& columnsOf(Integer method) {
     return method == 1 ? kBjerrumColumns : kKoppejanColumns;
