@@ -7,7 +7,6 @@
 #include "app/number_text.h"
 #include "app/open_from_file.h"
 #include "app/save_to_file.h"
-#include "consolidation/consolidation_state.h"
 #include "observations/asaoka_analysis.h"
 #include "observations/consolidation_handover.h"
 #include "observations/form14_observation_graph.h"
@@ -452,11 +451,10 @@ void Form13::Command13_Click() {
 
 void Form13::openmnu_Click() {
     ObservationFileRecord record;
-    const Single laterTime = app().part<ConsolidationState>().TPred(kFilePredictionRows + 1);
     openChosenFile(
         desktop(), {"Open Observation file", kOpenFilter, 2, CommonDialog1FileName}, kOpenCaption,
         "an observation file", [this](const std::string& path) { CommonDialog1FileName = path; },
-        [&](std::string_view bytes) { record = readObservationFile(bytes, laterTime); },
+        [&](std::string_view bytes) { record = readObservationFile(bytes); },
         [&](const std::string& path) {
             applyObservationFile(record, app().state());
             Text1 = observed().PlateCode;

@@ -106,8 +106,8 @@ using Column = std::array<Single, kFilePredictionRows>;
 
 // One prediction table: the times (checked against those of the table before it, when there is
 // one) and its three series.
-void readPredictions(Lines& file, int firstLine, Single laterTime, Column& times,
-                     const Column* earlierTimes, Column& hor, Column& vert, Column& horVert) {
+void readPredictions(Lines& file, int firstLine, Column& times, const Column* earlierTimes,
+                     Column& hor, Column& vert, Column& horVert) {
     for (int i = 0; i < kFilePredictionRows; ++i) {
         const int line = firstLine + i;
         const std::vector<Single> v =
@@ -116,11 +116,6 @@ void readPredictions(Lines& file, int firstLine, Single laterTime, Column& times
         if (!(v[0] > previous)) {
             throw ObservationFileRefusal(line, "the time must be above 0 and above the time of "
                                                "the row before");
-        }
-        if (!(v[0] < laterTime)) {
-            throw ObservationFileRefusal(line, "the time must stay below the time of prediction "
-                                               "row 19, " +
-                                                   num::boxText(laterTime) + " days");
         }
         const auto row = static_cast<std::size_t>(i);
         if (earlierTimes != nullptr && v[0] != (*earlierTimes)[row]) {
@@ -136,7 +131,7 @@ void readPredictions(Lines& file, int firstLine, Single laterTime, Column& times
 
 } // namespace
 
-ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTime) {
+ObservationFileRecord readObservationFile(std::string_view bytes) {
     Lines file(bytes);
     ObservationFileRecord r;
     if (file.at(kTitleLine).find("SETTLEMENT OBSERVATIONDATA") == std::string::npos) {
@@ -159,10 +154,9 @@ ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTi
         file.labelledNumber(kPrimVertLine, "Calculated primary settlement Vertical flow [m] :");
     r.SPrimHor =
         file.labelledNumber(kPrimHorLine, "Calculated primary settlement Horizontal flow [m] :");
-    readPredictions(file, kFirstInstantRow, laterTime, r.TPred, nullptr, r.SHorIL, r.SVertIL,
-                    r.SHorVertIL);
+    readPredictions(file, kFirstInstantRow, r.TPred, nullptr, r.SHorIL, r.SVertIL, r.SHorVertIL);
     Column gradualTimes{};
-    readPredictions(file, kFirstGradualRow, laterTime, gradualTimes, &r.TPred, r.SHorGL, r.SVertGL,
+    readPredictions(file, kFirstGradualRow, gradualTimes, &r.TPred, r.SHorGL, r.SVertGL,
                     r.SHorVertGL);
 
     const Single count = file.labelledNumber(kCountLine, "Number of settlementdata :");

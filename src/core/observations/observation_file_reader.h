@@ -40,10 +40,8 @@ public:
 };
 
 // The record of a file's bytes, or an ObservationFileRefusal naming the first line that is wrong.
-// The file's prediction times must stay below `laterTime`, the time of prediction row 19, which
-// the file does not carry: the rows after 18 keep their times. Only the lines up to the last
-// reading are read.
-ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTime);
+// Only the lines up to the last reading are read.
+ObservationFileRecord readObservationFile(std::string_view bytes);
 
 // Puts a record in place: identification, the plate's predictions, readings 1 to N with the rows
 // after N cleared, and no analysis results, which belong to other readings. The calculation's own

@@ -218,7 +218,7 @@ TEST(ObservationFile, ABadFileIsRefusedByLineAndChangesNothing) {
         {"nan in a prediction", 20, " 60\t\tnan\t\t-0.004\t\t-0.240", 20},
         {"falling times", 25, " 300" + row, 25},
         {"time 0", 17, " 0" + row, 17},
-        {"time of row 19", 34, " 60000" + row, 34},
+        {"last time not above the one before", 34, " 20000" + row, 34},
         {"gradual times differ", 50, " 201\t\t-0.071\t\t-0.300\t\t-1.070", 50},
         {"three numbers", 44, " 10\t\t-0.011\t\t-0.300", 44},
         {"two commas", 17, " 10,,-0.010,-0.001,-0.210", 17},
