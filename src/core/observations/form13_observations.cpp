@@ -44,7 +44,6 @@ constexpr const char* kDefaultPlate = "BH1plate";
 constexpr const char* kOpenFilter = "All Files (*.*)|*.*|Observation Files_*.obs|*.obs|";
 constexpr const char* kSaveFilter =
     "Text files(*.txt)|*.txt|Observation files(*.obs)|*.obs|All files(*.*)|*.*|";
-constexpr const char* kOpenCaption = "Korvex Open file";
 
 const RatePlot kRatePlots[] = {
     {"ds/dt",
@@ -452,8 +451,9 @@ void Form13::Command13_Click() {
 void Form13::openmnu_Click() {
     ObservationFileRecord record;
     openChosenFile(
-        desktop(), {"Open Observation file", kOpenFilter, 2, CommonDialog1FileName}, kOpenCaption,
-        "an observation file", [this](const std::string& path) { CommonDialog1FileName = path; },
+        desktop(), {"Open Observation file", kOpenFilter, 2, CommonDialog1FileName},
+        kOpenFileCaption, "an observation file",
+        [this](const std::string& path) { CommonDialog1FileName = path; },
         [&](std::string_view bytes) { record = readObservationFile(bytes); },
         [&](const std::string& path) {
             applyObservationFile(record, app().state());
@@ -465,7 +465,7 @@ void Form13::openmnu_Click() {
             // The readings and the predictions beside them are the file's now; the
             // calculation's own results have not changed.
             windows().announce(ResultsEvent::ObservationsChanged);
-            desktop().msgBox("The opened File is:  " + path, vbOKOnly, kOpenCaption);
+            showOpenedFile(desktop(), path);
         });
 }
 

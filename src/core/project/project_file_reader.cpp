@@ -22,8 +22,6 @@ namespace korvex {
 
 namespace {
 
-constexpr const char* kOpenCaption = "Korvex Open file";
-
 struct Item {
     std::string text;
     bool number;
@@ -452,15 +450,15 @@ void applyProject(Application& app, const ParsedProject& r, const std::string& p
     windows.load<Form4>();
     windows.announce(ResultsEvent::ProjectReplaced);
     windows.show<Form1>();
-    app.desktop().msgBox("The opened File is:  " + path, vbOKOnly, kOpenCaption);
+    showOpenedFile(app.desktop(), path);
 }
 
 void openProjectFile(Application& app) {
     ParsedProject record;
     // Started without a name, so that Cancel ends the command whatever was chosen before.
     openChosenFile(
-        app.desktop(), {"Open", "All Files (*.*)|*.*", 1, ""}, kOpenCaption, "a project file", {},
-        [&record](std::string_view bytes) { record = parseProjectFile(bytes); },
+        app.desktop(), {"Open", "All Files (*.*)|*.*", 1, ""}, kOpenFileCaption, "a project file",
+        {}, [&record](std::string_view bytes) { record = parseProjectFile(bytes); },
         [&](const std::string& path) { applyProject(app, record, path); });
 }
 
