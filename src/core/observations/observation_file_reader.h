@@ -10,8 +10,8 @@
 
 #include "app/open_from_file.h"
 #include "app/vb_types.h"
+#include "observations/observation_state.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,15 +20,10 @@ namespace korvex {
 
 struct Module1;
 
-inline constexpr int kFilePredictionRows = 18;
-
 struct ObservationFileRecord {
     std::string PlateCode, ProjectName, BoreHole, ExtraCode;
-    Single FillSettlement = 0, SPrimVert = 0, SPrimHor = 0;
-    // Rows 1 to 18 of the predictions, element 0 for row 1.
-    std::array<Single, kFilePredictionRows> TPred{};
-    std::array<Single, kFilePredictionRows> SHorIL{}, SVertIL{}, SHorVertIL{};
-    std::array<Single, kFilePredictionRows> SHorGL{}, SVertGL{}, SHorVertGL{};
+    // The predictions, rows 1 to 18 as the file holds them.
+    PlatePredictions Predictions;
     // The readings 1 to N.
     std::vector<Single> TObs, SObs;
 };
