@@ -190,8 +190,10 @@ void Form13::showMeasurements() {
                            st.SObs(i) == 0.0f ? "" : num::boxText(st.SObs(i)));
     }
     Fg12.setTextMatrix(0, 0, "Number (-)");
-    Fg12.setRow(kMeasurementRows);
-    Fg12.setCol(kSettlementColumn);
+    // The readings are counted from the top: the next key typed is the first time, not a change to
+    // the last row written.
+    Fg12.setRow(1);
+    Fg12.setCol(kTimeColumn);
 }
 
 void Form13::clearAsaokaBoxes() {

@@ -195,6 +195,15 @@ TEST(ObservationFile, ASavedListingAndFilesOfOtherEditorsOpen) {
     }
 }
 
+// The table of an opened file is entered at its top, not at the last of the 100 rows filled.
+TEST(ObservationFile, OpeningPutsTheCurrentCellOnTheFirstTime) {
+    Session s;
+    s.form.Fg12.setRow(40);
+    s.openData("P1.obs", test::observationData("observation_file.obs"));
+    EXPECT_EQ(s.form.Fg12.Row(), 1);
+    EXPECT_EQ(s.form.Fg12.Col(), kTimeColumn);
+}
+
 TEST(ObservationFile, ABadFileIsRefusedByLineAndChangesNothing) {
     struct Case {
         const char* name;
