@@ -8,6 +8,10 @@
 
 namespace korvex {
 
+void showOpenedFile(Desktop& desktop, const std::string& path) {
+    desktop.msgBox("The opened File is:  " + path, vbOKOnly, kOpenFileCaption);
+}
+
 bool openChosenFile(Desktop& desktop, const FileDialogRequest& dialog, const std::string& caption,
                     std::string_view readAs,
                     const std::function<void(const std::string& path)>& afterChoice,

@@ -12,6 +12,12 @@
 
 namespace korvex {
 
+// The caption of the messages about a file being opened; saving a project opens its file too.
+inline constexpr const char* kOpenFileCaption = "Korvex Open file";
+
+// The message that names the file just opened.
+void showOpenedFile(Desktop& desktop, const std::string& path);
+
 // A line of a file that does not hold what its place in the file requires.
 class FileLineRefusal : public std::runtime_error {
 public:

@@ -1,14 +1,12 @@
 #include "consolidation/consolidation_state.h"
 
+#include "consolidation/prediction_times.h"
+
 namespace korvex {
 
 void ConsolidationState::resetToStartUp() {
     *this = {};
-    const Single times[20] = {10,   20,   40,   60,   80,   100,   200,   400,   600,   800,
-                              1000, 2000, 4000, 6000, 8000, 10000, 20000, 40000, 60000, 80000};
-    for (int i = 1; i <= 20; ++i) {
-        TPred(i) = times[i - 1];
-    }
+    TPred = startUpPredictionTimes<decltype(TPred)::upperBound>();
     DegreeCons = 0.9f;
     ConsolidationPeriod = 365.0f;
     DrainDiameter = 0.065f;

@@ -7,7 +7,6 @@
 #include "app/number_text.h"
 #include "app/open_from_file.h"
 #include "app/save_to_file.h"
-#include "consolidation/consolidation_state.h"
 #include "observations/asaoka_analysis.h"
 #include "observations/consolidation_handover.h"
 #include "observations/form14_observation_graph.h"
@@ -45,7 +44,6 @@ constexpr const char* kDefaultPlate = "BH1plate";
 constexpr const char* kOpenFilter = "All Files (*.*)|*.*|Observation Files_*.obs|*.obs|";
 constexpr const char* kSaveFilter =
     "Text files(*.txt)|*.txt|Observation files(*.obs)|*.obs|All files(*.*)|*.*|";
-constexpr const char* kOpenCaption = "Korvex Open file";
 
 const RatePlot kRatePlots[] = {
     {"ds/dt",
@@ -192,8 +190,10 @@ void Form13::showMeasurements() {
                            st.SObs(i) == 0.0f ? "" : num::boxText(st.SObs(i)));
     }
     Fg12.setTextMatrix(0, 0, "Number (-)");
-    Fg12.setRow(kMeasurementRows);
-    Fg12.setCol(kSettlementColumn);
+    // The readings are counted from the top: the next key typed is the first time, not a change to
+    // the last row written.
+    Fg12.setRow(1);
+    Fg12.setCol(kTimeColumn);
 }
 
 void Form13::clearAsaokaBoxes() {
@@ -452,11 +452,11 @@ void Form13::Command13_Click() {
 
 void Form13::openmnu_Click() {
     ObservationFileRecord record;
-    const Single laterTime = app().part<ConsolidationState>().TPred(kFilePredictionRows + 1);
     openChosenFile(
-        desktop(), {"Open Observation file", kOpenFilter, 2, CommonDialog1FileName}, kOpenCaption,
-        "an observation file", [this](const std::string& path) { CommonDialog1FileName = path; },
-        [&](std::string_view bytes) { record = readObservationFile(bytes, laterTime); },
+        desktop(), {"Open Observation file", kOpenFilter, 2, CommonDialog1FileName},
+        kOpenFileCaption, "an observation file",
+        [this](const std::string& path) { CommonDialog1FileName = path; },
+        [&](std::string_view bytes) { record = readObservationFile(bytes); },
         [&](const std::string& path) {
             applyObservationFile(record, app().state());
             Text1 = observed().PlateCode;
@@ -467,7 +467,7 @@ void Form13::openmnu_Click() {
             // The readings and the predictions beside them are the file's now; the
             // calculation's own results have not changed.
             windows().announce(ResultsEvent::ObservationsChanged);
-            desktop().msgBox("The opened File is:  " + path, vbOKOnly, kOpenCaption);
+            showOpenedFile(desktop(), path);
         });
 }
 

@@ -94,7 +94,8 @@ private:
     bool enoughForRates();
     void clearAsaokaBoxes();
     void clearDrainageBoxes();
-    // The readings rows 1 to 100 as the state holds them, a zero as an empty cell.
+    // The readings rows 1 to 100 as the state holds them, a zero as an empty cell, with row 1's
+    // time the current cell.
     void showMeasurements();
     // Save and print write the readings the table shows, read strictly: a refusal is shown and
     // nothing returned. Storing them drops analysis results of other readings, so that none are

@@ -102,41 +102,35 @@ private:
     std::deque<std::string> read_;
 };
 
-using Column = std::array<Single, kFilePredictionRows>;
+using Column = SingleArray<kObservedPredictionRows>;
 
 // One prediction table: the times (checked against those of the table before it, when there is
 // one) and its three series.
-void readPredictions(Lines& file, int firstLine, Single laterTime, Column& times,
-                     const Column* earlierTimes, Column& hor, Column& vert, Column& horVert) {
-    for (int i = 0; i < kFilePredictionRows; ++i) {
-        const int line = firstLine + i;
+void readPredictions(Lines& file, int firstLine, Column& times, const Column* earlierTimes,
+                     Column& hor, Column& vert, Column& horVert) {
+    for (int row = 1; row <= kObservedPredictionRows; ++row) {
+        const int line = firstLine + row - 1;
         const std::vector<Single> v =
             file.row(line, 4, "time and the settlements of three kinds of flow");
-        const Single previous = i == 0 ? 0.0f : times[static_cast<std::size_t>(i - 1)];
+        const Single previous = row == 1 ? 0.0f : times(row - 1);
         if (!(v[0] > previous)) {
             throw ObservationFileRefusal(line, "the time must be above 0 and above the time of "
                                                "the row before");
         }
-        if (!(v[0] < laterTime)) {
-            throw ObservationFileRefusal(line, "the time must stay below the time of prediction "
-                                               "row 19, " +
-                                                   num::boxText(laterTime) + " days");
-        }
-        const auto row = static_cast<std::size_t>(i);
-        if (earlierTimes != nullptr && v[0] != (*earlierTimes)[row]) {
+        if (earlierTimes != nullptr && v[0] != (*earlierTimes)(row)) {
             throw ObservationFileRefusal(line, "the time differs from that of the same row of "
                                                "the instantaneous load");
         }
-        times[row] = v[0];
-        hor[row] = v[1];
-        vert[row] = v[2];
-        horVert[row] = v[3];
+        times(row) = v[0];
+        hor(row) = v[1];
+        vert(row) = v[2];
+        horVert(row) = v[3];
     }
 }
 
 } // namespace
 
-ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTime) {
+ObservationFileRecord readObservationFile(std::string_view bytes) {
     Lines file(bytes);
     ObservationFileRecord r;
     if (file.at(kTitleLine).find("SETTLEMENT OBSERVATIONDATA") == std::string::npos) {
@@ -153,17 +147,17 @@ ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTi
     r.BoreHole = file.afterLabel(kBoreHoleLine, "Representative Borehole number:");
     r.ExtraCode = file.afterLabel(kExtraCodeLine, "Extra code:");
 
-    r.FillSettlement =
+    PlatePredictions& p = r.Predictions;
+    p.FillSettlement =
         file.labelledNumber(kFillSettlementLine, "Calculated settlement for fillthickness [m] :");
-    r.SPrimVert =
+    p.SPrimVert =
         file.labelledNumber(kPrimVertLine, "Calculated primary settlement Vertical flow [m] :");
-    r.SPrimHor =
+    p.SPrimHor =
         file.labelledNumber(kPrimHorLine, "Calculated primary settlement Horizontal flow [m] :");
-    readPredictions(file, kFirstInstantRow, laterTime, r.TPred, nullptr, r.SHorIL, r.SVertIL,
-                    r.SHorVertIL);
-    Column gradualTimes{};
-    readPredictions(file, kFirstGradualRow, laterTime, gradualTimes, &r.TPred, r.SHorGL, r.SVertGL,
-                    r.SHorVertGL);
+    readPredictions(file, kFirstInstantRow, p.TPred, nullptr, p.SHorIL, p.SVertIL, p.SHorVertIL);
+    Column gradualTimes;
+    readPredictions(file, kFirstGradualRow, gradualTimes, &p.TPred, p.SHorGL, p.SVertGL,
+                    p.SHorVertGL);
 
     const Single count = file.labelledNumber(kCountLine, "Number of settlementdata :");
     if (!(count >= 0.0f && count <= static_cast<Single>(kMeasurementRows)) ||
@@ -188,27 +182,12 @@ ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTi
     return r;
 }
 
-static_assert(kFilePredictionRows == kObservedPredictionRows);
-
 void applyObservationFile(const ObservationFileRecord& r, Module1& st) {
     st.PlateCode = r.PlateCode;
     st.ProjectName = r.ProjectName;
     st.BoreHole = r.BoreHole;
     st.ExtraCode = r.ExtraCode;
-    PlatePredictions& p = st.Predictions;
-    p.FillSettlement = r.FillSettlement;
-    p.SPrimVert = r.SPrimVert;
-    p.SPrimHor = r.SPrimHor;
-    for (int i = 1; i <= kFilePredictionRows; ++i) {
-        const auto k = static_cast<std::size_t>(i - 1);
-        p.TPred(i) = r.TPred[k];
-        p.SHorIL(i) = r.SHorIL[k];
-        p.SVertIL(i) = r.SVertIL[k];
-        p.SHorVertIL(i) = r.SHorVertIL[k];
-        p.SHorGL(i) = r.SHorGL[k];
-        p.SVertGL(i) = r.SVertGL[k];
-        p.SHorVertGL(i) = r.SHorVertGL[k];
-    }
+    st.Predictions = r.Predictions;
     const auto n = static_cast<int>(r.TObs.size());
     for (int i = 1; i <= kMeasurementRows; ++i) {
         st.TObs(i) = i <= n ? r.TObs[static_cast<std::size_t>(i - 1)] : 0.0f;

@@ -10,8 +10,8 @@
 
 #include "app/open_from_file.h"
 #include "app/vb_types.h"
+#include "observations/observation_state.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,15 +20,10 @@ namespace korvex {
 
 struct Module1;
 
-inline constexpr int kFilePredictionRows = 18;
-
 struct ObservationFileRecord {
     std::string PlateCode, ProjectName, BoreHole, ExtraCode;
-    Single FillSettlement = 0, SPrimVert = 0, SPrimHor = 0;
-    // Rows 1 to 18 of the predictions, element 0 for row 1.
-    std::array<Single, kFilePredictionRows> TPred{};
-    std::array<Single, kFilePredictionRows> SHorIL{}, SVertIL{}, SHorVertIL{};
-    std::array<Single, kFilePredictionRows> SHorGL{}, SVertGL{}, SHorVertGL{};
+    // The predictions, rows 1 to 18 as the file holds them.
+    PlatePredictions Predictions;
     // The readings 1 to N.
     std::vector<Single> TObs, SObs;
 };
@@ -40,10 +35,8 @@ public:
 };
 
 // The record of a file's bytes, or an ObservationFileRefusal naming the first line that is wrong.
-// The file's prediction times must stay below `laterTime`, the time of prediction row 19, which
-// the file does not carry: the rows after 18 keep their times. Only the lines up to the last
-// reading are read.
-ObservationFileRecord readObservationFile(std::string_view bytes, Single laterTime);
+// Only the lines up to the last reading are read.
+ObservationFileRecord readObservationFile(std::string_view bytes);
 
 // Puts a record in place: identification, the plate's predictions, readings 1 to N with the rows
 // after N cleared, and no analysis results, which belong to other readings. The calculation's own

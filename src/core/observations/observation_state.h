@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/vb_types.h"
+#include "consolidation/prediction_times.h"
 
 #include <string>
 
@@ -18,21 +19,9 @@ struct PlatePredictions {
     Single FillSettlement = 0, SPrimVert = 0, SPrimHor = 0;
     // Rows 1 to 18. Until a prediction arrives the times are the prediction times of start-up
     // and every settlement is 0, so that a file saved before it reads back.
-    SingleArray<kObservedPredictionRows> TPred = startUpTimes();
+    SingleArray<kObservedPredictionRows> TPred = startUpPredictionTimes<kObservedPredictionRows>();
     SingleArray<kObservedPredictionRows> SHorIL, SVertIL, SHorVertIL;
     SingleArray<kObservedPredictionRows> SHorGL, SVertGL, SHorVertGL;
-
-private:
-    static SingleArray<kObservedPredictionRows> startUpTimes() {
-        const Single times[kObservedPredictionRows] = {10,   20,   40,   60,    80,    100,
-                                                       200,  400,  600,  800,   1000,  2000,
-                                                       4000, 6000, 8000, 10000, 20000, 40000};
-        SingleArray<kObservedPredictionRows> rows;
-        for (int i = 1; i <= kObservedPredictionRows; ++i) {
-            rows(i) = times[i - 1];
-        }
-        return rows;
-    }
 };
 
 // What Cv and Ch of the Asaoka analysis are found from: the drainage path (vertical flow), the

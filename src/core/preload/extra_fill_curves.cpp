@@ -6,6 +6,7 @@
 #include "consolidation/consolidation_inputs.h"
 #include "consolidation/consolidation_state.h"
 #include "consolidation/drain_zone.h"
+#include "consolidation/prediction_times.h"
 #include "consolidation/rest_settlement_times.h"
 #include "consolidation/settlement_time_series.h"
 #include "preload/preload_inputs.h"
@@ -23,10 +24,6 @@ using num::toSingle;
 
 namespace {
 
-constexpr Single kPreloadTimes[20] = {10,   20,    40,    60,    80,    100,  200,
-                                      400,  600,   800,   1000,  2000,  4000, 6000,
-                                      8000, 10000, 20000, 40000, 60000, 80000};
-
 // Per time point 1..16 (element 0 unused).
 using TimeSeries = std::array<Single, kCurveTimes + 1>;
 
@@ -35,9 +32,7 @@ void storeDrainDesign(const ConsolidationState& cons, PreloadState& pre, const P
     pre.RestSettlementPre = in.restSettlement;
     pre.DrainZonePre = toSingle(static_cast<double>(in.spacing) * 1.05);
     pre.FnPre = toSingle(barronFn(static_cast<double>(pre.DrainZonePre) / cons.DrainDiameter));
-    for (int t = 1; t <= 20; ++t) {
-        pre.TPreload(t) = kPreloadTimes[t - 1];
-    }
+    pre.TPreload = startUpPredictionTimes<decltype(pre.TPreload)::upperBound>();
 }
 
 void computeRadialDegrees(PreloadState& pre, int layers) {

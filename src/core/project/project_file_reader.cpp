@@ -7,6 +7,7 @@
 #include "app/text_file.h"
 #include "app/window_registry.h"
 #include "consolidation/form4_consolidation_input.h"
+#include "report/settlement_report_labels.h"
 #include "settlement/form1_settlement_input.h"
 
 #include <algorithm>
@@ -20,8 +21,6 @@
 namespace korvex {
 
 namespace {
-
-constexpr const char* kOpenCaption = "Korvex Open file";
 
 struct Item {
     std::string text;
@@ -102,97 +101,81 @@ bool sameLabel(std::string_view inFile, std::string_view label) {
 struct Field {
     Single ParsedProject::*field;
     Single Module1::*variable;
-    const char* label;
-    const char* listingLabel = nullptr;
+    std::string_view label;
+    std::string_view listingLabel = {};
 };
 
 // In the order the file holds them, each group between passed-over items.
 constexpr Field kSiteFields[] = {
-    {&ParsedProject::SurfaceLevel, &Module1::SurfaceLevel,
-     "Original groundlevel vs reference level [m]:"},
+    {&ParsedProject::SurfaceLevel, &Module1::SurfaceLevel, report::kSurfaceLevelLabel},
     {&ParsedProject::SurfaceLevelRequired, &Module1::SurfaceLevelRequired,
-     "Surface level required vs reference level [m]:"},
-    {&ParsedProject::Watertable, &Module1::Watertable, "Watertable vs reference level [m]:"},
-    {&ParsedProject::NewWatertable, &Module1::NewWatertable,
-     "New watertable vs reference level [m]:"},
-    {&ParsedProject::SettlementTime, &Module1::SettlementTime, "Settlement time [days]:"},
+     report::kSurfaceLevelRequiredLabel},
+    {&ParsedProject::Watertable, &Module1::Watertable, report::kWatertableLabel},
+    {&ParsedProject::NewWatertable, &Module1::NewWatertable, report::kNewWatertableLabel},
+    {&ParsedProject::SettlementTime, &Module1::SettlementTime, report::kSettlementTimeLabel},
 };
 constexpr Field kSoilMassFields[] = {
-    {&ParsedProject::SoilmassFill, &Module1::SoilmassFill, "Soil mass of fill [t/m3]:"},
-    {&ParsedProject::SoilmassFillSat, &Module1::SoilmassFillSat,
-     "Soil mass of fill saturized [t/m3]:"},
-    {&ParsedProject::SoilmassAvg, &Module1::SoilmassAvg, "Average soil mass [t/m3]:"},
-    {&ParsedProject::SoilmassAvgSat, &Module1::SoilmassAvgSat,
-     "Average soil mass saturized [t/m3]:"},
+    {&ParsedProject::SoilmassFill, &Module1::SoilmassFill, report::kSoilmassFillLabel},
+    {&ParsedProject::SoilmassFillSat, &Module1::SoilmassFillSat, report::kSoilmassFillSatLabel},
+    {&ParsedProject::SoilmassAvg, &Module1::SoilmassAvg, report::kSoilmassAvgLabel},
+    {&ParsedProject::SoilmassAvgSat, &Module1::SoilmassAvgSat, report::kSoilmassAvgSatLabel},
 };
 constexpr Field kFillFields[] = {
-    {&ParsedProject::FillIncrement, &Module1::FillIncrement, "Increment Fill layers [m]:"},
-    {&ParsedProject::NFillLayers, &Module1::NFillLayers, "Number of Fill layers [-]:"},
+    {&ParsedProject::FillIncrement, &Module1::FillIncrement, report::kFillIncrementLabel},
+    {&ParsedProject::NFillLayers, &Module1::NFillLayers, report::kNFillLayersLabel},
 };
 constexpr Field kDrainFields[] = {
-    {&ParsedProject::DegreeCons, &Module1::DegreeCons,
-     "Degree of Consolidation Horizontal flow [-] :"},
+    {&ParsedProject::DegreeCons, &Module1::DegreeCons, report::kDegreeConsLabel},
     {&ParsedProject::ConsolidationPeriod, &Module1::ConsolidationPeriod,
-     "Time for consolidationperiod [days] :"},
-    {&ParsedProject::DrainDiameter, &Module1::DrainDiameter, "Draindiameter [m] :"},
-    {&ParsedProject::RestSettlement, &Module1::RestSettlement, "Rest settlement accepted [m] :"},
-    {&ParsedProject::ConstructionTime, &Module1::ConstructionTime,
-     "Construction time Fill work [days] :"},
-    {&ParsedProject::DrainArea, &Module1::DrainArea, "Total Area of drainwork [m2] :"},
+     report::kConsolidationPeriodLabel},
+    {&ParsedProject::DrainDiameter, &Module1::DrainDiameter, report::kDrainDiameterLabel},
+    {&ParsedProject::RestSettlement, &Module1::RestSettlement, report::kRestSettlementLabel},
+    {&ParsedProject::ConstructionTime, &Module1::ConstructionTime, report::kConstructionTimeLabel},
+    {&ParsedProject::DrainArea, &Module1::DrainArea, report::kDrainAreaLabel},
 };
 constexpr Field kSoilThicknessFields[] = {
-    {&ParsedProject::SoilThickness, &Module1::SoilThickness,
-     "Total thickness of soil layers [m] :"},
+    {&ParsedProject::SoilThickness, &Module1::SoilThickness, report::kSoilThicknessLabel},
 };
 constexpr Field kCoefficientFields[] = {
-    {&ParsedProject::CvAvg, &Module1::CvAvg,
-     "(Averaged) Coefficient of consolidation for vertical flow of porewater [m2/s] :",
-     "(Averaged) Coefficient of consolidation for vertical flow of porewater [-] :"},
-    {&ParsedProject::ChAvg, &Module1::ChAvg,
-     "Coefficient of consolidation for horizontal flow of porewater [m2/s] :",
-     "Coefficient of consolidation for horizontal flow of porewater [-] :"},
-    {&ParsedProject::TimeFactor, &Module1::TimeFactor,
-     "Timefactor for vertical and horizontal flow(only valid if an EOP calculation has been "
-     "peformed) [-] :"},
+    {&ParsedProject::CvAvg, &Module1::CvAvg, report::kCvAvgLabel, report::kCvAvgUnitlessLabel},
+    {&ParsedProject::ChAvg, &Module1::ChAvg, report::kChAvgLabel, report::kChAvgUnitlessLabel},
+    {&ParsedProject::TimeFactor, &Module1::TimeFactor, report::kTimeFactorLabel},
 };
 constexpr Field kFillResultFields[] = {
-    {&ParsedProject::FillThickness, &Module1::FillThickness, "Calculated Fillthickness [m] :"},
-    {&ParsedProject::FillSettlement, &Module1::FillSettlement,
-     "Calculated Settlement for the Fillthickness [m] :"},
+    {&ParsedProject::FillThickness, &Module1::FillThickness, report::kFillThicknessLabel},
+    {&ParsedProject::FillSettlement, &Module1::FillSettlement, report::kFillSettlementLabel},
 };
 constexpr Field kLogTimeFields[] = {
-    {&ParsedProject::S10Cons, &Module1::S10Cons, "Setttlement after 10 days [m] :"},
-    {&ParsedProject::S10000Cons, &Module1::S10000Cons, "Settlement after 10 000 days [m] :"},
+    {&ParsedProject::S10Cons, &Module1::S10Cons, report::kS10ConsLabel},
+    {&ParsedProject::S10000Cons, &Module1::S10000Cons, report::kS10000ConsLabel},
 };
 constexpr std::span<const Field> kAllFields[] = {
     kSiteFields,          kSoilMassFields,    kFillFields,       kDrainFields,
     kSoilThicknessFields, kCoefficientFields, kFillResultFields, kLogTimeFields,
 };
-constexpr Field kLayerCountField{nullptr, nullptr, "Number of Layers [m]:"};
+constexpr Field kLayerCountField{nullptr, nullptr, report::kNLayersLabel};
 
 // The titles of the sections read, by number.
-constexpr const char* kSectionTitles[] = {
-    "INPUT PARAMETERS FOR SETTLEMENT CALCULATION",
-    "INPUT PARAMETERS CONSOLIDATION",
-    "RESULT LAYERTHICKNESS OF FILL",
-    "CALCULATED SETTLEMENTPOINTS Log-Time LINES",
+constexpr std::string_view kSectionTitles[] = {
+    report::kSection1Title,
+    report::kSection2Title,
+    report::kSection3Title,
+    report::kSection4Title,
 };
 
-// The columns of section 1's layer table for each method, with the headings the table shows.
+// The columns of section 1's layer table for each method, under the heading the file holds.
 struct LayerColumns {
-    const char* fileHeading;
+    std::string_view fileHeading;
     std::array<SingleArray<21> Module1::*, 8> arrays;
-    std::array<const char*, 6> gridHeadings; // columns 3 to 8
 };
-const LayerColumns kBjerrumColumns{"Depth\tSoilmasswet\tCr\te0\tCc\tec\tPc\tCalpha",
+const LayerColumns kBjerrumColumns{report::kBjerrumLayerHeading,
                                    {&Module1::LDepth, &Module1::Soilwet, &Module1::Cr, &Module1::e0,
-                                    &Module1::Cc, &Module1::ec, &Module1::Sigmac, &Module1::Calpha},
-                                   {"Cr(i)", "e0(i)", "Cc(i)", "ec(i)", "SigmaC(i)", "Calpha(i)"}};
-const LayerColumns kKoppejanColumns{
-    "Depth\tSoilmasswet\t1/Cp\t1/Cs\t1/Cp'\t1/Cs'\tPc\tC",
-    {&Module1::LDepth, &Module1::Soilwet, &Module1::InvCp, &Module1::InvCs, &Module1::InvCp2,
-     &Module1::InvCs2, &Module1::Sigmac, &Module1::CKoppejan},
-    {"1/Cp(i)", "1/Cs(i)", "1/Cp'(i)", "1/Cs'(i)", "SigmaC(i)", "C(i)"}};
+                                    &Module1::Cc, &Module1::ec, &Module1::Sigmac,
+                                    &Module1::Calpha}};
+const LayerColumns kKoppejanColumns{report::kKoppejanLayerHeading,
+                                    {&Module1::LDepth, &Module1::Soilwet, &Module1::InvCp,
+                                     &Module1::InvCs, &Module1::InvCp2, &Module1::InvCs2,
+                                     &Module1::Sigmac, &Module1::CKoppejan}};
 
 const LayerColumns& columnsOf(Integer method) {
     return method == 1 ? kBjerrumColumns : kKoppejanColumns;
@@ -270,7 +253,7 @@ public:
         const std::string_view label = line.substr(0, colon == line.npos ? line.npos : colon + 1);
         if (item.number || !item.firstOnLine ||
             !(sameLabel(label, field.label) ||
-              (field.listingLabel != nullptr && sameLabel(label, field.listingLabel)))) {
+              (!field.listingLabel.empty() && sameLabel(label, field.listingLabel)))) {
             throw ProjectFileError(item.line, "\"" + std::string(field.label) + "\" expected");
         }
         const num::FieldNumber value = num::readFileNumber(line.substr(label.size()));
@@ -313,10 +296,10 @@ public:
     Integer method() {
         const Item item = next();
         if (!item.number) {
-            if (item.text.rfind("Method Terzaghi-Bjerrum", 0) == 0) {
+            if (item.text.starts_with(report::kBjerrumMethodLabel)) {
                 return 1;
             }
-            if (item.text.rfind("Method Terzaghi-Koppejan", 0) == 0) {
+            if (item.text.starts_with(report::kKoppejanMethodLabel)) {
                 return 2;
             }
         }
@@ -362,7 +345,7 @@ std::string afterLabel(TextLines& lines, std::string_view label) {
 ParsedProject parseProjectFile(std::string_view bytes) {
     ParsedProject r;
     TextLines lines(bytes);
-    afterLabel(lines, "Program:");
+    afterLabel(lines, report::kProgramLabel);
     // Lines 2 and 3 may hold anything, but they must be there.
     for (int line = 2; line <= 3; ++line) {
         if (!lines.next()) {
@@ -371,12 +354,12 @@ ParsedProject parseProjectFile(std::string_view bytes) {
     }
     // The writer puts one blank after "Project:"; the name starts after it, or every save of an
     // opened file would add one.
-    r.ProjectName = afterLabel(lines, "Project:");
+    r.ProjectName = afterLabel(lines, report::kProjectLabel);
     if (!r.ProjectName.empty() && r.ProjectName.front() == ' ') {
         r.ProjectName.erase(0, 1);
     }
-    r.BoreHole = afterLabel(lines, "Representative Borehole number:");
-    r.ExtraCode = afterLabel(lines, "Extra code:");
+    r.BoreHole = afterLabel(lines, report::kBoreHoleLabel);
+    r.ExtraCode = afterLabel(lines, report::kExtraCodeLabel);
 
     ItemReader file(lines);
     file.skip(2);
@@ -467,15 +450,15 @@ void applyProject(Application& app, const ParsedProject& r, const std::string& p
     windows.load<Form4>();
     windows.announce(ResultsEvent::ProjectReplaced);
     windows.show<Form1>();
-    app.desktop().msgBox("The opened File is:  " + path, vbOKOnly, kOpenCaption);
+    showOpenedFile(app.desktop(), path);
 }
 
 void openProjectFile(Application& app) {
     ParsedProject record;
     // Started without a name, so that Cancel ends the command whatever was chosen before.
     openChosenFile(
-        app.desktop(), {"Open", "All Files (*.*)|*.*", 1, ""}, kOpenCaption, "a project file", {},
-        [&record](std::string_view bytes) { record = parseProjectFile(bytes); },
+        app.desktop(), {"Open", "All Files (*.*)|*.*", 1, ""}, kOpenFileCaption, "a project file",
+        {}, [&record](std::string_view bytes) { record = parseProjectFile(bytes); },
         [&](const std::string& path) { applyProject(app, record, path); });
 }
 

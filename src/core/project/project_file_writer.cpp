@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/frm_main.h"
 #include "app/module1.h"
+#include "app/open_from_file.h"
 #include "app/save_to_file.h"
 #include "report/header_texts.h"
 #include "report/report_sinks.h"
@@ -22,10 +23,7 @@ void saveProjectFile(Application& app) {
     // No name from an earlier choice: Cancel must not look like a choice of it.
     const FileDialogRequest dialog{"Save", "All Files (*.*)|*.*", 1, ""};
     const std::optional<std::string> saved = saveToChosenFile(
-        desktop, dialog,
-        [&desktop](const std::string& path) {
-            desktop.msgBox("The opened File is:  " + path, vbOKOnly, "Korvex Open file");
-        },
+        desktop, dialog, [&desktop](const std::string& path) { showOpenedFile(desktop, path); },
         [&app, &st] {
             report::ReportWriter out(report::Output::ProjectFile, st);
             report::writeSettlementReport(out, st, headerTexts(app));

@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/rest_settlement_times.h"
+#include "report/settlement_report_labels.h"
 
 namespace korvex::report {
 
@@ -36,7 +37,7 @@ std::string restTimePiece(Single days, std::string_view formatPattern) {
 }
 
 void writeSection3(ReportWriter& out, const Module1& st) {
-    out.line("3.   RESULT LAYERTHICKNESS OF FILL");
+    out.line("3.   ", kSection3Title);
     out.line("The calculation of the necessary layerthickness for the required surface level is "
              "based");
     out.line("on the theory of soil stresses and oedometertests.");
@@ -50,8 +51,8 @@ void writeSection3(ReportWriter& out, const Module1& st) {
     out.line(st.LinesInput(2));
     out.line(st.LinesInput(5));
     out.empty();
-    out.line("Calculated Fillthickness [m] :", plain(st.FillThickness));
-    out.line("Calculated Settlement for the Fillthickness [m] :", plain(st.FillSettlement));
+    out.line(kFillThicknessLabel, plain(st.FillThickness));
+    out.line(kFillSettlementLabel, plain(st.FillSettlement));
     // Written as the Single it would be stored as: 0.3 - 0.5 reads "-.2", not the double's
     // "-.199999988079071".
     const Single effectiveFill =
@@ -61,9 +62,9 @@ void writeSection3(ReportWriter& out, const Module1& st) {
 }
 
 void writeSection4(ReportWriter& out, const Module1& st) {
-    out.line("4.   CALCULATED SETTLEMENTPOINTS Log-Time LINES");
-    out.line("Setttlement after 10 days [m] :", plain(st.S10Cons));
-    out.line("Settlement after 10 000 days [m] :", plain(st.S10000Cons));
+    out.line("4.   ", kSection4Title);
+    out.line(kS10ConsLabel, plain(st.S10Cons));
+    out.line(kS10000ConsLabel, plain(st.S10000Cons));
     out.empty();
 }
 

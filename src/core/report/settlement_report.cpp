@@ -6,6 +6,7 @@
 #include "report/report_sections_12_to_14.h"
 #include "report/report_sections_3_to_6.h"
 #include "report/report_sections_7_to_11.h"
+#include "report/settlement_report_labels.h"
 
 #include <array>
 
@@ -17,17 +18,17 @@ namespace {
 
 struct HeaderVariant {
     Output output;
-    const char* programLine;
+    const char* afterProgramLabel;
 };
 
 // The trailing blanks differ by output; the saved listing's "+++" marks the first line that the
 // project file shares with it.
 constexpr HeaderVariant kHeaderVariants[] = {
-    {Output::Listing, "Program: KORVEX version 3.0 "},
-    {Output::ListingPrintout, "Program: KORVEX version 3.0  "},
-    {Output::SavedListing, "Program: KORVEX version 3.0  +++"},
-    {Output::MainMenuPrintout, "Program: KORVEX version 3.0  "},
-    {Output::ProjectFile, "Program: KORVEX version 3.0  +++"},
+    {Output::Listing, " KORVEX version 3.0 "},
+    {Output::ListingPrintout, " KORVEX version 3.0  "},
+    {Output::SavedListing, " KORVEX version 3.0  +++"},
+    {Output::MainMenuPrintout, " KORVEX version 3.0  "},
+    {Output::ProjectFile, " KORVEX version 3.0  +++"},
 };
 
 // ---- Section 1 ----
@@ -36,7 +37,7 @@ constexpr HeaderVariant kHeaderVariants[] = {
 // stress and the creep (Bjerrum) or secular (Koppejan) coefficient.
 struct LayerTable {
     Integer method;
-    const char* columnHeads;
+    std::string_view columnHeads;
     std::array<SingleArray<21> SettlementInput::*, 4> soilColumns;
     std::array<const char*, 4> soilPatterns;
     SingleArray<21> SettlementInput::*lastColumn;
@@ -44,12 +45,12 @@ struct LayerTable {
 
 const LayerTable kLayerTables[] = {
     {1,
-     "Depth\tSoilmasswet\tCr\te0\tCc\tec\tPc\tCalpha",
+     kBjerrumLayerHeading,
      {&SettlementInput::Cr, &SettlementInput::e0, &SettlementInput::Cc, &SettlementInput::ec},
      {"#0.0000", "#0.0000", "#0.0000", "#0.000"},
      &SettlementInput::Calpha},
     {2,
-     "Depth\tSoilmasswet\t1/Cp\t1/Cs\t1/Cp'\t1/Cs'\tPc\tC",
+     kKoppejanLayerHeading,
      {&SettlementInput::InvCp, &SettlementInput::InvCs, &SettlementInput::InvCp2,
       &SettlementInput::InvCs2},
      {"#0.0000", "#0.0000", "#0.0000", "#0.0000"},
@@ -102,75 +103,72 @@ void writeLayerTable(ReportWriter& out, const Module1& st, const LayerTable& tab
 struct Section2Variant {
     Output output;
     const char* drainPathLabel;
-    const char* cvAvgLabel;
-    const char* chAvgLabel;
+    std::string_view cvAvgLabel;
+    std::string_view chAvgLabel;
     bool averagesScientific;
     int tabsAfterLayerHead;
     int tabsAfterLayerNumber;
     int tabsBetweenValues;
 };
 
-constexpr const char* kCvAvgUnitless =
-    "(Averaged) Coefficient of consolidation for vertical flow of porewater [-] :";
-constexpr const char* kChAvgUnitless =
-    "Coefficient of consolidation for horizontal flow of porewater [-] :";
-
 constexpr Section2Variant kSection2Variants[] = {
-    {Output::Listing, "Total thickness of drainpath  [m] :", kCvAvgUnitless, kChAvgUnitless, true,
-     1, 1, 2},
-    {Output::ListingPrintout, "Total thickness of drainpath [m] :", kCvAvgUnitless, kChAvgUnitless,
-     false, 2, 2, 1},
-    {Output::SavedListing, "Total thickness of drainpath [m] :",
-     "(Averaged) Coefficient of consolidation for vertical flow of porewater [m2/s] :",
-     "Coefficient of consolidation for horizontal flow of porewater [m2/s] :", false, 2, 2, 1},
-    {Output::MainMenuPrintout, "Total thickness of drainpath [m] :", kCvAvgUnitless, kChAvgUnitless,
-     false, 2, 2, 1},
-    {Output::ProjectFile, "Total thickness of drainpath [m] :",
-     "(Averaged) Coefficient of consolidation for vertical flow of porewater [m2/s] :",
-     "Coefficient of consolidation for horizontal flow of porewater [m2/s] :", false, 2, 2, 1},
+    {Output::Listing, "Total thickness of drainpath  [m] :", kCvAvgUnitlessLabel,
+     kChAvgUnitlessLabel, true, 1, 1, 2},
+    {Output::ListingPrintout, "Total thickness of drainpath [m] :", kCvAvgUnitlessLabel,
+     kChAvgUnitlessLabel, false, 2, 2, 1},
+    {Output::SavedListing, "Total thickness of drainpath [m] :", kCvAvgLabel, kChAvgLabel, false, 2,
+     2, 1},
+    {Output::MainMenuPrintout, "Total thickness of drainpath [m] :", kCvAvgUnitlessLabel,
+     kChAvgUnitlessLabel, false, 2, 2, 1},
+    {Output::ProjectFile, "Total thickness of drainpath [m] :", kCvAvgLabel, kChAvgLabel, false, 2,
+     2, 1},
 };
 
 } // namespace
 
 void writeReportHeader(ReportWriter& out, const HeaderTexts& header) {
-    out.line(forOutput(kHeaderVariants, out.output()).programLine);
+    out.line(kProgramLabel, forOutput(kHeaderVariants, out.output()).afterProgramLabel);
     out.line(kNoticeLine);
     out.empty();
-    out.line("Project: ", header.projectName);
-    out.line("Representative Borehole number:", header.boreHole);
-    out.line("Extra code:", header.extraCode);
+    out.line(kProjectLabel, " ", header.projectName);
+    out.line(kBoreHoleLabel, header.boreHole);
+    out.line(kExtraCodeLabel, header.extraCode);
     out.rule(74);
     out.empty();
 }
 
 void writeSection1(ReportWriter& out, const Module1& st) {
-    out.line("1.   INPUT PARAMETERS FOR SETTLEMENT CALCULATION");
+    out.line("1.   ", kSection1Title);
     if (st.Method == 1) {
-        out.line("Method Terzaghi-Bjerrum (Anglosaxon method)");
+        out.line(kBjerrumMethodLabel, " (Anglosaxon method)");
     }
     if (st.Method == 2) {
-        out.line("Method Terzaghi-Koppejan (Dutch method)");
+        out.line(kKoppejanMethodLabel, " (Dutch method)");
     }
     out.empty();
 
     const auto input = [&](int element, auto... pieces) {
         out.row(&ReportLines::LinesInput, element, pieces...);
     };
-    input(1, "Original groundlevel vs reference level [m]:  ", plain(st.SurfaceLevel));
-    input(2, "Surface level required vs reference level [m]:  ", plain(st.SurfaceLevelRequired));
+    // Two blanks between a label and its value.
+    const auto labelled = [&](int element, std::string_view label, const std::string& value) {
+        input(element, label, "  ", value);
+    };
+    labelled(1, kSurfaceLevelLabel, plain(st.SurfaceLevel));
+    labelled(2, kSurfaceLevelRequiredLabel, plain(st.SurfaceLevelRequired));
     const Single watertable = st.*forOutput(kSection1Variants, out.output()).watertable;
-    input(3, "Watertable vs reference level [m]:  ", plain(watertable));
-    input(4, "New watertable vs reference level [m]:  ", plain(st.NewWatertable));
-    input(5, "Settlement time [days]:  ", plain(st.SettlementTime));
+    labelled(3, kWatertableLabel, plain(watertable));
+    labelled(4, kNewWatertableLabel, plain(st.NewWatertable));
+    labelled(5, kSettlementTimeLabel, plain(st.SettlementTime));
     input(6);
-    input(7, "Soil mass of fill [t/m3]:  ", plain(st.SoilmassFill));
-    input(8, "Soil mass of fill saturized [t/m3]:  ", plain(st.SoilmassFillSat));
-    input(9, "Average soil mass [t/m3]:  ", plain(st.SoilmassAvg));
-    input(10, "Average soil mass saturized [t/m3]:  ", plain(st.SoilmassAvgSat));
+    labelled(7, kSoilmassFillLabel, plain(st.SoilmassFill));
+    labelled(8, kSoilmassFillSatLabel, plain(st.SoilmassFillSat));
+    labelled(9, kSoilmassAvgLabel, plain(st.SoilmassAvg));
+    labelled(10, kSoilmassAvgSatLabel, plain(st.SoilmassAvgSat));
     input(11);
-    input(12, "Increment Fill layers [m]:  ", plain(st.FillIncrement));
-    input(13, "Number of Fill layers [-]:  ", plain(st.NFillLayers));
-    input(14, "Number of Layers [m]:  ", plain(st.NLayers));
+    labelled(12, kFillIncrementLabel, plain(st.FillIncrement));
+    labelled(13, kNFillLayersLabel, plain(st.NFillLayers));
+    labelled(14, kNLayersLabel, plain(st.NLayers));
     out.empty();
 
     for (const LayerTable& table : kLayerTables) {
@@ -185,22 +183,19 @@ void writeSection2(ReportWriter& out, Module1& st) {
     const auto average = [&](Single value) {
         return v.averagesScientific ? pattern(value, "scientific") : plain(value);
     };
-    out.line("2.   INPUT PARAMETERS CONSOLIDATION");
-    out.line("Degree of Consolidation Horizontal flow [-] :", plain(st.DegreeCons));
-    out.line("Time for consolidationperiod [days] :", plain(st.ConsolidationPeriod));
-    out.line("Draindiameter [m] :", plain(st.DrainDiameter));
-    out.line("Rest settlement accepted [m] :", plain(st.RestSettlement));
-    out.line("Construction time Fill work [days] :", plain(st.ConstructionTime));
-    out.line("Total Area of drainwork [m2] :", plain(st.DrainArea));
+    out.line("2.   ", kSection2Title);
+    out.line(kDegreeConsLabel, plain(st.DegreeCons));
+    out.line(kConsolidationPeriodLabel, plain(st.ConsolidationPeriod));
+    out.line(kDrainDiameterLabel, plain(st.DrainDiameter));
+    out.line(kRestSettlementLabel, plain(st.RestSettlement));
+    out.line(kConstructionTimeLabel, plain(st.ConstructionTime));
+    out.line(kDrainAreaLabel, plain(st.DrainArea));
     out.line(v.drainPathLabel, plain(st.DrainPath));
-    out.line("Total thickness of soil layers [m] :", plain(st.SoilThickness));
+    out.line(kSoilThicknessLabel, plain(st.SoilThickness));
     out.empty();
     out.line(v.cvAvgLabel, average(st.CvAvg));
     out.line(v.chAvgLabel, average(st.ChAvg));
-    out.line(
-        "Timefactor for vertical and horizontal flow(only valid if an EOP calculation has been "
-        "peformed) [-] :",
-        plain(st.TimeFactor));
+    out.line(kTimeFactorLabel, plain(st.TimeFactor));
     out.empty();
     out.line("Layer", tabs(v.tabsAfterLayerHead), "Cv(i)", tabs(2), "Ch Extra fill", tab,
              "Cv Extra fill");

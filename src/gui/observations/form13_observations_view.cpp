@@ -82,8 +82,7 @@ Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), 
     auto* tableLayout = new QVBoxLayout(frame1);
     table_ = new GridView(form_.Fg12, form_.TxtEdit, host.app().desktop(), frame1);
     table_->setObjectName(QStringLiteral("Fg12"));
-    // The readings are counted from the top: the window opens on the first time to type, not on
-    // the last row the loading wrote.
+    // The window opens with the cursor in the table, on the first time to type.
     table_->goToCell(1, kTimeColumn);
     tableLayout->addWidget(table_);
     body->addWidget(frame1);

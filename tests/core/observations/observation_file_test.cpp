@@ -195,6 +195,15 @@ TEST(ObservationFile, ASavedListingAndFilesOfOtherEditorsOpen) {
     }
 }
 
+// The table of an opened file is entered at its top, not at the last of the 100 rows filled.
+TEST(ObservationFile, OpeningPutsTheCurrentCellOnTheFirstTime) {
+    Session s;
+    s.form.Fg12.setRow(40);
+    s.openData("P1.obs", test::observationData("observation_file.obs"));
+    EXPECT_EQ(s.form.Fg12.Row(), 1);
+    EXPECT_EQ(s.form.Fg12.Col(), kTimeColumn);
+}
+
 TEST(ObservationFile, ABadFileIsRefusedByLineAndChangesNothing) {
     struct Case {
         const char* name;
@@ -218,7 +227,7 @@ TEST(ObservationFile, ABadFileIsRefusedByLineAndChangesNothing) {
         {"nan in a prediction", 20, " 60\t\tnan\t\t-0.004\t\t-0.240", 20},
         {"falling times", 25, " 300" + row, 25},
         {"time 0", 17, " 0" + row, 17},
-        {"time of row 19", 34, " 60000" + row, 34},
+        {"last time not above the one before", 34, " 20000" + row, 34},
         {"gradual times differ", 50, " 201\t\t-0.071\t\t-0.300\t\t-1.070", 50},
         {"three numbers", 44, " 10\t\t-0.011\t\t-0.300", 44},
         {"two commas", 17, " 10,,-0.010,-0.001,-0.210", 17},
