@@ -7,6 +7,7 @@
 #include "app/program_windows.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "report/form18_listing.h"
+#include "report/method_refusal.h"
 #include "settlement/form1_settlement_input.h"
 
 #include <cmath>
@@ -16,8 +17,6 @@ namespace korvex {
 namespace {
 
 constexpr const char* kSettingsSection = "Settings";
-constexpr const char* kNoFile = "No file or calculations available";
-constexpr const char* kMessageCaption = "KORVEX message";
 
 // A stored number, or the default when the setting is missing or holds no number.
 float readTwips(Desktop& desktop, const char* key, float fallback) {
@@ -90,14 +89,6 @@ void frmMain::MnuInputConsol_Click() {
 
 void frmMain::MnuObservation_Click() {
     windows().showByName("Form13");
-}
-
-bool refusedWithoutMethod(Application& app) {
-    if (app.part<GeneralState>().Method != 0) {
-        return false;
-    }
-    app.desktop().msgBox(kNoFile, vbOKOnly, kMessageCaption);
-    return true;
 }
 
 void frmMain::mnulistfile_Click() {

@@ -78,8 +78,4 @@ private:
     void showHelp(int command);
 };
 
-// The refusal of the main window's list, print and save commands while no method is chosen:
-// true after it has been shown.
-bool refusedWithoutMethod(Application& app);
-
 } // namespace korvex
