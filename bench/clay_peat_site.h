@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/form1_settlement_input.h"
+#include "state/module1.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "app/application.h"
-#include "app/module1.h"
 #include "consolidation/form4_consolidation_input.h"
+#include "state/module1.h"
 
 #include "silent_desktop.h"
 

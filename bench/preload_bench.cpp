@@ -2,10 +2,10 @@
 // iterated at 10 and 10 000 days and six settlement-time curves.
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "preload/form10_preload_input.h"
 #include "settlement/settlement_calculation.h"
+#include "state/module1.h"
 
 #include "clay_peat_site.h"
 #include "silent_desktop.h"

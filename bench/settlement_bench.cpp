@@ -5,12 +5,12 @@
 
 #include "app/application.h"
 #include "app/desktop.h"
-#include "app/module1.h"
 #include "report/header_texts.h"
 #include "report/report_writer.h"
 #include "report/settlement_report.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/settlement_calculation.h"
+#include "state/module1.h"
 
 #include "clay_peat_site.h"
 #include "silent_desktop.h"

@@ -1,7 +1,7 @@
 #include "app/application.h"
-#include "app/frm_splash.h"
 #include "app/gui_host.h"
 #include "app/qt_desktop.h"
+#include "program/frm_splash.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 // consolidation and preload calculations write, compared byte for byte (NaN and -0 included),
 // and the general part by value.
 
-#include "app/module1.h"
+#include "state/module1.h"
 
 #include <cstring>
 #include <type_traits>

@@ -3,7 +3,7 @@
 // An application on a fake desktop, with the defaults of start-up set, for core tests.
 
 #include "app/application.h"
-#include "app/module1.h"
+#include "state/module1.h"
 #include "support/fake_desktop.h"
 
 namespace korvex::test {

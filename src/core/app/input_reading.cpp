@@ -1,8 +1,8 @@
 #include "app/input_reading.h"
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "app/number_text.h"
+#include "state/module1.h"
 
 #include <memory>
 

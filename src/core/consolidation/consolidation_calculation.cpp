@@ -2,7 +2,6 @@
 
 #include "app/application.h"
 #include "app/input_reading.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
 #include "consolidation/consolidation_inputs.h"
@@ -12,6 +11,7 @@
 #include "consolidation/rest_settlement_times.h"
 #include "consolidation/settlement_time_series.h"
 #include "observations/consolidation_handover.h"
+#include "state/module1.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,11 +2,11 @@
 
 #include "app/application.h"
 #include "app/input_reading.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_calculation.h"
 #include "consolidation/equivalent_cv.h"
 #include "consolidation/form5_consolidation_results.h"
+#include "state/module1.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,6 @@
 #include "app/application.h"
 #include "app/general_state.h"
 #include "app/input_reading.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "app/open_from_file.h"
 #include "app/save_to_file.h"
@@ -18,6 +17,7 @@
 #include "report/header_texts.h"
 #include "report/observation_report.h"
 #include "report/report_sinks.h"
+#include "state/module1.h"
 #include "ui/graph_window.h"
 
 #include <cmath>

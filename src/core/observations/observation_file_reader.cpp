@@ -1,9 +1,9 @@
 #include "observations/observation_file_reader.h"
 
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "app/text_file.h"
 #include "observations/measurement_table.h"
+#include "state/module1.h"
 
 #include <cmath>
 #include <deque>

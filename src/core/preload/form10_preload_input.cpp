@@ -1,12 +1,12 @@
 #include "preload/form10_preload_input.h"
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "preload/form11_extra_fill_results.h"
 #include "preload/preload_calculation.h"
 #include "settlement/extra_fill_cases.h"
 #include "settlement/graph_fill.h"
+#include "state/module1.h"
 #include "ui/graph_window.h"
 
 #include <algorithm>

@@ -2,13 +2,13 @@
 
 #include "app/application.h"
 #include "app/input_reading.h"
-#include "app/module1.h"
 #include "preload/extra_fill_curves.h"
 #include "preload/form10_preload_input.h"
 #include "preload/preload_cases.h"
 #include "preload/preload_inputs.h"
 #include "settlement/extra_fill_cases.h"
 #include "settlement/layer_thickness_check.h"
+#include "state/module1.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,6 @@
 #include "project/project_file_reader.h"
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "app/open_from_file.h"
 #include "app/text_file.h"
@@ -9,6 +8,7 @@
 #include "consolidation/form4_consolidation_input.h"
 #include "report/settlement_report_labels.h"
 #include "settlement/form1_settlement_input.h"
+#include "state/module1.h"
 
 #include <algorithm>
 #include <cctype>

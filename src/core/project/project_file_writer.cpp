@@ -1,13 +1,13 @@
 #include "project/project_file_writer.h"
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "app/open_from_file.h"
 #include "app/save_to_file.h"
 #include "report/header_texts.h"
 #include "report/method_refusal.h"
 #include "report/report_sinks.h"
 #include "report/settlement_report.h"
+#include "state/module1.h"
 
 #include <optional>
 #include <string>

@@ -2,13 +2,13 @@
 
 #include "app/application.h"
 #include "app/general_state.h"
-#include "app/module1.h"
 #include "app/save_to_file.h"
 #include "app/window_registry.h"
 #include "report/header_texts.h"
 #include "report/observation_report.h"
 #include "report/report_sinks.h"
 #include "report/settlement_report.h"
+#include "state/module1.h"
 
 #include <utility>
 

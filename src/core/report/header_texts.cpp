@@ -1,10 +1,10 @@
 #include "report/header_texts.h"
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "observations/form13_observations.h"
 #include "settlement/form1_settlement_input.h"
+#include "state/module1.h"
 #include "ui/input_boxes.h"
 
 namespace korvex {

@@ -1,11 +1,11 @@
 #include "report/main_menu_printout.h"
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "report/header_texts.h"
 #include "report/method_refusal.h"
 #include "report/report_sinks.h"
 #include "report/settlement_report.h"
+#include "state/module1.h"
 
 namespace korvex::report {
 

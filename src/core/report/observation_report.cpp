@@ -1,9 +1,9 @@
 #include "report/observation_report.h"
 
-#include "app/module1.h"
 #include "app/notice_line.h"
 #include "observations/consolidation_handover.h"
 #include "report/header_texts.h"
+#include "state/module1.h"
 
 namespace korvex::report {
 

@@ -1,7 +1,7 @@
 #include "report/report_sections_12_to_14.h"
 
-#include "app/module1.h"
 #include "app/number_text.h"
+#include "state/module1.h"
 
 #include <string>
 

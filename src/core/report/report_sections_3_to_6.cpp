@@ -1,9 +1,9 @@
 #include "report/report_sections_3_to_6.h"
 
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/rest_settlement_times.h"
 #include "report/settlement_report_labels.h"
+#include "state/module1.h"
 
 namespace korvex::report {
 

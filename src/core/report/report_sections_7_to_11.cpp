@@ -1,7 +1,7 @@
 #include "report/report_sections_7_to_11.h"
 
-#include "app/module1.h"
 #include "report/report_sections_3_to_6.h"
+#include "state/module1.h"
 
 namespace korvex::report {
 

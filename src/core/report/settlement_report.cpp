@@ -1,12 +1,12 @@
 #include "report/settlement_report.h"
 
-#include "app/module1.h"
 #include "app/notice_line.h"
 #include "report/report_section_15.h"
 #include "report/report_sections_12_to_14.h"
 #include "report/report_sections_3_to_6.h"
 #include "report/report_sections_7_to_11.h"
 #include "report/settlement_report_labels.h"
+#include "state/module1.h"
 
 #include <array>
 

@@ -2,9 +2,9 @@
 
 #include "app/application.h"
 #include "app/input_reading.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/form1_settlement_input.h"
+#include "state/module1.h"
 
 #include <cmath>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "settlement/form16_cc_e0_regression.h"
 
 #include "app/application.h"
-#include "app/module1.h"
+#include "state/module1.h"
 
 namespace korvex {
 

@@ -1,13 +1,13 @@
 #include "settlement/form1_settlement_input.h"
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "settlement/compression_fitting.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form3_settlement_results.h"
 #include "settlement/settlement_calculation.h"
+#include "state/module1.h"
 
 #include <algorithm>
 

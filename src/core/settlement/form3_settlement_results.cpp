@@ -1,13 +1,13 @@
 #include "settlement/form3_settlement_results.h"
 
 #include "app/application.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "report/form18_listing.h"
 #include "settlement/form2_soil_stresses.h"
 #include "settlement/form8_fill_height.h"
 #include "settlement/form9_fill_height_required_time.h"
 #include "settlement/graph_fill.h"
+#include "state/module1.h"
 #include "ui/graph_window.h"
 
 namespace korvex {

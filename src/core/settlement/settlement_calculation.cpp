@@ -2,7 +2,6 @@
 
 #include "app/application.h"
 #include "app/input_reading.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "settlement/extra_fill_cases.h"
@@ -13,6 +12,7 @@
 #include "settlement/settlement_input.h"
 #include "settlement/settlement_steps.h"
 #include "settlement/soil_stresses.h"
+#include "state/module1.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "ui/input_boxes.h"
 
-#include "app/module1.h"
 #include "app/number_text.h"
+#include "state/module1.h"
 
 namespace korvex {
 

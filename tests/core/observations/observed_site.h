@@ -4,10 +4,10 @@
 // plate "P1" beside both predictions, and results of every analysis. Rows outside what the files
 // show, and the calculation's own results, hold values no file may show.
 
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "observations/consolidation_handover.h"
 #include "report/header_texts.h"
+#include "state/module1.h"
 #include "support/temp_folder.h"
 
 #include <string>

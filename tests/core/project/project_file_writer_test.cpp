@@ -1,9 +1,9 @@
 #include "project/project_file_writer.h"
 
-#include "app/module1.h"
 #include "app/text_file.h"
 #include "core/settlement/settlement_site.h"
 #include "settlement/settlement_calculation.h"
+#include "state/module1.h"
 #include "support/temp_folder.h"
 #include "support/test_app.h"
 

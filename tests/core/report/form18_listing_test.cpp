@@ -1,8 +1,8 @@
 #include "report/form18_listing.h"
 
-#include "app/frm_main.h"
 #include "core/observations/observed_site.h"
 #include "observations/form13_observations.h"
+#include "program/frm_main.h"
 #include "settlement/form3_settlement_results.h"
 #include "support/temp_folder.h"
 #include "support/test_app.h"

@@ -1,9 +1,9 @@
 #include "report/main_menu_printout.h"
 
-#include "app/frm_main.h"
-#include "app/module1.h"
+#include "program/frm_main.h"
 #include "report/header_texts.h"
 #include "report/settlement_report.h"
+#include "state/module1.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "report/report_sections_12_to_14.h"
 
-#include "app/module1.h"
+#include "state/module1.h"
 #include "support/same_lines.h"
 
 #include <gtest/gtest.h>

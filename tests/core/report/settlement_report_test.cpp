@@ -1,8 +1,8 @@
 #include "report/settlement_report.h"
 
-#include "app/module1.h"
 #include "app/text_file.h"
 #include "report/report_sinks.h"
+#include "state/module1.h"
 #include "support/same_lines.h"
 #include "support/temp_folder.h"
 

@@ -1,7 +1,7 @@
 #include "settlement/settlement_steps.h"
 
 #include "app/input_reading.h"
-#include "app/module1.h"
+#include "state/module1.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "settlement/soil_stresses.h"
 
-#include "app/module1.h"
+#include "state/module1.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "app/gui_host.h"
-#include "app/module1.h"
 #include "app/window_view.h"
+#include "state/module1.h"
 #include "support/fake_desktop.h"
 #include "support/typing.h"
 #include "ui/grid_view.h"

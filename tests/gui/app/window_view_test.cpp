@@ -1,15 +1,14 @@
 #include "app/window_view.h"
 
-#include "app/frm_about.h"
-#include "app/frm_main.h"
-#include "app/frm_splash.h"
 #include "app/gui_host.h"
-#include "app/module1.h"
 #include "consolidation/form15_drains_no_drains_graph.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "consolidation/form5_consolidation_results.h"
 #include "consolidation/form6_settlement_time_graph.h"
 #include "consolidation/form7_settlement_time_list.h"
+#include "program/frm_about.h"
+#include "program/frm_main.h"
+#include "program/frm_splash.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form1_settlement_input.h"
@@ -17,6 +16,7 @@
 #include "settlement/form3_settlement_results.h"
 #include "settlement/form8_fill_height.h"
 #include "settlement/form9_fill_height_required_time.h"
+#include "state/module1.h"
 #include "support/fake_desktop.h"
 
 #include <QAccessible>

@@ -1,5 +1,4 @@
 #include "app/gui_host.h"
-#include "app/module1.h"
 #include "app/number_text.h"
 #include "app/qt_desktop.h"
 #include "consolidation/form15_drains_no_drains_graph.h"
@@ -12,6 +11,7 @@
 #include "consolidation/form7_settlement_time_list_view.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/settlement_calculation.h"
+#include "state/module1.h"
 #include "support/fake_desktop.h"
 #include "support/screenshot.h"
 #include "ui/graph_view.h"

@@ -1,6 +1,6 @@
-#include "app/frm_main.h"
-#include "app/frm_main_view.h"
 #include "gui/settlement/settlement_session.h"
+#include "program/frm_main.h"
+#include "program/frm_main_view.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/form1_settlement_input_view.h"
 #include "support/dialog_script.h"

@@ -1,10 +1,10 @@
-#include "app/frm_main.h"
 #include "app/gui_host.h"
-#include "app/module1.h"
 #include "app/qt_desktop.h"
 #include "observations/form13_observations.h"
+#include "program/frm_main.h"
 #include "report/form18_listing_view.h"
 #include "settlement/form3_settlement_results.h"
+#include "state/module1.h"
 #include "support/dialog_script.h"
 
 #include <QApplication>

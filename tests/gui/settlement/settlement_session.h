@@ -5,9 +5,9 @@
 
 #include "app/application.h"
 #include "app/gui_host.h"
-#include "app/module1.h"
 #include "app/qt_desktop.h"
 #include "app/window_view.h"
+#include "state/module1.h"
 #include "support/typing.h"
 #include "ui/grid_view.h"
 

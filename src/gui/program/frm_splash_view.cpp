@@ -1,4 +1,4 @@
-#include "app/frm_splash_view.h"
+#include "program/frm_splash_view.h"
 
 #include "app/qt_desktop.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frm_main.h"
 #include "app/window_view.h"
+#include "program/frm_main.h"
 
 #include <functional>
 #include <map>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frm_about.h"
 #include "app/window_view.h"
+#include "program/frm_about.h"
 
 class QLabel;
 

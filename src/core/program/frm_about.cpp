@@ -1,4 +1,4 @@
-#include "app/frm_about.h"
+#include "program/frm_about.h"
 
 #include "app/application.h"
 

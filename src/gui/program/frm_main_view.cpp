@@ -1,4 +1,4 @@
-#include "app/frm_main_view.h"
+#include "program/frm_main_view.h"
 
 #include "app/qt_desktop.h"
 #include "app/twips.h"

@@ -1,7 +1,7 @@
 #include "app/application.h"
-#include "app/frm_main.h"
-#include "app/frm_splash.h"
-#include "app/module1.h"
+#include "program/frm_main.h"
+#include "program/frm_splash.h"
+#include "state/module1.h"
 #include "support/fake_desktop.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/frm_about.h"
-#include "app/frm_main.h"
 #include "consolidation/form4_consolidation_input.h"
+#include "program/frm_about.h"
+#include "program/frm_main.h"
 #include "settlement/form1_settlement_input.h"
 #include "support/test_app.h"
 

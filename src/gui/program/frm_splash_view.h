@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frm_splash.h"
 #include "app/window_view.h"
+#include "program/frm_splash.h"
 
 namespace korvex::gui {
 

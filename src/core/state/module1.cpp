@@ -1,4 +1,4 @@
-#include "app/module1.h"
+#include "state/module1.h"
 
 #include <iterator>
 

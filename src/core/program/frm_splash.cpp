@@ -1,8 +1,8 @@
-#include "app/frm_splash.h"
+#include "program/frm_splash.h"
 
 #include "app/application.h"
-#include "app/frm_main.h"
-#include "app/module1.h"
+#include "program/frm_main.h"
+#include "state/module1.h"
 
 #include <string>
 

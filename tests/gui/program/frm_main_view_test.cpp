@@ -1,7 +1,7 @@
-#include "app/frm_main_view.h"
-#include "app/frm_splash.h"
 #include "app/gui_host.h"
-#include "app/module1.h"
+#include "program/frm_main_view.h"
+#include "program/frm_splash.h"
+#include "state/module1.h"
 #include "support/fake_desktop.h"
 #include "support/screenshot.h"
 

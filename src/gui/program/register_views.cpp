@@ -1,7 +1,7 @@
-#include "app/frm_about_view.h"
-#include "app/frm_main_view.h"
-#include "app/frm_splash_view.h"
 #include "app/gui_host.h"
+#include "program/frm_about_view.h"
+#include "program/frm_main_view.h"
+#include "program/frm_splash_view.h"
 
 namespace korvex::gui {
 

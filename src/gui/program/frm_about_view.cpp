@@ -1,4 +1,4 @@
-#include "app/frm_about_view.h"
+#include "program/frm_about_view.h"
 
 #include "app/qt_desktop.h"
 

@@ -1,7 +1,7 @@
 #include "app/application.h"
 
-#include "app/module1.h"
-#include "app/program_windows.h"
+#include "program/program_windows.h"
+#include "state/module1.h"
 
 namespace korvex {
 
