@@ -13,7 +13,10 @@ struct Module1;
 // The program's title: the caption of untitled message boxes and the settings' application name.
 inline constexpr const char* kProgramTitle = "KORVEX";
 
-// One run of the program: the shared state, the desktop it talks to and its windows.
+// One run of the program: the shared state, the desktop it talks to and its windows. Every
+// subsystem works through it, so it is declared here with the ground; making one composes the
+// whole program (the state from every subsystem's part, every window), so its definition is in
+// program/application.cpp, above the subsystems.
 class Application {
 public:
     explicit Application(Desktop& desktop);

@@ -7,6 +7,10 @@
 // Each subsystem owns one part. A calculation that works on only some parts takes just those, so
 // its signature says what it changes, and a file that needs one part includes only that part's
 // header and is not rebuilt when another part changes.
+//
+// The whole state lies beneath every subsystem, since their calculations and windows and the
+// ground's own Application and commitOnSuccess work on it; it reaches into the subsystems only
+// for their parts, which are plain data.
 
 #include "app/general_state.h"
 #include "consolidation/consolidation_state.h"

@@ -98,7 +98,7 @@ WindowView* GuiHost::viewOf(std::string_view windowName) const {
 }
 
 void registerAllViews(GuiHost& host) {
-    registerAppViews(host);
+    registerProgramViews(host);
     registerUiViews(host);
     registerSettlementViews(host);
     registerConsolidationViews(host);

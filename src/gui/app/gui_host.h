@@ -48,7 +48,7 @@ private:
 
 // Registers the views of every subsystem that has them.
 void registerAllViews(GuiHost& host);
-void registerAppViews(GuiHost& host);
+void registerProgramViews(GuiHost& host);
 void registerUiViews(GuiHost& host);
 void registerSettlementViews(GuiHost& host);
 void registerConsolidationViews(GuiHost& host);

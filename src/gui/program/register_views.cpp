@@ -5,7 +5,7 @@
 
 namespace korvex::gui {
 
-void registerAppViews(GuiHost& host) {
+void registerProgramViews(GuiHost& host) {
     host.registerView(frmSplash::kName, [](WindowModel& model, GuiHost& h) -> WindowView* {
         return new FrmSplashView(static_cast<frmSplash&>(model), h);
     });
