@@ -1,5 +1,6 @@
 #include "preload/preload_calculation.h"
 
+#include "app/all_finite.h"
 #include "app/application.h"
 #include "app/input_reading.h"
 #include "preload/extra_fill_curves.h"
@@ -18,15 +19,6 @@
 namespace korvex {
 
 namespace {
-
-template <typename Array> bool allFinite(const Array& values) {
-    for (Single v : values) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool resultsAreFinite(const Module1& st) {
     for (int c = 1; c <= kCurveCases; ++c) {

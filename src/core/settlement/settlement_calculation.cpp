@@ -1,5 +1,6 @@
 #include "settlement/settlement_calculation.h"
 
+#include "app/all_finite.h"
 #include "app/application.h"
 #include "app/input_reading.h"
 #include "app/number_text.h"
@@ -21,15 +22,6 @@
 namespace korvex {
 
 namespace {
-
-template <typename Array> bool allFinite(const Array& values) {
-    for (Single v : values) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Layers 1..NLayers only: entries beyond them belong to no calculation.
 template <typename Array> bool layersFinite(const Array& values, int layers) {

@@ -1,3 +1,4 @@
+#include "app/all_finite.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "consolidation/rest_settlement_times.h"
 #include "preload/form10_preload_input.h"
@@ -11,15 +12,6 @@
 
 namespace korvex::test {
 namespace {
-
-template <typename Array> bool finite(const Array& values) {
-    for (Single v : values) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 TEST(PreloadProperties, PlausibleSitesGiveSoundCurvesAndRemovalTimes) {
     std::mt19937 rng(20261209);
@@ -58,9 +50,9 @@ TEST(PreloadProperties, PlausibleSitesGiveSoundCurvesAndRemovalTimes) {
             continue;
         }
         ++preloads;
-        ASSERT_TRUE(finite(st.SettlementPre10) && finite(st.SettlementPre10000) &&
-                    finite(st.LoadPre10) && finite(st.LoadPre10000) && finite(st.TRemove) &&
-                    std::isfinite(st.Fn) && std::isfinite(st.SRemoveLevel))
+        ASSERT_TRUE(allFinite(st.SettlementPre10) && allFinite(st.SettlementPre10000) &&
+                    allFinite(st.LoadPre10) && allFinite(st.LoadPre10000) &&
+                    allFinite(st.TRemove) && std::isfinite(st.Fn) && std::isfinite(st.SRemoveLevel))
             << where;
         for (int k = 1; k <= 15; ++k) {
             for (int p = 1; p <= 4; ++p) {

@@ -3,6 +3,7 @@
 #include "settlement/settlement_steps.h"
 #include "settlement/stress_paths.h"
 
+#include "app/all_finite.h"
 #include "app/number_text.h"
 #include "random_site.h"
 #include "support/same_state.h"
@@ -16,15 +17,6 @@
 
 namespace korvex::test {
 namespace {
-
-template <typename Array> bool finite(const Array& values) {
-    for (Single v : values) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The settled surface of a fill of the calculated thickness at the settlement time, found on a
 // copy of the state with the same path and settlement curve the fill steps use.
@@ -144,19 +136,20 @@ TEST(SettlementProperty, PlausibleSitesGiveFiniteConsistentResults) {
             continue;
         }
         ++completed;
-        EXPECT_TRUE(finite(st.S1) && finite(st.S10) && finite(st.S100) && finite(st.S1000) &&
-                    finite(st.S10000))
+        EXPECT_TRUE(allFinite(st.S1) && allFinite(st.S10) && allFinite(st.S100) &&
+                    allFinite(st.S1000) && allFinite(st.S10000))
             << where;
-        EXPECT_TRUE(finite(st.SigmaEff) && finite(st.SigmaTot) && finite(st.SigmaWat)) << where;
-        EXPECT_TRUE(finite(st.FillHeightSettlement) && finite(st.FillHeightStress) &&
-                    finite(st.SurfaceHeight) && finite(st.EffHeight))
+        EXPECT_TRUE(allFinite(st.SigmaEff) && allFinite(st.SigmaTot) && allFinite(st.SigmaWat))
             << where;
-        EXPECT_TRUE(finite(st.PathSlope1) && finite(st.PathSlope2) && finite(st.PathIntercept1) &&
-                    finite(st.PathIntercept2) && finite(st.CalcFillPathS) &&
-                    finite(st.CalcFillPathLoad))
+        EXPECT_TRUE(allFinite(st.FillHeightSettlement) && allFinite(st.FillHeightStress) &&
+                    allFinite(st.SurfaceHeight) && allFinite(st.EffHeight))
             << where;
-        EXPECT_TRUE(finite(st.SSumPre10) && finite(st.SSumPre10000) && finite(st.LoadPre10) &&
-                    finite(st.LoadPre10000))
+        EXPECT_TRUE(allFinite(st.PathSlope1) && allFinite(st.PathSlope2) &&
+                    allFinite(st.PathIntercept1) && allFinite(st.PathIntercept2) &&
+                    allFinite(st.CalcFillPathS) && allFinite(st.CalcFillPathLoad))
+            << where;
+        EXPECT_TRUE(allFinite(st.SSumPre10) && allFinite(st.SSumPre10000) &&
+                    allFinite(st.LoadPre10) && allFinite(st.LoadPre10000))
             << where;
         EXPECT_TRUE(std::isfinite(st.FillThickness) && std::isfinite(st.FillSettlement) &&
                     std::isfinite(st.S10Cons) && std::isfinite(st.S10000Cons) &&
