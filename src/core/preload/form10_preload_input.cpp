@@ -6,7 +6,7 @@
 #include "preload/form11_extra_fill_results.h"
 #include "preload/preload_calculation.h"
 #include "settlement/extra_fill_cases.h"
-#include "settlement/graph_fill.h"
+#include "ui/graph_fill.h"
 #include "ui/graph_window.h"
 
 #include <algorithm>

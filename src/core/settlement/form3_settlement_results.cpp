@@ -7,7 +7,7 @@
 #include "settlement/form2_soil_stresses.h"
 #include "settlement/form8_fill_height.h"
 #include "settlement/form9_fill_height_required_time.h"
-#include "settlement/graph_fill.h"
+#include "ui/graph_fill.h"
 #include "ui/graph_window.h"
 
 namespace korvex {
