@@ -1,10 +1,10 @@
 #pragma once
 
 // The graph control as the windows speak to it: sets of points filled through the current set and
-// point, titles, and a draw mode whose values draw, copy and print the graph. The gui draws what
-// this model holds; it decides nothing about the data.
+// point, titles, and a draw mode that draws them. It holds data and layout only: the graph window
+// prints and copies it (ui/graph_window.h), and the gui draws what it holds and decides nothing
+// about the data.
 
-#include "app/desktop.h"
 #include "app/vb_types.h"
 
 #include <string>
@@ -52,7 +52,7 @@ public:
     static constexpr int kMaxSets = 20;
     static constexpr int kMaxPoints = 100;
 
-    explicit GraphModel(Desktop& desktop);
+    GraphModel();
 
     // The fill protocol.
     int NumSets() const { return static_cast<int>(sets_.size()); }
@@ -72,7 +72,8 @@ public:
     void setLabels(int on) { labels_ = on; }
     void setSymbolData(int symbol);
 
-    // 2 and 3 draw, 4 copies the drawn image to the clipboard, 5 prints at the current size.
+    // 2 and 3 draw. The control's copy (4) and print (5) are the graph window's
+    // (copyGraphWindowImage, printGraphWindow); here they are only kept as the mode.
     void setDrawMode(int mode);
     int DrawMode() const { return drawMode_; }
 
@@ -106,10 +107,6 @@ public:
     void setXScale(AxisScale scale) { xScale_ = scale; }
     void setYScale(AxisScale scale) { yScale_ = scale; }
 
-    // The page orientation a print asks for; every print job sets its own.
-    PageOrientation printOrientation() const { return printOrientation_; }
-    void setPrintOrientation(PageOrientation orientation) { printOrientation_ = orientation; }
-
     // The data as drawn: every set with its points.
     const std::vector<GraphSet>& sets() const { return sets_; }
 
@@ -126,7 +123,6 @@ private:
     GraphPoint& currentPoint();
     void beginWriteIfNewFilling();
 
-    Desktop& desktop_;
     std::vector<GraphSet> sets_;
     int numPoints_ = 5;
     int thisSet_ = 1;
@@ -139,7 +135,6 @@ private:
     double height_ = 6375;
     AxisScale xScale_ = AxisScale::Linear;
     AxisScale yScale_ = AxisScale::Linear;
-    PageOrientation printOrientation_ = PageOrientation::Portrait;
     unsigned drawRevision_ = 0;
     bool drawnSinceLastWrite_ = false;
     std::string property62_;

@@ -1,9 +1,5 @@
 #include "ui/graph_model.h"
 
-// fake_desktop.h includes the registry inside its namespace: the registry comes first.
-#include "app/window_registry.h"
-#include "support/fake_desktop.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -41,8 +37,7 @@ std::vector<int> writtenPoints(const GraphModel& graph, int set) {
 }
 
 TEST(GraphProtocol, AFullSetLeavesThisPointOnTheLastPointWhereTheLabelLands) {
-    FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(2);
     graph.setNumPoints(4);
     writeSet(graph, 1, 1, {{10, -0.1f}, {100, -0.2f}, {1000, -0.3f}, {10000, -0.4f}});
@@ -57,8 +52,7 @@ TEST(GraphProtocol, AFullSetLeavesThisPointOnTheLastPointWhereTheLabelLands) {
 }
 
 TEST(GraphProtocol, ASetWrittenFromPoint13Of16FillsTheLastFourPoints) {
-    FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(2);
     graph.setNumPoints(16);
     std::vector<Pair> full;
@@ -77,8 +71,7 @@ TEST(GraphProtocol, ASetWrittenFromPoint13Of16FillsTheLastFourPoints) {
 }
 
 TEST(GraphProtocol, RefillingReplacesAndDropsWhatIsNotWrittenAgain) {
-    FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(1);
     graph.setNumPoints(4);
     writeSet(graph, 1, 1, {{1, 1}, {2, 2}, {3, 3}, {4, 4}});
@@ -95,8 +88,7 @@ TEST(GraphProtocol, RefillingReplacesAndDropsWhatIsNotWrittenAgain) {
 }
 
 TEST(GraphProtocol, DesignIsRestoredBeforeANewFilling) {
-    FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(2);
     graph.setNumPoints(8);
     graph.setGraphTitle("Settlement");
