@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace korvex {
 
@@ -106,6 +107,16 @@ void GraphModel::setDrawMode(int mode) {
     if (mode == 2 || mode == 3) {
         ++drawRevision_;
         drawnSinceLastWrite_ = true;
+        noteDrawing();
+    }
+}
+
+void GraphModel::noteDrawing() {
+    Drawing drawing{sets_,   graphTitle_, bottomTitle_, leftTitle_,
+                    xScale_, yScale_,     width_,       height_};
+    if (lastDrawing_ != drawing) {
+        lastDrawing_ = std::move(drawing);
+        ++changeCount_;
     }
 }
 

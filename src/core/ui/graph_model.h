@@ -7,6 +7,7 @@
 
 #include "app/vb_types.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct GraphPoint {
     // Points never written in the current filling are left out of the drawing.
     bool written = false;
     std::string label;
+
+    friend bool operator==(const GraphPoint&, const GraphPoint&) = default;
 };
 
 // How the points of a set are drawn: joined by a line, or as markers alone (a scatter of
@@ -29,6 +32,8 @@ struct GraphSet {
     int symbol = 0;
     std::string legend;
     SetLine line = SetLine::Joined;
+
+    friend bool operator==(const GraphSet&, const GraphSet&) = default;
 };
 
 enum class AxisScale { Linear, Logarithmic };
@@ -110,8 +115,11 @@ public:
     // The data as drawn: every set with its points.
     const std::vector<GraphSet>& sets() const { return sets_; }
 
-    // Counts the draws (DrawMode 2 or 3), so the view knows when to draw again.
+    // Counts the draws (DrawMode 2 or 3).
     unsigned drawRevision() const { return drawRevision_; }
+    // Moves at a draw that shows other data or layout than the draw before, so that a view draws
+    // again only then: a window refilled with the same results draws the same picture.
+    unsigned changeCount() const { return changeCount_; }
 
     // Remember the current titles, legends, counts, type, scales and size as the layout's, and
     // return to them (dropping all data) before a new filling.
@@ -120,8 +128,20 @@ public:
     const GraphDesign& design() const { return design_; }
 
 private:
+    // Everything a draw shows.
+    struct Drawing {
+        std::vector<GraphSet> sets;
+        std::string graphTitle, bottomTitle, leftTitle;
+        AxisScale xScale = AxisScale::Linear;
+        AxisScale yScale = AxisScale::Linear;
+        double width = 0;
+        double height = 0;
+        bool operator==(const Drawing&) const = default;
+    };
+
     GraphPoint& currentPoint();
     void beginWriteIfNewFilling();
+    void noteDrawing();
 
     std::vector<GraphSet> sets_;
     int numPoints_ = 5;
@@ -136,6 +156,9 @@ private:
     AxisScale xScale_ = AxisScale::Linear;
     AxisScale yScale_ = AxisScale::Linear;
     unsigned drawRevision_ = 0;
+    unsigned changeCount_ = 0;
+    // Empty until the first draw, which always counts as a change.
+    std::optional<Drawing> lastDrawing_;
     bool drawnSinceLastWrite_ = false;
     std::string property62_;
     int property112_ = 0;

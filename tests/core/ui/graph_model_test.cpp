@@ -114,5 +114,47 @@ TEST(GraphProtocol, DesignIsRestoredBeforeANewFilling) {
     EXPECT_TRUE(writtenPoints(graph, 1).empty());
 }
 
+TEST(GraphProtocol, TheChangeCountMovesOnlyWhenADrawShowsSomethingElse) {
+    using Change = void (*)(GraphModel&);
+    const struct {
+        const char* change;
+        Change make;
+        bool moves;
+    } cases[] = {
+        {"the same points again",
+         [](GraphModel& g) {
+             writeSet(g, 1, 1, {{1, 10}, {2, 20}});
+         },
+         false},
+        {"nothing written", [](GraphModel&) {}, false},
+        {"a point's value",
+         [](GraphModel& g) {
+             writeSet(g, 1, 1, {{1, 10}, {2, 21}});
+         },
+         true},
+        {"a point left out",
+         [](GraphModel& g) {
+             writeSet(g, 1, 1, {{1, 10}});
+         },
+         true},
+        {"a label", [](GraphModel& g) { g.setLabelText("end"); }, true},
+        {"the legend", [](GraphModel& g) { g.setLegendText("measured"); }, true},
+        {"markers alone", [](GraphModel& g) { g.setProperty(63, 8); }, true},
+        {"the title", [](GraphModel& g) { g.setGraphTitle("Settlement"); }, true},
+        {"the y scale", [](GraphModel& g) { g.setYScale(AxisScale::Logarithmic); }, true},
+        {"the width", [](GraphModel& g) { g.setWidth(9000); }, true},
+    };
+    for (const auto& c : cases) {
+        GraphModel graph;
+        graph.setNumPoints(2);
+        writeSet(graph, 1, 1, {{1, 10}, {2, 20}});
+        graph.setDrawMode(2);
+        const unsigned drawn = graph.changeCount();
+        c.make(graph);
+        graph.setDrawMode(3);
+        EXPECT_EQ(graph.changeCount() != drawn, c.moves) << c.change;
+    }
+}
+
 } // namespace
 } // namespace korvex::test
