@@ -153,8 +153,7 @@ std::span<const InputBox<Form13>> Form13::boxes() {
     return table;
 }
 
-Form13::Form13(Application& app)
-    : WindowModel(app), Fg12(kMeasurementRows + 1, 3), Graph1(app.desktop()) {
+Form13::Form13(Application& app) : WindowModel(app), Fg12(kMeasurementRows + 1, 3) {
     Caption = "Observations";
     Graph1.setWidth(7500);
     Graph1.setHeight(5250);
@@ -417,11 +416,11 @@ void Form13::Command9_Click() {
 }
 
 void Form13::Command10_Click() {
-    printGraphWindow(Graph1, kWideLandscapePrint);
+    printGraphWindow(desktop(), Graph1, kWideLandscapePrint);
 }
 
 void Form13::Command11_Click() {
-    copyGraphWindowImage(Graph1);
+    copyGraphWindowImage(desktop(), Graph1);
 }
 
 void Form13::Command12_Click() {

@@ -5,8 +5,8 @@
 #include "preload/form11_extra_fill_results.h"
 #include "preload/preload_calculation.h"
 #include "settlement/extra_fill_cases.h"
-#include "settlement/graph_fill.h"
 #include "state/module1.h"
+#include "ui/graph_fill.h"
 #include "ui/graph_window.h"
 
 #include <algorithm>
@@ -38,8 +38,7 @@ std::span<const InputBox<Form10>> Form10::boxes() {
 }
 
 Form10::Form10(Application& app)
-    : WindowModel(app), Fg8(kLayerRows + 1, 3), FgX8(kLayerRows + 1, 2), Fg9(kResultRows + 1, 4),
-      Graph1(app.desktop()) {
+    : WindowModel(app), Fg8(kLayerRows + 1, 3), FgX8(kLayerRows + 1, 2), Fg9(kResultRows + 1, 4) {
     Caption = "Calculation of preload";
     // Wide enough for a Single's seven digits with its sign.
     for (int c = 0; c < 4; ++c) {
@@ -168,7 +167,7 @@ void Form10::showResults() {
 }
 
 void Form10::Command3_Click() {
-    printGraphWindow(Graph1);
+    printGraphWindow(desktop(), Graph1);
 }
 
 void Form10::Command4_Click() {

@@ -6,8 +6,8 @@
 #include "settlement/form2_soil_stresses.h"
 #include "settlement/form8_fill_height.h"
 #include "settlement/form9_fill_height_required_time.h"
-#include "settlement/graph_fill.h"
 #include "state/module1.h"
+#include "ui/graph_fill.h"
 #include "ui/graph_window.h"
 
 namespace korvex {
@@ -25,7 +25,7 @@ const SingleArray<20>* settlementsByTime(const Module1& st, int k) {
 
 } // namespace
 
-Form3::Form3(Application& app) : WindowModel(app), Fg3(2, 6, 1000), Graph1(app.desktop()) {
+Form3::Form3(Application& app) : WindowModel(app), Fg3(2, 6, 1000) {
     Caption = "Settlements [without consolidation]";
     Label1 = "S1 ... S10 000 = settlement after 1 day ... 10 000 days [m]";
     Graph1.setNumSets(5);
@@ -93,7 +93,7 @@ void Form3::Command2_Click() {
 }
 
 void Form3::Command3_Click() {
-    printGraphWindow(Graph1);
+    printGraphWindow(desktop(), Graph1);
 }
 
 void Form3::Command4_Click() {
@@ -153,7 +153,7 @@ void Form3::Command7_Click() {
 }
 
 void Form3::Command8_Click() {
-    copyGraphWindowImage(Graph1);
+    copyGraphWindowImage(desktop(), Graph1);
 }
 
 bool Form3::listAvailable() {

@@ -2,9 +2,9 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
-#include "settlement/graph_fill.h"
 #include "settlement/settlement_input_state.h"
 #include "settlement/settlement_results_state.h"
+#include "ui/graph_fill.h"
 
 namespace korvex {
 

@@ -1,14 +1,14 @@
 #include "ui/graph_model.h"
 
 #include "app/number_text.h"
-#include "app/printing.h"
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace korvex {
 
-GraphModel::GraphModel(Desktop& desktop) : desktop_(desktop) {
+GraphModel::GraphModel() {
     sets_.resize(1);
     sets_[0].points.resize(static_cast<std::size_t>(numPoints_));
     saveDesign();
@@ -104,29 +104,19 @@ void GraphModel::setSymbolData(int symbol) {
 
 void GraphModel::setDrawMode(int mode) {
     drawMode_ = mode;
-    switch (mode) {
-    case 2:
-    case 3:
+    if (mode == 2 || mode == 3) {
         ++drawRevision_;
         drawnSinceLastWrite_ = true;
-        break;
-    // Neither a copy nor a print on the printer asks anything of the user first, so a failure
-    // would otherwise pass unseen and the user would go looking for a sheet or an image that was
-    // never made.
-    case 4:
-        if (!desktop_.copyGraphImage(*this, width_, height_)) {
-            desktop_.msgBox("The graph could not be copied to the clipboard.", vbExclamation);
-        }
-        break;
-    case 5:
-        printPages(
-            desktop_,
-            [&] { return desktop_.printGraph(*this, width_, height_, printOrientation_); },
-            [&] { return desktop_.graphPdf(*this, width_, height_, printOrientation_); },
-            "The graph could not be printed. Please check that a printer is installed and ready.");
-        break;
-    default:
-        break;
+        noteDrawing();
+    }
+}
+
+void GraphModel::noteDrawing() {
+    Drawing drawing{sets_,   graphTitle_, bottomTitle_, leftTitle_,
+                    xScale_, yScale_,     width_,       height_};
+    if (lastDrawing_ != drawing) {
+        lastDrawing_ = std::move(drawing);
+        ++changeCount_;
     }
 }
 

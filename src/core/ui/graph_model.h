@@ -1,12 +1,13 @@
 #pragma once
 
 // The graph control as the windows speak to it: sets of points filled through the current set and
-// point, titles, and a draw mode whose values draw, copy and print the graph. The gui draws what
-// this model holds; it decides nothing about the data.
+// point, titles, and a draw mode that draws them. It holds data and layout only: the graph window
+// prints and copies it (ui/graph_window.h), and the gui draws what it holds and decides nothing
+// about the data.
 
-#include "app/desktop.h"
 #include "app/vb_types.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct GraphPoint {
     // Points never written in the current filling are left out of the drawing.
     bool written = false;
     std::string label;
+
+    friend bool operator==(const GraphPoint&, const GraphPoint&) = default;
 };
 
 // How the points of a set are drawn: joined by a line, or as markers alone (a scatter of
@@ -29,6 +32,8 @@ struct GraphSet {
     int symbol = 0;
     std::string legend;
     SetLine line = SetLine::Joined;
+
+    friend bool operator==(const GraphSet&, const GraphSet&) = default;
 };
 
 enum class AxisScale { Linear, Logarithmic };
@@ -52,7 +57,7 @@ public:
     static constexpr int kMaxSets = 20;
     static constexpr int kMaxPoints = 100;
 
-    explicit GraphModel(Desktop& desktop);
+    GraphModel();
 
     // The fill protocol.
     int NumSets() const { return static_cast<int>(sets_.size()); }
@@ -72,7 +77,8 @@ public:
     void setLabels(int on) { labels_ = on; }
     void setSymbolData(int symbol);
 
-    // 2 and 3 draw, 4 copies the drawn image to the clipboard, 5 prints at the current size.
+    // 2 and 3 draw. The control's copy (4) and print (5) are the graph window's
+    // (copyGraphWindowImage, printGraphWindow); here they are only kept as the mode.
     void setDrawMode(int mode);
     int DrawMode() const { return drawMode_; }
 
@@ -106,15 +112,14 @@ public:
     void setXScale(AxisScale scale) { xScale_ = scale; }
     void setYScale(AxisScale scale) { yScale_ = scale; }
 
-    // The page orientation a print asks for; every print job sets its own.
-    PageOrientation printOrientation() const { return printOrientation_; }
-    void setPrintOrientation(PageOrientation orientation) { printOrientation_ = orientation; }
-
     // The data as drawn: every set with its points.
     const std::vector<GraphSet>& sets() const { return sets_; }
 
-    // Counts the draws (DrawMode 2 or 3), so the view knows when to draw again.
+    // Counts the draws (DrawMode 2 or 3).
     unsigned drawRevision() const { return drawRevision_; }
+    // Moves at a draw that shows other data or layout than the draw before, so that a view draws
+    // again only then: a window refilled with the same results draws the same picture.
+    unsigned changeCount() const { return changeCount_; }
 
     // Remember the current titles, legends, counts, type, scales and size as the layout's, and
     // return to them (dropping all data) before a new filling.
@@ -123,10 +128,21 @@ public:
     const GraphDesign& design() const { return design_; }
 
 private:
+    // Everything a draw shows.
+    struct Drawing {
+        std::vector<GraphSet> sets;
+        std::string graphTitle, bottomTitle, leftTitle;
+        AxisScale xScale = AxisScale::Linear;
+        AxisScale yScale = AxisScale::Linear;
+        double width = 0;
+        double height = 0;
+        bool operator==(const Drawing&) const = default;
+    };
+
     GraphPoint& currentPoint();
     void beginWriteIfNewFilling();
+    void noteDrawing();
 
-    Desktop& desktop_;
     std::vector<GraphSet> sets_;
     int numPoints_ = 5;
     int thisSet_ = 1;
@@ -139,8 +155,10 @@ private:
     double height_ = 6375;
     AxisScale xScale_ = AxisScale::Linear;
     AxisScale yScale_ = AxisScale::Linear;
-    PageOrientation printOrientation_ = PageOrientation::Portrait;
     unsigned drawRevision_ = 0;
+    unsigned changeCount_ = 0;
+    // Empty until the first draw, which always counts as a change.
+    std::optional<Drawing> lastDrawing_;
     bool drawnSinceLastWrite_ = false;
     std::string property62_;
     int property112_ = 0;

@@ -1,49 +1,47 @@
 #include "ui/graph_window.h"
 
 #include "app/application.h"
+#include "app/printing.h"
 #include "app/window_registry.h"
 
 namespace korvex {
 
-void printGraphWindow(GraphModel& graph, const GraphPrintSetup& setup) {
-    const double screenWidth = graph.Width();
-    const double screenHeight = graph.Height();
-    const PageOrientation screenOrientation = graph.printOrientation();
-    graph.setHeight(setup.heightTwips);
-    graph.setWidth(setup.widthTwips);
-    graph.setPrintOrientation(setup.orientation);
-    // Left at the print size, the graph would cover its window's table and buttons on screen.
-    struct Restore {
-        GraphModel& graph;
-        double width, height;
-        PageOrientation orientation;
-        ~Restore() {
-            graph.setWidth(width);
-            graph.setHeight(height);
-            graph.setPrintOrientation(orientation);
-        }
-    } restore{graph, screenWidth, screenHeight, screenOrientation};
-    graph.setDrawMode(5);
+// Neither a copy nor a print on the printer asks anything of the user first, so a failure would
+// otherwise pass unseen and the user would go looking for a sheet or an image that was never made.
+
+void printGraphWindow(Desktop& desktop, const GraphModel& graph, const GraphPrintSetup& setup) {
+    printPages(
+        desktop,
+        [&] {
+            return desktop.printGraph(graph, setup.widthTwips, setup.heightTwips,
+                                      setup.orientation);
+        },
+        [&] {
+            return desktop.graphPdf(graph, setup.widthTwips, setup.heightTwips, setup.orientation);
+        },
+        "The graph could not be printed. Please check that a printer is installed and ready.");
 }
 
-void copyGraphWindowImage(GraphModel& graph) {
+void copyGraphWindowImage(Desktop& desktop, GraphModel& graph) {
     graph.setDrawMode(2);
-    graph.setDrawMode(4);
+    if (!desktop.copyGraphImage(graph, graph.Width(), graph.Height())) {
+        desktop.msgBox("The graph could not be copied to the clipboard.", vbExclamation);
+    }
 }
 
 GraphWindow::GraphWindow(Application& app, const GraphPrintSetup& print)
-    : WindowModel(app), Graph1(app.desktop()), print_(print) {}
+    : WindowModel(app), print_(print) {}
 
 void GraphWindow::Command1_Click() {
     windows().unload(*this);
 }
 
 void GraphWindow::Command2_Click() {
-    printGraphWindow(Graph1, print_);
+    printGraphWindow(desktop(), Graph1, print_);
 }
 
 void GraphWindow::Command3_Click() {
-    copyGraphWindowImage(Graph1);
+    copyGraphWindowImage(desktop(), Graph1);
 }
 
 } // namespace korvex

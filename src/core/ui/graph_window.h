@@ -20,12 +20,12 @@ struct GraphPrintSetup {
 // The graph windows of the consolidation and observation windows: wider, on a landscape page.
 inline constexpr GraphPrintSetup kWideLandscapePrint{15000, 8500, PageOrientation::Landscape};
 
-// "Print": the graph prints itself at the print size with its own page orientation. The graph on
-// screen keeps its size, and the printer keeps no orientation for the next job.
-void printGraphWindow(GraphModel& graph, const GraphPrintSetup& setup = {});
+// "Print": the graph at the print size, on a page of the print's orientation. The graph on screen
+// keeps its size, and the printer keeps no orientation for the next job.
+void printGraphWindow(Desktop& desktop, const GraphModel& graph, const GraphPrintSetup& setup = {});
 
 // "Image to Clipboard": draws the current data first, then copies the drawn image.
-void copyGraphWindowImage(GraphModel& graph);
+void copyGraphWindowImage(Desktop& desktop, GraphModel& graph);
 
 class GraphWindow : public WindowModel {
 public:

@@ -192,6 +192,27 @@ protected:
         const int reach = kMarkerSize / 2 + 2;
         return QCPCurve::clipRect().adjusted(-reach, -reach, reach, reach);
     }
+
+    // The raster engine strokes a wide dashed polyline as a general outline and fills it, several
+    // times slower than the same pieces handed over as separate lines, which it rasterizes
+    // directly and dashes on from one line to the next. The two look the same on screen; vector
+    // output (the printer's pages) keeps the polyline.
+    void drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lines) const override {
+        if (painter->modes().testFlag(QCPPainter::pmVectorized)) {
+            QCPCurve::drawCurveLine(painter, lines);
+            return;
+        }
+        if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0) {
+            return;
+        }
+        applyDefaultAntialiasingHint(painter);
+        QVector<QLineF> pieces;
+        pieces.reserve(lines.size());
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            pieces.append(QLineF(lines[i - 1], lines[i]));
+        }
+        painter->drawLines(pieces);
+    }
 };
 
 void mirrorAxis(QCPAxis* axis, QCPAxis* mirror) {

@@ -2,6 +2,7 @@
 
 // One drawing of a graph for the screen, the printer and the clipboard alike.
 
+#include "app/desktop.h"
 #include "ui/graph_model.h"
 
 #include <QFont>

@@ -11,8 +11,7 @@
 namespace korvex::gui {
 
 GraphView::GraphView(GraphModel& graph, QWidget* parent)
-    : QWidget(parent), graph_(graph), plot_(new QCustomPlot(this)),
-      drawnRevision_(graph.drawRevision()) {
+    : QWidget(parent), graph_(&graph), plot_(new QCustomPlot(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(plot_);
@@ -24,15 +23,16 @@ GraphView::GraphView(GraphModel& graph, QWidget* parent)
 GraphView::~GraphView() = default;
 
 void GraphView::refreshFromModel() {
-    if (graph_.drawRevision() != drawnRevision_) {
+    if (graph_ != drawnGraph_ || graph_->changeCount() != drawnCount_) {
         redraw();
     }
 }
 
 void GraphView::redraw() {
-    drawnRevision_ = graph_.drawRevision();
-    renderGraph(graph_, *plot_);
-    plot_->replot();
+    drawnGraph_ = graph_;
+    drawnCount_ = graph_->changeCount();
+    renderGraph(*graph_, *plot_);
+    plot_->replot(QCustomPlot::rpQueuedReplot);
     // A new title or legend may need more room.
     updateGeometry();
 }
@@ -46,11 +46,11 @@ bool GraphView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QSize GraphView::minimumSizeHint() const {
-    return graphMinimumSize(graph_, plot_->font());
+    return graphMinimumSize(*graph_, plot_->font());
 }
 
 QSize GraphView::sizeHint() const {
-    return {twipsToPixels(graph_.Width()), twipsToPixels(graph_.Height())};
+    return {twipsToPixels(graph_->Width()), twipsToPixels(graph_->Height())};
 }
 
 GraphView* graphViewShowing(const GraphModel& graph) {

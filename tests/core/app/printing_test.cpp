@@ -16,11 +16,11 @@ TEST(Printing, WithoutAPrinterTheSamePagesAreOfferedAsAPdfFile) {
     FakeDesktop desktop;
     desktop.printerInstalled = false;
     const TextPrintJob job{{"Notice", "1.\tINPUT"}};
-    GraphModel graph(desktop);
+    GraphModel graph;
 
     desktop.saveAnswers = {folder.file("report.pdf"), folder.file("graph.pdf")};
     printTextPages(desktop, job);
-    printGraphWindow(graph, kWideLandscapePrint);
+    printGraphWindow(desktop, graph, kWideLandscapePrint);
 
     EXPECT_EQ(fileBytes(folder.file("report.pdf")), FakeDesktop::kPdfBytes);
     EXPECT_EQ(fileBytes(folder.file("graph.pdf")), FakeDesktop::kPdfBytes);
@@ -38,7 +38,7 @@ TEST(Printing, WithoutAPrinterTheSamePagesAreOfferedAsAPdfFile) {
 
     // Cancel prints nothing and says nothing.
     printTextPages(desktop, job);
-    printGraphWindow(graph);
+    printGraphWindow(desktop, graph);
     EXPECT_EQ(desktop.saveRequests.size(), 4u);
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"graph.pdf", "report.pdf"}));
     EXPECT_TRUE(desktop.messages.empty());

@@ -1,9 +1,5 @@
 #include "ui/graph_model.h"
 
-// fake_desktop.h includes the registry inside its namespace: the registry comes first.
-#include "app/window_registry.h"
-#include "support/fake_desktop.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -41,8 +37,7 @@ std::vector<int> writtenPoints(const GraphModel& graph, int set) {
 }
 
 TEST(GraphProtocol, AFullSetLeavesThisPointOnTheLastPointWhereTheLabelLands) {
-    FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(2);
     graph.setNumPoints(4);
     writeSet(graph, 1, 1, {{10, -0.1f}, {100, -0.2f}, {1000, -0.3f}, {10000, -0.4f}});
@@ -57,8 +52,7 @@ TEST(GraphProtocol, AFullSetLeavesThisPointOnTheLastPointWhereTheLabelLands) {
 }
 
 TEST(GraphProtocol, ASetWrittenFromPoint13Of16FillsTheLastFourPoints) {
-    FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(2);
     graph.setNumPoints(16);
     std::vector<Pair> full;
@@ -77,8 +71,7 @@ TEST(GraphProtocol, ASetWrittenFromPoint13Of16FillsTheLastFourPoints) {
 }
 
 TEST(GraphProtocol, RefillingReplacesAndDropsWhatIsNotWrittenAgain) {
-    FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(1);
     graph.setNumPoints(4);
     writeSet(graph, 1, 1, {{1, 1}, {2, 2}, {3, 3}, {4, 4}});
@@ -95,8 +88,7 @@ TEST(GraphProtocol, RefillingReplacesAndDropsWhatIsNotWrittenAgain) {
 }
 
 TEST(GraphProtocol, DesignIsRestoredBeforeANewFilling) {
-    FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(2);
     graph.setNumPoints(8);
     graph.setGraphTitle("Settlement");
@@ -120,6 +112,48 @@ TEST(GraphProtocol, DesignIsRestoredBeforeANewFilling) {
     EXPECT_EQ(graph.LegendText(1), "measured");
     EXPECT_EQ(graph.xScale(), AxisScale::Logarithmic);
     EXPECT_TRUE(writtenPoints(graph, 1).empty());
+}
+
+TEST(GraphProtocol, TheChangeCountMovesOnlyWhenADrawShowsSomethingElse) {
+    using Change = void (*)(GraphModel&);
+    const struct {
+        const char* change;
+        Change make;
+        bool moves;
+    } cases[] = {
+        {"the same points again",
+         [](GraphModel& g) {
+             writeSet(g, 1, 1, {{1, 10}, {2, 20}});
+         },
+         false},
+        {"nothing written", [](GraphModel&) {}, false},
+        {"a point's value",
+         [](GraphModel& g) {
+             writeSet(g, 1, 1, {{1, 10}, {2, 21}});
+         },
+         true},
+        {"a point left out",
+         [](GraphModel& g) {
+             writeSet(g, 1, 1, {{1, 10}});
+         },
+         true},
+        {"a label", [](GraphModel& g) { g.setLabelText("end"); }, true},
+        {"the legend", [](GraphModel& g) { g.setLegendText("measured"); }, true},
+        {"markers alone", [](GraphModel& g) { g.setProperty(63, 8); }, true},
+        {"the title", [](GraphModel& g) { g.setGraphTitle("Settlement"); }, true},
+        {"the y scale", [](GraphModel& g) { g.setYScale(AxisScale::Logarithmic); }, true},
+        {"the width", [](GraphModel& g) { g.setWidth(9000); }, true},
+    };
+    for (const auto& c : cases) {
+        GraphModel graph;
+        graph.setNumPoints(2);
+        writeSet(graph, 1, 1, {{1, 10}, {2, 20}});
+        graph.setDrawMode(2);
+        const unsigned drawn = graph.changeCount();
+        c.make(graph);
+        graph.setDrawMode(3);
+        EXPECT_EQ(graph.changeCount() != drawn, c.moves) << c.change;
+    }
 }
 
 } // namespace

@@ -11,15 +11,15 @@ namespace {
 
 TEST(GraphWindow, PrintKeepsTheScreenSizeAndRecordsPrintSizeAndOrientation) {
     FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     // A soil-stress graph's layout size.
     graph.setWidth(5775);
     graph.setHeight(6375);
 
-    printGraphWindow(graph);
-    printGraphWindow(graph, kWideLandscapePrint);
+    printGraphWindow(desktop, graph);
+    printGraphWindow(desktop, graph, kWideLandscapePrint);
     // A later default print must not inherit the landscape page of the one before.
-    printGraphWindow(graph);
+    printGraphWindow(desktop, graph);
 
     ASSERT_EQ(desktop.printedGraphs.size(), 3u);
     const struct {
@@ -36,7 +36,6 @@ TEST(GraphWindow, PrintKeepsTheScreenSizeAndRecordsPrintSizeAndOrientation) {
     }
     EXPECT_EQ(graph.Width(), 5775);
     EXPECT_EQ(graph.Height(), 6375);
-    EXPECT_EQ(graph.printOrientation(), PageOrientation::Portrait);
 }
 
 // A machine without a printer or a clipboard.
@@ -50,9 +49,9 @@ struct RefusingDesktop : FakeDesktop {
 TEST(GraphWindow, APrintOrImageThatFailsIsReported) {
     RefusingDesktop desktop;
     desktop.printSucceeds = false;
-    GraphModel graph(desktop);
-    printGraphWindow(graph);
-    copyGraphWindowImage(graph);
+    GraphModel graph;
+    printGraphWindow(desktop, graph);
+    copyGraphWindowImage(desktop, graph);
     ASSERT_EQ(desktop.messages.size(), 2u);
     EXPECT_EQ(
         desktop.messages[0].text,
@@ -64,9 +63,9 @@ TEST(GraphWindow, APrintOrImageThatFailsIsReported) {
 
     // Done, they say nothing.
     FakeDesktop working;
-    GraphModel other(working);
-    printGraphWindow(other);
-    copyGraphWindowImage(other);
+    GraphModel other;
+    printGraphWindow(working, other);
+    copyGraphWindowImage(working, other);
     EXPECT_TRUE(working.messages.empty());
 }
 
@@ -81,13 +80,13 @@ struct DrawWatchingDesktop : FakeDesktop {
 
 TEST(GraphWindow, ImageToClipboardDrawsTheCurrentDataFirst) {
     DrawWatchingDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumPoints(2);
     graph.setGraphData(3);
     graph.setXPosData(1);
     const unsigned before = graph.drawRevision();
 
-    copyGraphWindowImage(graph);
+    copyGraphWindowImage(desktop, graph);
 
     ASSERT_EQ(desktop.drawRevisionsCopied.size(), 1u);
     EXPECT_EQ(desktop.drawRevisionsCopied[0], before + 1);

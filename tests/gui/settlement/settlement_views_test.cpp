@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLineF>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
@@ -183,6 +184,36 @@ TEST(SettlementResultView, ListIsDisabledUntilTheListingWindowExistsAndButtonsRe
     QTest::mouseClick(stresses->exitButton(), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(s.app.windows().find<Form2>(), nullptr);
+}
+
+TEST(SettlementResultView, TheGraphIsDrawnAgainOnlyWhenItsPictureChangedAndPaintedOnce) {
+    SettlementSession s;
+    setKnownResults(s.app.state());
+    s.app.windows().show<Form3>();
+    auto* view = s.view<gui::Form3View>("Form3");
+    QCustomPlot& plot = view->graphView().plot();
+    QApplication::processEvents();
+    int paints = 0;
+    QObject::connect(&plot, &QCustomPlot::afterReplot, [&paints] { ++paints; });
+    // The buttons of each row are clicked in one turn of the event loop.
+    const struct {
+        std::vector<std::string> buttons;
+        bool drawn;
+    } turns[] = {{{"Settlements"}, false},
+                 {{"Settlements/Stresses fill"}, true},
+                 {{"Settlements/Stresses fill"}, false},
+                 {{"Settlements", "Settlements/Stresses fill"}, true}};
+    for (const auto& turn : turns) {
+        SCOPED_TRACE(turn.buttons.size() == 1 ? turn.buttons[0] : "both");
+        const QPointer<QCPAbstractPlottable> curve = plot.plottable(0);
+        paints = 0;
+        for (const std::string& button : turn.buttons) {
+            QTest::mouseClick(view->button(button), Qt::LeftButton);
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(curve.isNull(), turn.drawn);
+        EXPECT_EQ(paints, turn.drawn ? 1 : 0);
+    }
 }
 
 TEST(SettlementViewsScreenshot, InputWindowWithATwoLayerSite) {

@@ -59,7 +59,7 @@ QSizeF pdfPageSize(const QString& path) {
 TEST(GraphPrint, PrintsAPdfPageInTheOrientationOfEachJob) {
     QTemporaryDir dir;
     QtDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     fillSettlementCurve(graph);
     const struct {
         GraphPrintSetup setup;
@@ -70,7 +70,7 @@ TEST(GraphPrint, PrintsAPdfPageInTheOrientationOfEachJob) {
         SCOPED_TRACE(n);
         const QString pdf = dir.filePath(QString("graph%1.pdf").arg(n++));
         desktop.setPrintToFile(pdf);
-        printGraphWindow(graph, job.setup);
+        printGraphWindow(desktop, graph, job.setup);
         ASSERT_GT(QFile(pdf).size(), 1000);
         const QSizeF page = pdfPageSize(pdf);
         ASSERT_FALSE(page.isEmpty());
@@ -87,11 +87,11 @@ TEST(GraphPrint, TextStaysAtReadingSizeOnThePage) {
     }
     QTemporaryDir dir;
     QtDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     fillSettlementCurve(graph);
     const QString pdf = dir.filePath("graph.pdf");
     desktop.setPrintToFile(pdf);
-    printGraphWindow(graph, kWideLandscapePrint);
+    printGraphWindow(desktop, graph, kWideLandscapePrint);
 
     QProcess process;
     process.start(pdftotext, {"-bbox", pdf, "-"});
@@ -111,10 +111,10 @@ TEST(GraphPrint, TextStaysAtReadingSizeOnThePage) {
 
 TEST(GraphClipboard, ReceivesAnImageAtTheGraphsSizeAndTwiceTheScreenResolution) {
     QtDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     fillSettlementCurve(graph);
     QGuiApplication::clipboard()->clear();
-    copyGraphWindowImage(graph);
+    copyGraphWindowImage(desktop, graph);
     const QImage image = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(image.isNull());
     // 5775 x 6375 twips at 15 twips a pixel on screen is 385 x 425 pixels, here at 192 dpi

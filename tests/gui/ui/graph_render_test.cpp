@@ -1,9 +1,5 @@
 #include "ui/graph_render.h"
 
-// fake_desktop.h includes the registry inside its namespace: the registry comes first.
-#include "app/window_registry.h"
-#include "support/fake_desktop.h"
-
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
 
@@ -20,8 +16,7 @@ std::vector<std::pair<double, double>> drawnPoints(QCustomPlot& plot, int set) {
 }
 
 TEST(GraphRender, KeepsWrittenOrderAndLeavesOutWhatCannotBeDrawn) {
-    test::FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(2);
     graph.setNumPoints(5);
     graph.setXScale(AxisScale::Logarithmic);
@@ -59,8 +54,7 @@ TEST(GraphRender, KeepsWrittenOrderAndLeavesOutWhatCannotBeDrawn) {
 }
 
 TEST(GraphRender, ASetOfMarkersAloneHasNoJoiningLine) {
-    test::FakeDesktop desktop;
-    GraphModel graph(desktop);
+    GraphModel graph;
     graph.setNumSets(3);
     graph.setThisSet(2);
     graph.setProperty(63, 8);

@@ -27,7 +27,7 @@ namespace {
 class SampleGraphWindow : public WindowModel {
 public:
     static constexpr const char* kName = "SampleGraphWindow";
-    explicit SampleGraphWindow(Application& app) : WindowModel(app), Graph1(app.desktop()) {
+    explicit SampleGraphWindow(Application& app) : WindowModel(app) {
         Caption = "Settlement against time";
         Graph1.setGraphTitle("Settlement against time");
         Graph1.setBottomTitle("Time [days]");
@@ -73,8 +73,8 @@ public:
         Graph1.setDrawMode(2);
     }
     void Command1_Click() { windows().unload(*this); }
-    void Command2_Click() { printGraphWindow(Graph1, kWideLandscapePrint); }
-    void Command3_Click() { copyGraphWindowImage(Graph1); }
+    void Command2_Click() { printGraphWindow(desktop(), Graph1, kWideLandscapePrint); }
+    void Command3_Click() { copyGraphWindowImage(desktop(), Graph1); }
 
     GraphModel Graph1;
     Grid Fg1{9, 3, 1100};
