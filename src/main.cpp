@@ -15,5 +15,7 @@ int main(int argc, char** argv) {
     if (!korvex::Main(app)) {
         return 0;
     }
+    // The first opening of a result window then costs no more than the next.
+    host.buildViewsWhenIdle();
     return QApplication::exec();
 }

@@ -1,13 +1,23 @@
 #include "ui/grid.h"
 
+#include <atomic>
 #include <stdexcept>
 
 namespace korvex {
 
+namespace {
+
+std::uint64_t nextStamp() {
+    static std::atomic<std::uint64_t> stamps{0};
+    return ++stamps;
+}
+
+} // namespace
+
 Grid::Grid(int rows, int cols, int designColWidthTwips)
     : rows_(rows), cols_(cols), cells_(static_cast<std::size_t>(rows * cols)),
       colWidths_(static_cast<std::size_t>(cols), designColWidthTwips),
-      colAlignments_(static_cast<std::size_t>(cols), 0) {
+      colAlignments_(static_cast<std::size_t>(cols), 0), revision_(nextStamp()) {
     if (rows < 2 || cols < 2) {
         throw std::invalid_argument("a grid needs a heading row and a row-number column");
     }
@@ -16,6 +26,9 @@ Grid::Grid(int rows, int cols, int designColWidthTwips)
 void Grid::setSize(int rows, int cols) {
     if (rows < 2 || cols < 2) {
         throw std::invalid_argument("a grid needs a heading row and a row-number column");
+    }
+    if (rows == rows_ && cols == cols_) {
+        return;
     }
     std::vector<std::string> cells(static_cast<std::size_t>(rows * cols));
     for (int r = 0; r < std::min(rows, rows_); ++r) {
@@ -32,19 +45,17 @@ void Grid::setSize(int rows, int cols) {
     cols_ = cols;
     row_ = std::min(row_, rows_ - 1);
     col_ = std::min(col_, cols_ - 1);
-    ++revision_;
+    changed();
 }
 
 void Grid::setRow(int row) {
     check(row, col_);
     row_ = row;
-    ++revision_;
 }
 
 void Grid::setCol(int col) {
     check(row_, col);
     col_ = col;
-    ++revision_;
 }
 
 int Grid::ColWidth(int col) const {
@@ -54,8 +65,11 @@ int Grid::ColWidth(int col) const {
 
 void Grid::setColWidth(int col, int twips) {
     check(0, col);
-    colWidths_[static_cast<std::size_t>(col)] = twips;
-    ++revision_;
+    int& width = colWidths_[static_cast<std::size_t>(col)];
+    if (width != twips) {
+        width = twips;
+        changed();
+    }
 }
 
 int Grid::ColAlignment(int col) const {
@@ -65,17 +79,29 @@ int Grid::ColAlignment(int col) const {
 
 void Grid::setColAlignment(int col, int alignment) {
     check(0, col);
-    colAlignments_[static_cast<std::size_t>(col)] = alignment;
-    ++revision_;
+    int& current = colAlignments_[static_cast<std::size_t>(col)];
+    if (current != alignment) {
+        current = alignment;
+        changed();
+    }
 }
 
 void Grid::clearBody() {
+    bool cleared = false;
     for (int r = 1; r < rows_; ++r) {
         for (int c = 1; c < cols_; ++c) {
-            cells_[static_cast<std::size_t>(r * cols_ + c)].clear();
+            std::string& text = cells_[static_cast<std::size_t>(r * cols_ + c)];
+            cleared = cleared || !text.empty();
+            text.clear();
         }
     }
-    ++revision_;
+    if (cleared) {
+        changed();
+    }
+}
+
+void Grid::changed() {
+    revision_ = nextStamp();
 }
 
 const std::string& Grid::cell(int row, int col) const {
@@ -85,8 +111,12 @@ const std::string& Grid::cell(int row, int col) const {
 
 void Grid::setCell(int row, int col, const std::string& text) {
     check(row, col);
-    cells_[static_cast<std::size_t>(row * cols_ + col)] = text;
-    ++revision_;
+    std::string& current = cells_[static_cast<std::size_t>(row * cols_ + col)];
+    // A text written again as it stands is no change: a view need not copy the table for it.
+    if (current != text) {
+        current = text;
+        changed();
+    }
 }
 
 void Grid::check(int row, int col) const {

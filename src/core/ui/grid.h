@@ -4,6 +4,7 @@
 // row numbers, and the text of every cell. Its size is set by its window and never changes while
 // the user types (no row is ever added).
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -41,8 +42,11 @@ public:
     // Empties every cell below the heading row and right of the row-number column.
     void clearBody();
 
-    // Counts every change of a cell, so a view knows when to copy the model again.
-    unsigned revision() const { return revision_; }
+    // Changes with every change of a cell, the size, a column's width or alignment (not with the
+    // current cell), so a view knows when to copy the table again. Stamps come from one count for
+    // every table of the run, so a table made afresh (its window loaded again) never repeats the
+    // stamp of the one a view showed before.
+    std::uint64_t revision() const { return revision_; }
 
 private:
     const std::string& cell(int row, int col) const;
@@ -56,7 +60,9 @@ private:
     std::vector<std::string> cells_;
     std::vector<int> colWidths_;
     std::vector<int> colAlignments_;
-    unsigned revision_ = 0;
+    void changed();
+
+    std::uint64_t revision_;
 };
 
 } // namespace korvex

@@ -3,8 +3,10 @@
 #include "app/input_reading.h"
 #include "app/window_view.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace korvex::gui {
 
@@ -14,56 +16,72 @@ GuiHost::GuiHost(Application& app) : app_(app) {
 
 GuiHost::~GuiHost() {
     app_.windows().setViewHost(nullptr);
-    for (auto& [model, view] : views_) {
-        if (view) {
-            view->markReleased();
-            delete view.data();
+    for (auto& [name, kept] : views_) {
+        if (kept.view) {
+            kept.view->markReleased();
+            delete kept.view.data();
         }
     }
 }
 
-void GuiHost::registerView(const std::string& windowName, Factory factory) {
-    factories_[windowName] = std::move(factory);
+void GuiHost::registerView(const std::string& windowName, Factory factory, Building building) {
+    factories_[windowName] = {std::move(factory), building};
 }
 
 bool GuiHost::hasView(std::string_view windowName) const {
     return factories_.find(windowName) != factories_.end();
 }
 
-void GuiHost::showView(WindowModel& model) {
-    auto existing = views_.find(&model);
-    if (existing != views_.end() && existing->second) {
-        WindowView* view = existing->second;
-        view->refreshFromModel();
-        view->show();
-        view->raise();
-        view->activateWindow();
-        return;
-    }
-    auto factory = factories_.find(model.windowName());
+GuiHost::Kept* GuiHost::build(const std::string& windowName, WindowModel& model) {
+    auto factory = factories_.find(windowName);
     if (factory == factories_.end()) {
+        return nullptr;
+    }
+    WindowView* view = factory->second.factory(model, *this);
+    view->setAttribute(Qt::WA_DeleteOnClose, false);
+    Kept& kept = views_[windowName];
+    if (kept.view) {
+        kept.view->markReleased();
+        delete kept.view.data();
+    }
+    kept = {view, &model, false, view->size()};
+    return &kept;
+}
+
+void GuiHost::showView(WindowModel& model) {
+    const std::string name(model.windowName());
+    auto existing = views_.find(name);
+    Kept* kept =
+        existing != views_.end() && existing->second.view && existing->second.model == &model
+            ? &existing->second
+            : build(name, model);
+    if (kept == nullptr) {
         return;
     }
-    WindowView* view = factory->second(model, *this);
-    views_[&model] = view;
-    view->setAttribute(Qt::WA_DeleteOnClose, false);
-    view->refreshFromModel();
+    WindowView* view = kept->view;
+    if (!kept->showing) {
+        // Opened again (or for the first time on a view built ahead): at the size it was built
+        // with, showing the model as loaded now.
+        view->resize(kept->builtSize);
+        view->showFreshModel();
+        kept->showing = true;
+    } else if (handlersRunning_ == 0) {
+        view->refreshFromModel();
+    }
     view->show();
     view->raise();
     view->activateWindow();
 }
 
 void GuiHost::closeView(WindowModel& model) {
-    auto it = views_.find(&model);
-    if (it == views_.end()) {
+    auto it = views_.find(model.windowName());
+    if (it == views_.end() || it->second.model != &model || !it->second.showing) {
         return;
     }
-    QPointer<WindowView> view = it->second;
-    views_.erase(it);
-    if (view) {
+    it->second.showing = false;
+    if (WindowView* view = it->second.view) {
         view->markReleased();
         view->hide();
-        view->deleteLater();
     }
     // The model may be running the handler that unloaded it: release it once the event is done.
     QTimer::singleShot(0, &context_, [this] { app_.windows().releaseUnloaded(); });
@@ -80,21 +98,76 @@ void GuiHost::focusInput(const InputField& field) {
 }
 
 void GuiHost::refreshAll() {
-    for (auto& [model, view] : views_) {
-        if (view && !view->released()) {
-            view->refreshFromModel();
+    for (auto& [name, kept] : views_) {
+        if (kept.showing && kept.view && !kept.view->released()) {
+            kept.view->refreshFromModel();
         }
     }
 }
 
 WindowView* GuiHost::viewOf(const WindowModel& model) const {
-    auto it = views_.find(&model);
-    return it == views_.end() ? nullptr : it->second.data();
+    auto it = views_.find(model.windowName());
+    if (it == views_.end() || it->second.model != &model || !it->second.showing) {
+        return nullptr;
+    }
+    return it->second.view.data();
 }
 
 WindowView* GuiHost::viewOf(std::string_view windowName) const {
     WindowModel* model = app_.windows().findByName(windowName);
     return model ? viewOf(*model) : nullptr;
+}
+
+void GuiHost::buildViewsWhenIdle() {
+    idleBuilds_.clear();
+    for (const auto& [name, registered] : factories_) {
+        if (registered.building == Building::WhenIdle && views_.find(name) == views_.end()) {
+            idleBuilds_.push_back(name);
+        }
+    }
+    QObject::disconnect(idleWatch_);
+    // The loop is about to wait for the user: nothing the user asked for is pending.
+    idleWatch_ = QObject::connect(QAbstractEventDispatcher::instance(),
+                                  &QAbstractEventDispatcher::aboutToBlock, &context_, [this] {
+                                      if (idleBuilds_.empty()) {
+                                          QObject::disconnect(idleWatch_);
+                                      } else if (!idleBuildQueued_ && aWindowHasAppeared()) {
+                                          idleBuildQueued_ = true;
+                                          QTimer::singleShot(0, &context_, [this] {
+                                              idleBuildQueued_ = false;
+                                              buildWhenIdle();
+                                          });
+                                      }
+                                  });
+}
+
+bool GuiHost::aWindowHasAppeared() const {
+    for (const auto& [name, kept] : views_) {
+        if (kept.showing && kept.view && kept.view->windowHandle() != nullptr &&
+            kept.view->windowHandle()->isExposed()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void GuiHost::buildWhenIdle() {
+    while (!idleBuilds_.empty()) {
+        const std::string name = std::move(idleBuilds_.front());
+        idleBuilds_.pop_front();
+        if (views_.find(name) != views_.end()) {
+            continue;
+        }
+        try {
+            if (WindowModel* model = app_.windows().modelObject(name)) {
+                build(name, *model);
+                // One view a turn: the user's next event waits for one at most.
+                return;
+            }
+        } catch (...) {
+            // Built when the window opens, where a failure is shown.
+        }
+    }
 }
 
 void registerAllViews(GuiHost& host) {

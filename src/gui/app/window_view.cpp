@@ -2,13 +2,16 @@
 
 #include "app/input_reading.h"
 #include "app/qt_desktop.h"
+#include "ui/graph_view.h"
 #include "ui/grid_view.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace korvex::gui {
 
@@ -50,6 +53,35 @@ void WindowView::closeEvent(QCloseEvent* event) {
         }
     }
     event->accept();
+}
+
+void WindowView::showFreshModel() {
+    released_ = false;
+    forgetShown();
+    refreshFromModel();
+}
+
+void WindowView::forgetShown() {
+    if (QWidget* focus = focusWidget()) {
+        focus->clearFocus();
+    }
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        // Setting a box's text clears its undo history and selection and puts the caret at the
+        // end, as in a new box.
+        box->setText(box->text());
+    }
+    for (GridView* table : findChildren<GridView*>()) {
+        table->forgetShown();
+    }
+    for (QListWidget* list : findChildren<QListWidget*>()) {
+        list->setCurrentRow(-1);
+        list->clearSelection();
+        list->scrollToTop();
+        list->horizontalScrollBar()->setValue(0);
+    }
+    for (GraphView* graph : findChildren<GraphView*>()) {
+        graph->forgetShown();
+    }
 }
 
 void WindowView::focusInput(const InputField& field) {

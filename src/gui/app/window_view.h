@@ -24,8 +24,17 @@ public:
     WindowModel& model() { return model_; }
     GuiHost& host() { return host_; }
 
-    // Copies the model's texts, options and tables into the widgets.
+    // Copies the model's texts, options and tables into the widgets. It runs after every handler
+    // for every open window, so it puts in only what changed: a box is set when the model's text
+    // differs from the box's, a table copies and measures its cells when the table's change stamp
+    // moved (Grid::revision), a graph is drawn again when its data was drawn anew, and the
+    // listing replaces its lines when the report's lines differ.
     virtual void refreshFromModel() = 0;
+
+    // The model was loaded afresh since this view last showed it (the window opens again, or for
+    // the first time on a view built before it opened): the view shows it as a view built now
+    // would, with nothing left from before.
+    void showFreshModel();
 
     // Brings the window forward with the cursor in the named box, its text selected for retyping,
     // or on the named cell of a table. Boxes and tables are found by their object names, which
@@ -45,11 +54,18 @@ protected:
             return;
         }
         commitEdits();
+        host_.handlerStarted();
         host_.app().runHandler(std::forward<F>(handler));
+        host_.handlerFinished();
         afterHandler();
     }
     // Copies pending widget edits into the model before a handler reads it.
     virtual void commitEdits() {}
+    // Drops what the widgets keep beyond the model: the focus, edit history and cursor of the
+    // boxes, a pending cell edit, the scroll positions and selections, the column widths a user
+    // dragged, and what the tables and graphs remember having shown. A view that keeps more
+    // extends it.
+    virtual void forgetShown();
     void closeEvent(QCloseEvent* event) override;
 
     // A push button of this window that runs the handler through handle() on a click. It never

@@ -12,22 +12,12 @@
 
 namespace korvex::gui {
 
-namespace {
-
-template <typename Form, typename Make> void add(GuiHost& host, Make make) {
-    host.registerView(Form::kName, [make](WindowModel& model, GuiHost& h) -> WindowView* {
-        return make(static_cast<Form&>(model), h);
-    });
-}
-
-} // namespace
-
 void registerConsolidationViews(GuiHost& host) {
-    add<Form4>(host, [](Form4& m, GuiHost& h) { return new Form4View(m, h); });
-    add<Form5>(host, [](Form5& m, GuiHost& h) { return new Form5View(m, h); });
-    add<Form6>(host, [](Form6& m, GuiHost& h) { return makeForm6View(m, h); });
-    add<Form15>(host, [](Form15& m, GuiHost& h) { return makeForm15View(m, h); });
-    add<Form7>(host, [](Form7& m, GuiHost& h) { return new Form7View(m, h); });
+    host.registerView<Form4>(newView<Form4View>);
+    host.registerView<Form5>(newView<Form5View>);
+    host.registerView<Form6>(makeForm6View);
+    host.registerView<Form15>(makeForm15View);
+    host.registerView<Form7>(newView<Form7View>);
 }
 
 } // namespace korvex::gui

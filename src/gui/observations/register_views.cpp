@@ -7,12 +7,8 @@
 namespace korvex::gui {
 
 void registerObservationViews(GuiHost& host) {
-    host.registerView(Form13::kName, [](WindowModel& model, GuiHost& h) -> WindowView* {
-        return new Form13View(static_cast<Form13&>(model), h);
-    });
-    host.registerView(Form14::kName, [](WindowModel& model, GuiHost& h) -> WindowView* {
-        return makeForm14View(static_cast<Form14&>(model), h);
-    });
+    host.registerView<Form13>(newView<Form13View>);
+    host.registerView<Form14>(makeForm14View);
 }
 
 } // namespace korvex::gui

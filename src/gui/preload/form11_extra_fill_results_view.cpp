@@ -1,8 +1,8 @@
 #include "preload/form11_extra_fill_results_view.h"
 
 #include "preload/form11_extra_fill_results.h"
-#include "settlement/result_window_view.h"
 #include "ui/grid_view.h"
+#include "ui/result_window_view.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

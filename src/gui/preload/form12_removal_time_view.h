@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settlement/result_window_view.h"
+#include "ui/result_window_view.h"
 #include "ui/text_box.h"
 
 class QLineEdit;

@@ -8,20 +8,10 @@
 
 namespace korvex::gui {
 
-namespace {
-
-template <typename Form, typename View> void add(GuiHost& host) {
-    host.registerView(Form::kName, [](WindowModel& model, GuiHost& h) -> WindowView* {
-        return new View(static_cast<Form&>(model), h);
-    });
-}
-
-} // namespace
-
 void registerPreloadViews(GuiHost& host) {
-    add<Form10, Form10View>(host);
-    add<Form11, Form11View>(host);
-    add<Form12, Form12View>(host);
+    host.registerView<Form10>(newView<Form10View>);
+    host.registerView<Form11>(newView<Form11View>);
+    host.registerView<Form12>(newView<Form12View>);
 }
 
 } // namespace korvex::gui

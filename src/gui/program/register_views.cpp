@@ -6,15 +6,11 @@
 namespace korvex::gui {
 
 void registerProgramViews(GuiHost& host) {
-    host.registerView(frmSplash::kName, [](WindowModel& model, GuiHost& h) -> WindowView* {
-        return new FrmSplashView(static_cast<frmSplash&>(model), h);
-    });
-    host.registerView(frmMain::kName, [](WindowModel& model, GuiHost& h) -> WindowView* {
-        return new FrmMainView(static_cast<frmMain&>(model), h);
-    });
-    host.registerView(frmAbout::kName, [](WindowModel& model, GuiHost& h) -> WindowView* {
-        return new FrmAboutView(static_cast<frmAbout&>(model), h);
-    });
+    // The start window is the first thing shown; the main window's view takes its place and size
+    // from what the window's loading reads from the settings.
+    host.registerView<frmSplash>(newView<FrmSplashView>, GuiHost::Building::WhenShown);
+    host.registerView<frmMain>(newView<FrmMainView>, GuiHost::Building::WhenShown);
+    host.registerView<frmAbout>(newView<FrmAboutView>, GuiHost::Building::WhenShown);
 }
 
 } // namespace korvex::gui

@@ -103,21 +103,19 @@ Form18View::~Form18View() = default;
 
 void Form18View::refreshFromModel() {
     setWindowTitle(qs(form_.Caption));
+    // Refreshed after every handler of every window: the list (and where it was scrolled) stays
+    // until the report's text changes.
+    if (form_.List1 == shownLines_) {
+        return;
+    }
+    shownLines_ = form_.List1;
     QStringList entries;
-    entries.reserve(static_cast<qsizetype>(form_.List1.size()));
-    for (const std::string& line : form_.List1) {
+    entries.reserve(static_cast<qsizetype>(shownLines_.size()));
+    for (const std::string& line : shownLines_) {
         entries.append(qs(line));
     }
-    // Refreshed after every handler of every window: keep the list (and where it was scrolled)
-    // when its text did not change.
-    bool same = list_->count() == entries.size();
-    for (int i = 0; same && i < entries.size(); ++i) {
-        same = list_->item(i)->text() == entries[i];
-    }
-    if (!same) {
-        list_->clear();
-        list_->addItems(entries);
-    }
+    list_->clear();
+    list_->addItems(entries);
 }
 
 } // namespace korvex::gui

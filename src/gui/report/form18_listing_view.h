@@ -2,6 +2,9 @@
 
 #include "app/window_view.h"
 
+#include <string>
+#include <vector>
+
 class QListWidget;
 
 namespace korvex {
@@ -24,6 +27,8 @@ public:
 private:
     Form18& form_;
     QListWidget* list_ = nullptr;
+    // The lines the list shows.
+    std::vector<std::string> shownLines_;
 };
 
 } // namespace korvex::gui

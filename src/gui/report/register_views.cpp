@@ -5,9 +5,7 @@
 namespace korvex::gui {
 
 void registerReportViews(GuiHost& host) {
-    host.registerView(Form18::kName, [](WindowModel& model, GuiHost& h) -> WindowView* {
-        return new Form18View(static_cast<Form18&>(model), h);
-    });
+    host.registerView<Form18>(newView<Form18View>);
 }
 
 } // namespace korvex::gui

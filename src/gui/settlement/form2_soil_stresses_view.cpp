@@ -1,7 +1,7 @@
 #include "settlement/form2_soil_stresses_view.h"
 
 #include "settlement/form2_soil_stresses.h"
-#include "settlement/result_window_view.h"
+#include "ui/result_window_view.h"
 
 namespace korvex::gui {
 

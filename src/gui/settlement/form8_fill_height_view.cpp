@@ -1,7 +1,7 @@
 #include "settlement/form8_fill_height_view.h"
 
 #include "settlement/form8_fill_height.h"
-#include "settlement/result_window_view.h"
+#include "ui/result_window_view.h"
 
 namespace korvex::gui {
 

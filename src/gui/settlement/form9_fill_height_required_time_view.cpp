@@ -1,7 +1,7 @@
 #include "settlement/form9_fill_height_required_time_view.h"
 
 #include "settlement/form9_fill_height_required_time.h"
-#include "settlement/result_window_view.h"
+#include "ui/result_window_view.h"
 
 namespace korvex::gui {
 

@@ -17,24 +17,14 @@
 
 namespace korvex::gui {
 
-namespace {
-
-template <typename Form, typename Make> void add(GuiHost& host, Make make) {
-    host.registerView(Form::kName, [make](WindowModel& model, GuiHost& h) -> WindowView* {
-        return make(static_cast<Form&>(model), h);
-    });
-}
-
-} // namespace
-
 void registerSettlementViews(GuiHost& host) {
-    add<Form1>(host, [](Form1& m, GuiHost& h) { return new Form1View(m, h); });
-    add<Form2>(host, [](Form2& m, GuiHost& h) { return makeForm2View(m, h); });
-    add<Form3>(host, [](Form3& m, GuiHost& h) { return new Form3View(m, h); });
-    add<Form8>(host, [](Form8& m, GuiHost& h) { return makeForm8View(m, h); });
-    add<Form9>(host, [](Form9& m, GuiHost& h) { return makeForm9View(m, h); });
-    add<Form16>(host, [](Form16& m, GuiHost& h) { return makeForm16View(m, h); });
-    add<Form17>(host, [](Form17& m, GuiHost& h) { return makeForm17View(m, h); });
+    host.registerView<Form1>(newView<Form1View>);
+    host.registerView<Form2>(makeForm2View);
+    host.registerView<Form3>(newView<Form3View>);
+    host.registerView<Form8>(makeForm8View);
+    host.registerView<Form9>(makeForm9View);
+    host.registerView<Form16>(makeForm16View);
+    host.registerView<Form17>(makeForm17View);
 }
 
 } // namespace korvex::gui

@@ -27,6 +27,9 @@ public:
         drawnGraph_ = nullptr;
     }
 
+    // Draws the graph afresh at the next refresh, as a view built now would.
+    void forgetShown() { drawnGraph_ = nullptr; }
+
     GraphModel& graph() { return *graph_; }
     QCustomPlot& plot() { return *plot_; }
     QSize sizeHint() const override;

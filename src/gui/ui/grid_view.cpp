@@ -142,6 +142,9 @@ void GridView::setUp() {
     }
     connect(this, &QTableWidget::currentCellChanged, this, &GridView::onCurrentCellChanged);
     refreshFromModel();
+    // The window sets the table's fonts after making it: its first refresh measures again.
+    shownRevision_ = kNothingShown;
+    measured_ = false;
 }
 
 bool GridView::editing() const {
@@ -153,30 +156,46 @@ void GridView::refreshFromModel() {
         return;
     }
     syncing_ = true;
-    // Row 0 of the model is the heading row, shown as the header; column 0 holds the row numbers.
-    if (rowCount() != grid_.Rows() - 1) {
-        setRowCount(grid_.Rows() - 1);
-    }
-    if (columnCount() != grid_.Cols()) {
-        setColumnCount(grid_.Cols());
-    }
-    for (int c = 0; c < grid_.Cols(); ++c) {
-        QTableWidgetItem* header = horizontalHeaderItem(c);
-        if (header == nullptr) {
-            header = new QTableWidgetItem;
-            setHorizontalHeaderItem(c, header);
+    if (grid_.revision() != shownRevision_) {
+        shownRevision_ = grid_.revision();
+        // Row 0 of the model is the heading row, shown as the header; column 0 holds the row
+        // numbers.
+        bool textsChanged = !measured_;
+        if (rowCount() != grid_.Rows() - 1) {
+            setRowCount(grid_.Rows() - 1);
+            textsChanged = true;
         }
-        const QString heading = qs(grid_.TextMatrix(0, c));
-        if (header->text() != heading) {
-            header->setText(heading);
+        if (columnCount() != grid_.Cols()) {
+            setColumnCount(grid_.Cols());
+            textsChanged = true;
         }
-    }
-    for (int r = 1; r < grid_.Rows(); ++r) {
         for (int c = 0; c < grid_.Cols(); ++c) {
-            showCell(r, c);
+            QTableWidgetItem* header = horizontalHeaderItem(c);
+            if (header == nullptr) {
+                header = new QTableWidgetItem;
+                setHorizontalHeaderItem(c, header);
+            }
+            const QString heading = qs(grid_.TextMatrix(0, c));
+            if (header->text() != heading) {
+                header->setText(heading);
+                textsChanged = true;
+            }
+        }
+        for (int r = 1; r < grid_.Rows(); ++r) {
+            for (int c = 0; c < grid_.Cols(); ++c) {
+                textsChanged = showCell(r, c) || textsChanged;
+            }
+        }
+        for (int c = 0; c < grid_.Cols(); ++c) {
+            textsChanged =
+                textsChanged || layoutWidths_[static_cast<std::size_t>(c)] != grid_.ColWidth(c);
+        }
+        // Measuring every text is the dear part of a refresh.
+        if (textsChanged) {
+            measureColumns();
+            placeColumns();
         }
     }
-    fitColumns();
     if (currentRow() != grid_.Row() - 1 || currentColumn() != grid_.Col()) {
         setCurrentCell(grid_.Row() - 1, grid_.Col());
     }
@@ -184,7 +203,17 @@ void GridView::refreshFromModel() {
     syncEditorBox(false);
 }
 
-void GridView::showCell(int row, int col) {
+void GridView::forgetShown() {
+    shownRevision_ = kNothingShown;
+    measured_ = false;
+    if (ownEditor_ != nullptr && ownEditor_->visible()) {
+        ownEditor_->drop();
+    }
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+}
+
+bool GridView::showCell(int row, int col) {
     QTableWidgetItem* cell = item(row - 1, col);
     if (cell == nullptr) {
         cell = new QTableWidgetItem;
@@ -199,7 +228,8 @@ void GridView::showCell(int row, int col) {
         setItem(row - 1, col, cell);
     }
     const QString shown = qs(grid_.TextMatrix(row, col));
-    if (cell->text() != shown) {
+    const bool changed = cell->text() != shown;
+    if (changed) {
         cell->setText(shown);
     }
     // Numbers in a result table stand right-aligned unless its window asks otherwise.
@@ -209,6 +239,7 @@ void GridView::showCell(int row, int col) {
     if (cell->textAlignment() != static_cast<int>(alignment)) {
         cell->setTextAlignment(alignment);
     }
+    return changed;
 }
 
 void GridView::commitPendingEdit() {
@@ -367,13 +398,16 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     return QTableWidget::eventFilter(watched, event);
 }
 
-void GridView::fitColumns() {
+void GridView::measureColumns() {
     const int columns = columnCount();
+    measured_ = true;
+    layoutWidths_.assign(static_cast<std::size_t>(columns), 0);
     neededWidths_.assign(static_cast<std::size_t>(columns), 0);
     decimalsWidths_.assign(static_cast<std::size_t>(columns), 0);
     const QFontMetrics cellMetrics = fontMetrics();
     const QFontMetrics headingMetrics(horizontalHeader()->font());
     for (int c = 0; c < columns; ++c) {
+        layoutWidths_[static_cast<std::size_t>(c)] = grid_.ColWidth(c);
         int needed = std::max(8, twipsToPixels(grid_.ColWidth(c)));
         if (readOnly()) {
             // A result table shows every heading and every number whole: the layout's widths
@@ -400,6 +434,10 @@ void GridView::fitColumns() {
         }
         neededWidths_[static_cast<std::size_t>(c)] = needed;
     }
+}
+
+void GridView::placeColumns() {
+    const int columns = static_cast<int>(neededWidths_.size());
     int total = 0;
     for (int width : neededWidths_) {
         total += width;
@@ -438,7 +476,16 @@ int GridView::decimalsWidth(int column) const {
 void GridView::resizeEvent(QResizeEvent* event) {
     QTableWidget::resizeEvent(event);
     if (readOnly() && !closing_) {
-        fitColumns();
+        placeColumns();
+    }
+}
+
+void GridView::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // Measured in the old font.
+        shownRevision_ = kNothingShown;
+        measured_ = false;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/grid_cell_editor.h"
 
 #include <QTableWidget>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -26,9 +27,13 @@ public:
     explicit GridView(Grid& grid, QWidget* parent = nullptr);
     ~GridView() override;
 
-    // Copies texts, size, column widths and the current cell from the model, and shows or hides the
-    // cell box as the editor's state says.
+    // Copies texts, size and column widths from the model when its change stamp moved since the
+    // last copy (then the columns are measured again), the current cell always, and shows or hides
+    // the cell box as the editor's state says.
     void refreshFromModel();
+    // The next refresh copies and measures everything, as in a new table; a pending cell edit of
+    // the table's own editor is dropped and the table scrolled back to its start.
+    void forgetShown();
     // Writes a pending edit into its cell; a window calls it before a handler reads the table.
     void commitPendingEdit();
     // Makes a cell of the model (row 1 is the first below the headings) the current cell, as a
@@ -51,16 +56,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void setUp();
     void onCurrentCellChanged(int row, int col, int previousRow, int previousCol);
     void syncEditorBox(bool giveFocus);
-    void showCell(int row, int col);
+    // True when the cell's text changed.
+    bool showCell(int row, int col);
     void placeEditorBox();
-    // Sets each column to the layout's width (a result table: at least its heading and numbers,
-    // and together the whole width of the table).
-    void fitColumns();
+    // The width each column needs: the layout's (a result table: at least its heading and its
+    // numbers, measured in the table's fonts).
+    void measureColumns();
+    // Sets each column to its needed width; a result table shares the room left among its data
+    // columns.
+    void placeColumns();
 
     Grid& grid_;
     std::unique_ptr<GridCellEditor> ownEditor_;
@@ -70,6 +80,13 @@ private:
     bool closing_ = false;
     std::vector<int> neededWidths_;
     std::vector<int> decimalsWidths_;
+    // The layout's column widths (twips) the columns were measured with.
+    std::vector<int> layoutWidths_;
+    // The columns were measured since the table was made or its font changed.
+    bool measured_ = false;
+    // The model's change stamp at the last copy; none before the first.
+    std::uint64_t shownRevision_ = kNothingShown;
+    static constexpr std::uint64_t kNothingShown = 0;
 };
 
 // Screen pixels of a layout size in twips (15 twips to a pixel at 96 dots per inch).
