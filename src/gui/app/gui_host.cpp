@@ -44,7 +44,10 @@ GuiHost::Kept* GuiHost::build(const std::string& windowName, WindowModel& model)
         kept.view->markReleased();
         delete kept.view.data();
     }
-    kept = {view, &model, false, view->size()};
+    kept = {view, &model, false, std::nullopt};
+    if (view->testAttribute(Qt::WA_Resized)) {
+        kept.builtSize = view->size();
+    }
     return &kept;
 }
 
@@ -62,8 +65,13 @@ void GuiHost::showView(WindowModel& model) {
     if (!kept->showing) {
         // Opened again (or for the first time on a view built ahead): at the size it was built
         // with, showing the model as loaded now.
-        view->resize(kept->builtSize);
         view->showFreshModel();
+        if (kept->builtSize) {
+            view->resize(*kept->builtSize);
+        } else if (view->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+            // Shown before: a window shown for the first time is sized from its contents.
+            view->adjustSize();
+        }
         kept->showing = true;
     } else if (handlersRunning_ == 0) {
         view->refreshFromModel();

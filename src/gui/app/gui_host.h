@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace korvex::gui {
@@ -84,7 +85,9 @@ private:
         const WindowModel* model = nullptr;
         // Showing the loaded model; a hidden view shows the model afresh at the next opening.
         bool showing = false;
-        QSize builtSize;
+        // The size its constructor gave it, if it gave one; a view left to its layout is sized
+        // from its contents when shown, as Qt sizes a window shown for the first time.
+        std::optional<QSize> builtSize;
     };
 
     Kept* build(const std::string& windowName, WindowModel& model);

@@ -39,6 +39,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace korvex::gui {
 namespace {
@@ -150,11 +151,18 @@ struct Session {
     }
     ~Session() { app.windows().unloadAll(); }
 
-    // The texts of a view built now on the loaded model.
-    QStringList newViewTexts(const Window& w) {
+    // The texts and the size of a view built and shown now on the loaded model.
+    std::string newView(const Window& w) {
         std::unique_ptr<WindowView> fresh(w.make(*app.windows().findByName(w.name), host));
         fresh->refreshFromModel();
-        return shownTexts(*fresh);
+        fresh->show();
+        return seen(*fresh);
+    }
+    std::string shown(const Window& w) { return seen(*host.viewOf(w.name)); }
+    static std::string seen(const QWidget& view) {
+        return (shownTexts(view).join('\n') +
+                QString("\nsize %1 x %2").arg(view.width()).arg(view.height()))
+            .toStdString();
     }
 };
 
@@ -174,7 +182,7 @@ TEST(KeptViews, AWindowOpenedAgainShowsItsFreshModelInTheViewItHad) {
         QApplication::processEvents();
         ASSERT_TRUE(windows.showByName(w.name));
         EXPECT_EQ(s.host.viewOf(w.name), first);
-        EXPECT_EQ(shownTexts(*first), s.newViewTexts(w));
+        EXPECT_EQ(s.shown(w), s.newView(w));
     }
 }
 
@@ -194,7 +202,7 @@ TEST(KeptViews, AViewBuiltWhileTheProgramWaitedShowsTheModelAsLoadedAtItsOpening
         SCOPED_TRACE(w.name);
         ASSERT_TRUE(s.app.windows().showByName(w.name));
         EXPECT_EQ(viewCount(), views);
-        EXPECT_EQ(shownTexts(*s.host.viewOf(w.name)), s.newViewTexts(w));
+        EXPECT_EQ(s.shown(w), s.newView(w));
     }
 }
 
