@@ -213,6 +213,9 @@ constexpr std::array<Wide, 45> kPowersOf5 = [] {
     return powers;
 }();
 
+// m x 5^16 stays below 2^62.
+constexpr int kNarrowPowersOf5 = 16;
+
 constexpr std::array<Wide, 39> kPowersOf10 = [] {
     std::array<Wide, 39> powers{};
     powers[0] = 1;
@@ -250,7 +253,18 @@ std::optional<SingleDigits> singleDigitsExactly(Single value, int significant, T
             return std::nullopt;
         }
         const int s = significant - 1 - exponent10;
-        if (s >= 0) {
+        // From about 1E-10 up to 10^significant every step fits 64 bits, which take fewer
+        // instructions than 128.
+        if (s >= 0 && s <= kNarrowPowersOf5 && -(e + s) > 0 && -(e + s) < 64) {
+            const int shift = -(e + s);
+            const std::uint64_t scaled =
+                std::uint64_t{m} *
+                static_cast<std::uint64_t>(kPowersOf5[static_cast<std::size_t>(s)]);
+            q = scaled >> shift;
+            const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+            const std::uint64_t halfUnit = std::uint64_t{1} << (shift - 1);
+            half = rest < halfUnit ? -1 : rest == halfUnit ? 0 : 1;
+        } else if (s >= 0) {
             if (s >= static_cast<int>(kPowersOf5.size())) {
                 return std::nullopt;
             }
