@@ -7,10 +7,13 @@
 #include "app/desktop.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace korvex {
 
@@ -76,5 +79,21 @@ void showRefusal(Application& app, const InputRefusal& refusal);
 // the user (showRefusal); the result is whether the copy was committed. Any other error passes
 // unchanged, the state untouched.
 bool commitOnSuccess(Application& app, const std::function<void(Module1&)>& work);
+
+// The same for a calculation that writes only some parts of the shared state `state`
+// (`commitPartsOnSuccess<SettlementResults, PreloadState>(app, app.state(), work)`): only those
+// parts are copied, the work gets the copies and reads every other part from the state itself.
+template <class... Parts, class State, class Work>
+bool commitPartsOnSuccess(Application& app, State& state, Work&& work) {
+    auto scratch = std::make_unique<std::tuple<Parts...>>(static_cast<const Parts&>(state)...);
+    try {
+        std::apply(std::forward<Work>(work), *scratch);
+    } catch (const InputRefusal& refusal) {
+        showRefusal(app, refusal);
+        return false;
+    }
+    ((static_cast<Parts&>(state) = std::move(std::get<Parts>(*scratch))), ...);
+    return true;
+}
 
 } // namespace korvex

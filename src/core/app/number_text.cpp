@@ -1,10 +1,15 @@
 #include "app/number_text.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
+#include <type_traits>
 
 namespace korvex::num {
 
@@ -75,40 +80,27 @@ LeadingNumber scanLeadingNumber(std::string_view text) {
     return result;
 }
 
-// value = d0.d1d2... x 10^exponent, digits rounded to the requested significant digits.
+// value = d0.d1d2... x 10^exponent, digits rounded to the requested significant digits. No writer
+// keeps more digits than a double's shortest text (17), so they live in the value itself.
 struct DecimalDigits {
     bool negative = false;
     bool zero = false;
-    std::string digits;
+    int count = 0;
     int exponent = 0;
+    char digits[20] = {};
 };
 
 // Enough significant digits to write any double exactly (2^-1074 alone needs 751).
 constexpr int kExactDoubleDigits = 767;
 
-// significant = 0 asks for the fewest digits that read back as the same value.
-template <typename T> DecimalDigits decimalDigits(T value, int significant) {
-    DecimalDigits d;
-    if (value == 0) {
-        d.zero = true;
-        d.digits = "0";
-        return d;
-    }
-    d.negative = std::signbit(value);
-    char buffer[kExactDoubleDigits + 16];
-    auto [end, ec] = significant == 0
-                         ? std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                         std::chars_format::scientific)
-                         : std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                         std::chars_format::scientific, significant - 1);
-    if (ec != std::errc{}) {
-        throw std::runtime_error("number conversion failed");
-    }
-    std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    std::size_t ePos = text.find('e');
+// Walks the digits of to_chars' scientific text ("d.ddde+XX"), giving each with its index, and
+// returns the exponent.
+template <typename OnDigit> int scientificDigits(std::string_view text, OnDigit onDigit) {
+    const std::size_t ePos = text.find('e');
+    int index = 0;
     for (std::size_t i = 0; i < ePos; ++i) {
         if (isDigit(text[i])) {
-            d.digits += text[i];
+            onDigit(index++, text[i]);
         }
     }
     int exponent = 0;
@@ -117,7 +109,31 @@ template <typename T> DecimalDigits decimalDigits(T value, int significant) {
         expText.remove_prefix(1);
     }
     std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
-    d.exponent = exponent;
+    return exponent;
+}
+
+// The value's digits by to_chars, correctly rounded; significant = 0 asks for the fewest digits
+// that read back as the same value. At most 17 digits.
+template <typename T> DecimalDigits decimalDigits(T value, int significant) {
+    DecimalDigits d;
+    if (value == 0) {
+        d.zero = true;
+        d.count = 1;
+        d.digits[0] = '0';
+        return d;
+    }
+    d.negative = std::signbit(value);
+    char buffer[32];
+    auto [end, ec] = significant == 0
+                         ? std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                         std::chars_format::scientific)
+                         : std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                         std::chars_format::scientific, significant - 1);
+    if (ec != std::errc{}) {
+        throw std::runtime_error("number conversion failed");
+    }
+    d.exponent = scientificDigits(std::string_view(buffer, static_cast<std::size_t>(end - buffer)),
+                                  [&d](int, char digit) { d.digits[d.count++] = digit; });
     return d;
 }
 
@@ -131,192 +147,471 @@ template <typename T> int exactSignificantDigits(T value) {
     return std::min(integerDigits + fractionDigits + 1, kExactDoubleDigits);
 }
 
+// Adds one unit in the last kept digit; 9.99 becomes 10.0 with the exponent one up.
+void roundUp(DecimalDigits& d) {
+    int i = d.count;
+    while (i > 0 && d.digits[i - 1] == '9') {
+        d.digits[--i] = '0';
+    }
+    if (i == 0) {
+        d.digits[0] = '1';
+        ++d.exponent;
+    } else {
+        ++d.digits[i - 1];
+    }
+}
+
 // The value rounded to `significant` digits half away from zero. to_chars rounds an exact tie
 // to even: the Single 12345.625 would lose its half and print 12345.62 as "###0.00".
-template <typename T> DecimalDigits digitsHalfAwayFromZero(T value, int significant) {
+template <typename T> DecimalDigits digitsHalfAwayFromZeroByText(T value, int significant) {
     // One more digit, correctly rounded, decides as the exact value does unless it comes out 5:
     // only then is the whole expansion needed to tell a half from a little below or above one.
     DecimalDigits d = decimalDigits(value, significant + 1);
-    const auto kept = static_cast<std::size_t>(significant);
     if (d.zero) {
         return d;
     }
-    if (d.digits[kept] == '5') {
-        d = decimalDigits(value, exactSignificantDigits(value));
+    bool up = d.digits[significant] >= '5';
+    if (d.digits[significant] == '5') {
+        char buffer[kExactDoubleDigits + 16];
+        auto [end, ec] =
+            std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                          std::chars_format::scientific, exactSignificantDigits(value) - 1);
+        if (ec != std::errc{}) {
+            throw std::runtime_error("number conversion failed");
+        }
+        std::fill(d.digits, d.digits + significant, '0');
+        up = false;
+        d.exponent =
+            scientificDigits(std::string_view(buffer, static_cast<std::size_t>(end - buffer)),
+                             [&](int index, char digit) {
+                                 if (index < significant) {
+                                     d.digits[index] = digit;
+                                 } else if (index == significant) {
+                                     up = digit >= '5';
+                                 }
+                             });
     }
-    const bool up = d.digits.size() > kept && d.digits[kept] >= '5';
-    d.digits.resize(kept, '0');
+    d.count = significant;
     if (up) {
-        std::size_t i = kept;
-        while (i > 0 && d.digits[i - 1] == '9') {
-            d.digits[--i] = '0';
-        }
-        if (i == 0) {
-            d.digits.insert(d.digits.begin(), '1');
-            d.digits.pop_back();
-            ++d.exponent;
-        } else {
-            ++d.digits[i - 1];
-        }
+        roundUp(d);
     }
     return d;
 }
 
-std::string stripTrailingZeros(std::string digits) {
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
+// How an exact half at the last kept digit goes: to even, as to_chars rounds the box and signed
+// texts, or away from zero, as the patterns round.
+enum class Tie { ToEven, AwayFromZero };
+
+using Wide = unsigned __int128;
+
+constexpr std::array<Wide, 45> kPowersOf5 = [] {
+    std::array<Wide, 45> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) {
+        powers[i] = powers[i - 1] * 5;
     }
-    return digits;
+    return powers;
+}();
+
+// m x 5^16 stays below 2^62.
+constexpr int kNarrowPowersOf5 = 16;
+
+constexpr std::array<Wide, 39> kPowersOf10 = [] {
+    std::array<Wide, 39> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) {
+        powers[i] = powers[i - 1] * 10;
+    }
+    return powers;
+}();
+
+// |value| = digits x 10^(exponent - significant + 1), with digits of exactly `significant` digits.
+struct SingleDigits {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+
+// The exact value of a Single rounded to `significant` digits by integer arithmetic, which is what
+// the report's numbers need many thousand times: a Single is m x 2^e with m below 2^24, and
+// m x 2^e x 10^s, with s moving the first digit to the right place, fits 128 bits for every Single
+// from 2^-126 up. For 0 and the subnormals the caller goes through the text of to_chars.
+std::optional<SingleDigits> singleDigitsExactly(Single value, int significant, Tie tie) {
+    const auto bits = std::bit_cast<std::uint32_t>(value);
+    const auto biased = static_cast<int>((bits >> 23) & 0xFFu);
+    if (biased == 0 || biased == 0xFF) {
+        return std::nullopt;
+    }
+    const std::uint32_t m = (bits & 0x7FFFFFu) | 0x800000u;
+    const int e = biased - 150;
+    // floor(log10(value)), or one off: value lies in [2^(e + 23), 2^(e + 24)).
+    int exponent10 = ((e + 23) * 78913) >> 18; // 78913 / 2^18 = log10(2) to 6 digits
+    const Wide limit = kPowersOf10[static_cast<std::size_t>(significant)];
+    Wide q = 0;
+    int half = 0; // the rest below q's last digit against a half: -1, 0 or 1
+    for (int attempt = 0;; ++attempt) {
+        if (attempt == 3) {
+            return std::nullopt;
+        }
+        const int s = significant - 1 - exponent10;
+        // From about 1E-10 up to 10^significant every step fits 64 bits, which take fewer
+        // instructions than 128.
+        if (s >= 0 && s <= kNarrowPowersOf5 && -(e + s) > 0 && -(e + s) < 64) {
+            const int shift = -(e + s);
+            const std::uint64_t scaled =
+                std::uint64_t{m} *
+                static_cast<std::uint64_t>(kPowersOf5[static_cast<std::size_t>(s)]);
+            q = scaled >> shift;
+            const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+            const std::uint64_t halfUnit = std::uint64_t{1} << (shift - 1);
+            half = rest < halfUnit ? -1 : rest == halfUnit ? 0 : 1;
+        } else if (s >= 0) {
+            if (s >= static_cast<int>(kPowersOf5.size())) {
+                return std::nullopt;
+            }
+            const Wide scaled = Wide{m} * kPowersOf5[static_cast<std::size_t>(s)];
+            const int shift = -(e + s);
+            if (shift <= 0) {
+                q = scaled << -shift;
+                half = -1;
+            } else {
+                q = scaled >> shift;
+                const Wide rest = scaled - (q << shift);
+                const Wide halfUnit = Wide{1} << (shift - 1);
+                half = rest < halfUnit ? -1 : rest == halfUnit ? 0 : 1;
+            }
+        } else {
+            if (e < 0 || -s >= static_cast<int>(kPowersOf10.size())) {
+                return std::nullopt;
+            }
+            const Wide scaled = Wide{m} << e;
+            const Wide unit = kPowersOf10[static_cast<std::size_t>(-s)];
+            q = scaled / unit;
+            const Wide twiceRest = (scaled - q * unit) * 2;
+            half = twiceRest < unit ? -1 : twiceRest == unit ? 0 : 1;
+        }
+        if (q >= limit) {
+            ++exponent10;
+        } else if (q < limit / 10) {
+            --exponent10;
+        } else {
+            break;
+        }
+    }
+    const bool up = half > 0 || (half == 0 && (tie == Tie::AwayFromZero || (q & 1) != 0));
+    if (up && ++q == limit) {
+        q = limit / 10;
+        ++exponent10;
+    }
+    return SingleDigits{static_cast<std::uint64_t>(q), exponent10};
 }
 
-std::string exponentText(int exponent) {
-    std::string text = exponent < 0 ? "-" : "+";
-    std::string digits = std::to_string(std::abs(exponent));
-    if (digits.size() < 2) {
-        digits.insert(0, 2 - digits.size(), '0');
+DecimalDigits decimalDigitsOf(Single value, const SingleDigits& single, int significant) {
+    DecimalDigits d;
+    d.negative = std::signbit(value);
+    d.count = significant;
+    d.exponent = single.exponent;
+    std::uint64_t digits = single.digits;
+    for (int i = significant - 1; i >= 0; --i) {
+        d.digits[i] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
     }
-    return text + digits;
+    return d;
 }
 
-std::string nonFiniteText(double value) {
+// The significant digits of a Single or a double, correctly rounded as to_chars writes them.
+template <typename T> DecimalDigits roundedDigits(T value, int significant) {
+    if constexpr (std::is_same_v<T, Single>) {
+        if (const auto single = singleDigitsExactly(value, significant, Tie::ToEven)) {
+            return decimalDigitsOf(value, *single, significant);
+        }
+    }
+    return decimalDigits(value, significant);
+}
+
+template <typename T> DecimalDigits digitsHalfAwayFromZero(T value, int significant) {
+    if constexpr (std::is_same_v<T, Single>) {
+        if (const auto single = singleDigitsExactly(value, significant, Tie::AwayFromZero)) {
+            return decimalDigitsOf(value, *single, significant);
+        }
+    }
+    return digitsHalfAwayFromZeroByText(value, significant);
+}
+
+void appendExponent(std::string& text, int exponent) {
+    text += exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) {
+        text += '0';
+    }
+    char buffer[8];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
+    text.append(buffer, end);
+}
+
+void appendNonFinite(std::string& text, double value) {
     if (std::isnan(value)) {
-        return "NaN";
+        text += "NaN";
+    } else {
+        text += value < 0 ? "-Infinity" : "Infinity";
     }
-    return value < 0 ? "-Infinity" : "Infinity";
 }
 
 // The general form shared by the box text, the signed text and the exact text; they differ only
 // in the blank before a non-negative value and the zero before the point. Exponent form from
 // 10^exponentFrom and below 0.0001.
-std::string generalFormOf(const DecimalDigits& d, int exponentFrom, bool signedForm) {
-    std::string sign = (d.negative && !d.zero) ? "-" : (signedForm ? " " : "");
+void appendGeneralForm(std::string& text, const DecimalDigits& d, int exponentFrom,
+                       bool signedForm) {
+    if (d.negative && !d.zero) {
+        text += '-';
+    } else if (signedForm) {
+        text += ' ';
+    }
     if (d.zero) {
-        return sign + "0";
+        text += '0';
+        return;
     }
-    std::string digits = stripTrailingZeros(d.digits);
+    int count = d.count;
+    while (count > 1 && d.digits[count - 1] == '0') {
+        --count;
+    }
+    const char* digits = d.digits;
     if (d.exponent >= exponentFrom || d.exponent < -4) {
-        std::string mantissa = digits.substr(0, 1);
-        if (digits.size() > 1) {
-            mantissa += "." + digits.substr(1);
+        text += digits[0];
+        if (count > 1) {
+            text += '.';
+            text.append(digits + 1, digits + count);
         }
-        return sign + mantissa + "E" + exponentText(d.exponent);
-    }
-    std::string integerPart;
-    std::string fraction;
-    if (d.exponent >= 0) {
-        std::size_t integerDigits = static_cast<std::size_t>(d.exponent) + 1;
-        integerPart = digits.substr(0, std::min(integerDigits, digits.size()));
-        if (integerPart.size() < integerDigits) {
-            integerPart.append(integerDigits - integerPart.size(), '0');
-        }
-        if (digits.size() > integerDigits) {
-            fraction = digits.substr(integerDigits);
+        text += 'E';
+        appendExponent(text, d.exponent);
+    } else if (d.exponent >= 0) {
+        const int integerDigits = d.exponent + 1;
+        text.append(digits, digits + std::min(integerDigits, count));
+        if (count < integerDigits) {
+            text.append(static_cast<std::size_t>(integerDigits - count), '0');
+        } else if (count > integerDigits) {
+            text += '.';
+            text.append(digits + integerDigits, digits + count);
         }
     } else {
-        integerPart = signedForm ? "" : "0";
-        fraction = std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + digits;
+        if (!signedForm) {
+            text += '0';
+        }
+        text += '.';
+        text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        text.append(digits, digits + count);
     }
-    return sign + integerPart + (fraction.empty() ? "" : "." + fraction);
 }
 
-template <typename T> std::string generalText(T value, int significant, bool signedForm) {
+template <typename T>
+void appendGeneralText(std::string& text, T value, int significant, bool signedForm) {
     if (!std::isfinite(value)) {
-        std::string text = nonFiniteText(static_cast<double>(value));
-        return (signedForm && value > 0) ? " " + text : text;
+        if (signedForm && value > 0) {
+            text += ' ';
+        }
+        appendNonFinite(text, static_cast<double>(value));
+        return;
     }
-    return generalFormOf(decimalDigits(value, significant), significant, signedForm);
+    appendGeneralForm(text, roundedDigits(value, significant), significant, signedForm);
 }
 
-// round(|value| x 10^k), half away from zero on the decimal digits, as a digit string.
-std::string scaledRounded(const DecimalDigits& d, int k) {
+std::string generalFormOf(const DecimalDigits& d, int exponentFrom, bool signedForm) {
+    std::string text;
+    appendGeneralForm(text, d, exponentFrom, signedForm);
+    return text;
+}
+
+// round(|value| x 10^k), half away from zero on the decimal digits: its digits without leading
+// zeros ("0" for none) followed by `zeros` zeros.
+struct ScaledDigits {
+    char digits[21];
+    int count = 0;
+    int zeros = 0;
+    int size() const { return count + zeros; }
+    char at(int i) const { return i < count ? digits[i] : '0'; }
+};
+
+ScaledDigits scaledRounded(const DecimalDigits& d, int k) {
+    ScaledDigits s;
     if (d.zero) {
-        return "0";
+        s.digits[s.count++] = '0';
+        return s;
     }
-    int count = d.exponent + k + 1;
-    const int n = static_cast<int>(d.digits.size());
+    const int count = d.exponent + k + 1;
     if (count <= 0) {
-        return (count == 0 && d.digits[0] >= '5') ? "1" : "0";
+        s.digits[s.count++] = (count == 0 && d.digits[0] >= '5') ? '1' : '0';
+        return s;
     }
-    std::string s = d.digits.substr(0, static_cast<std::size_t>(std::min(count, n)));
-    if (count > n) {
-        s.append(static_cast<std::size_t>(count - n), '0');
-    } else if (count < n && d.digits[static_cast<std::size_t>(count)] >= '5') {
-        int i = static_cast<int>(s.size()) - 1;
-        while (i >= 0 && s[static_cast<std::size_t>(i)] == '9') {
-            s[static_cast<std::size_t>(i)] = '0';
-            --i;
+    const int kept = std::min(count, d.count);
+    // A leading 0 of the value's digits has room for the carry of a rounding.
+    s.digits[0] = '0';
+    std::copy(d.digits, d.digits + kept, s.digits + 1);
+    s.count = kept + 1;
+    s.zeros = count - kept;
+    if (count < d.count && d.digits[count] >= '5') {
+        int i = s.count - 1;
+        while (s.digits[i] == '9') {
+            s.digits[i--] = '0';
         }
-        if (i < 0) {
-            s.insert(s.begin(), '1');
-        } else {
-            ++s[static_cast<std::size_t>(i)];
-        }
+        ++s.digits[i];
     }
-    std::size_t firstNonZero = s.find_first_not_of('0');
-    return firstNonZero == std::string::npos ? "0" : s.substr(firstNonZero);
+    int first = 0;
+    while (first < s.count - 1 && s.digits[first] == '0') {
+        ++first;
+    }
+    if (first == s.count - 1 && s.digits[first] == '0') {
+        s.count = 1;
+        s.digits[0] = '0';
+        s.zeros = 0;
+        return s;
+    }
+    std::copy(s.digits + first, s.digits + s.count, s.digits);
+    s.count -= first;
+    return s;
 }
 
-std::string scientificText(const DecimalDigits& d) {
+void appendScientific(std::string& text, const DecimalDigits& d) {
     if (d.zero) {
-        return "0.00E+00";
+        text += "0.00E+00";
+        return;
     }
     // Round the mantissa to three significant digits, half away from zero.
     DecimalDigits mantissa = d;
     mantissa.exponent = 0;
-    std::string scaled = scaledRounded(mantissa, 2);
+    ScaledDigits scaled = scaledRounded(mantissa, 2);
     int exponent = d.exponent;
     if (scaled.size() > 3) {
-        scaled = "100";
+        scaled.count = 3;
+        scaled.zeros = 0;
+        std::copy_n("100", 3, scaled.digits);
         ++exponent;
     }
-    return std::string(d.negative ? "-" : "") + scaled.substr(0, 1) + "." + scaled.substr(1) + "E" +
-           exponentText(exponent);
+    if (d.negative) {
+        text += '-';
+    }
+    text += scaled.at(0);
+    text += '.';
+    for (int i = 1; i < scaled.size(); ++i) {
+        text += scaled.at(i);
+    }
+    text += 'E';
+    appendExponent(text, exponent);
+}
+
+// The pattern text of the digits rounded half away from zero, for any magnitude and any number of
+// decimals.
+void appendPatternDigits(std::string& text, const DecimalDigits& d, NumberPattern pattern) {
+    if (pattern.scientific) {
+        appendScientific(text, d);
+        return;
+    }
+    const ScaledDigits scaled = scaledRounded(d, pattern.decimals);
+    // The digits as they stand, with zeros before them up to one integer digit.
+    const int padding = std::max(0, pattern.decimals + 1 - scaled.size());
+    const int size = scaled.size() + padding;
+    const auto digitAt = [&](int i) { return i < padding ? '0' : scaled.at(i - padding); };
+    const int integerDigits = size - pattern.decimals;
+    int fractionDigits = pattern.decimals;
+    while (fractionDigits > pattern.mandatoryDecimals &&
+           digitAt(integerDigits + fractionDigits - 1) == '0') {
+        --fractionDigits;
+    }
+    // A value below zero keeps its sign even when it rounds to zero: -0.0004 is "-0.00".
+    if (d.negative && !d.zero) {
+        text += '-';
+    }
+    if (!(integerDigits == 1 && digitAt(0) == '0' && !pattern.integerDigitRequired)) {
+        for (int i = 0; i < integerDigits; ++i) {
+            text += digitAt(i);
+        }
+    }
+    if (fractionDigits > 0) {
+        text += '.';
+        for (int i = integerDigits; i < integerDigits + fractionDigits; ++i) {
+            text += digitAt(i);
+        }
+    }
+}
+
+constexpr std::array<std::uint64_t, 20> kPowersOf10Narrow = [] {
+    std::array<std::uint64_t, 20> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) {
+        powers[i] = powers[i - 1] * 10;
+    }
+    return powers;
+}();
+
+// The pattern text of digits x 10^(exponent - significant + 1) rounded half away from zero to the
+// pattern's decimals in 64-bit integers, as the decimal digits would be rounded one by one; false,
+// writing nothing, where the value times 10^decimals does not fit them.
+bool appendFixedPattern(std::string& text, bool negative, SingleDigits value, int significant,
+                        NumberPattern pattern) {
+    const int decimals = pattern.decimals;
+    if (decimals > 18) {
+        return false;
+    }
+    // round(|value| x 10^decimals): the digits with `dropped` of them rounded away, or zeros added.
+    std::uint64_t scaled = 0;
+    if (value.digits != 0) {
+        const int dropped = significant - 1 - value.exponent - decimals;
+        if (dropped <= 0) {
+            if (significant - dropped > 19) {
+                return false;
+            }
+            scaled = value.digits * kPowersOf10Narrow[static_cast<std::size_t>(-dropped)];
+        } else if (dropped < 20) {
+            const std::uint64_t unit = kPowersOf10Narrow[static_cast<std::size_t>(dropped)];
+            scaled = (value.digits + unit / 2) / unit;
+        }
+    }
+    const std::uint64_t unit = kPowersOf10Narrow[static_cast<std::size_t>(decimals)];
+    const std::uint64_t integerPart = scaled / unit;
+    std::uint64_t fraction = scaled % unit;
+    int fractionDigits = decimals;
+    while (fractionDigits > pattern.mandatoryDecimals && fraction % 10 == 0) {
+        fraction /= 10;
+        --fractionDigits;
+    }
+    char buffer[48];
+    char* out = buffer;
+    // A value below zero keeps its sign even when it rounds to zero: -0.0004 is "-0.00".
+    if (negative) {
+        *out++ = '-';
+    }
+    if (integerPart != 0 || pattern.integerDigitRequired) {
+        out = std::to_chars(out, buffer + sizeof buffer, integerPart).ptr;
+    }
+    if (fractionDigits > 0) {
+        *out++ = '.';
+        for (int i = fractionDigits - 1; i >= 0; --i) {
+            out[i] = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        out += fractionDigits;
+    }
+    text.append(buffer, out);
+    return true;
 }
 
 template <typename T>
-std::string patternTextOf(T value, int significant, std::string_view pattern) {
+void appendPatternTextOf(std::string& text, T value, int significant, NumberPattern pattern) {
     if (!std::isfinite(value)) {
-        return nonFiniteText(static_cast<double>(value));
+        appendNonFinite(text, static_cast<double>(value));
+        return;
     }
-    DecimalDigits d = digitsHalfAwayFromZero(value, significant);
-    if (pattern == "scientific" || pattern == "Scientific") {
-        return scientificText(d);
-    }
-    std::size_t point = pattern.find('.');
-    std::string_view integerPattern = pattern.substr(0, point);
-    std::string_view fractionPattern =
-        point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
-    int mandatoryDecimals = 0;
-    int allDecimals = 0;
-    for (char c : fractionPattern) {
-        if (c == '0') {
-            mandatoryDecimals = ++allDecimals;
-        } else if (c == '#') {
-            ++allDecimals;
+    if constexpr (std::is_same_v<T, Single>) {
+        if (!pattern.scientific) {
+            if (value == 0.0f && appendFixedPattern(text, false, {}, significant, pattern)) {
+                return;
+            }
+            const auto single = singleDigitsExactly(value, significant, Tie::AwayFromZero);
+            if (single &&
+                appendFixedPattern(text, std::signbit(value), *single, significant, pattern)) {
+                return;
+            }
         }
     }
-    bool integerDigitRequired = integerPattern.find('0') != std::string_view::npos;
-
-    std::string scaled = scaledRounded(d, allDecimals);
-    if (scaled.size() < static_cast<std::size_t>(allDecimals) + 1) {
-        scaled.insert(0, static_cast<std::size_t>(allDecimals) + 1 - scaled.size(), '0');
-    }
-    std::string integerPart =
-        scaled.substr(0, scaled.size() - static_cast<std::size_t>(allDecimals));
-    std::string fraction = scaled.substr(scaled.size() - static_cast<std::size_t>(allDecimals));
-    while (static_cast<int>(fraction.size()) > mandatoryDecimals && fraction.back() == '0') {
-        fraction.pop_back();
-    }
-    if (integerPart == "0" && !integerDigitRequired) {
-        integerPart.clear();
-    }
-    // A value below zero keeps its sign even when it rounds to zero: -0.0004 is "-0.00".
-    std::string text = (d.negative && !d.zero) ? "-" : "";
-    text += integerPart;
-    if (!fraction.empty()) {
-        text += "." + fraction;
-    }
-    return text;
+    appendPatternDigits(text, digitsHalfAwayFromZero(value, significant), pattern);
 }
 
 } // namespace
@@ -404,8 +699,7 @@ std::string exactTextFrom(Single value, int exponentFrom) {
     // The shortest digits are exact when read straight into a Single; the reader goes through a
     // double, and a text within a hair of the midpoint between two Singles would be rounded twice.
     // Nine digits always lie far enough from every midpoint.
-    for (int digits = static_cast<int>(shortest.digits.size()) + 1;
-         fileNumber(text) != value && digits <= 9; ++digits) {
+    for (int digits = shortest.count + 1; fileNumber(text) != value && digits <= 9; ++digits) {
         text = generalFormOf(decimalDigits(value, digits), exponentFrom, false);
     }
     return text;
@@ -420,12 +714,18 @@ std::string exactText(Single value) {
 }
 
 std::string exactPatternText(Single value, std::string_view pattern) {
-    std::string text = patternText(value, pattern);
-    if (fileNumber(text) == value) {
-        return text;
+    std::string text;
+    appendExactPatternText(text, value, NumberPattern::read(pattern));
+    return text;
+}
+
+void appendExactPatternText(std::string& text, Single value, NumberPattern pattern) {
+    const std::size_t start = text.size();
+    appendPatternText(text, value, pattern);
+    if (fileNumber(std::string_view(text).substr(start)) != value) {
+        text.resize(start);
+        text += exactTextFrom(value, pattern.scientific ? std::numeric_limits<int>::min() : 7);
     }
-    const bool scientific = pattern == "scientific" || pattern == "Scientific";
-    return exactTextFrom(value, scientific ? std::numeric_limits<int>::min() : 7);
 }
 
 double countFromText(std::string_view text) {
@@ -452,6 +752,16 @@ double roundDecimals(double x, int k) {
     return std::floor(x * scale + 0.5) / scale;
 }
 
+namespace {
+
+template <typename T> std::string generalText(T value, int significant, bool signedForm) {
+    std::string text;
+    appendGeneralText(text, value, significant, signedForm);
+    return text;
+}
+
+} // namespace
+
 std::string boxText(Single value) {
     return generalText(value, 7, false);
 }
@@ -469,24 +779,59 @@ std::string signedText(double value) {
     return generalText(value, 15, true);
 }
 std::string signedText(long long value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text;
+    appendSignedText(text, value);
+    return text;
 }
 std::string signedText(const Variant& value) {
-    switch (value.kind) {
-    case Variant::Kind::Empty: // an empty Variant prints as the number 0
-    case Variant::Kind::Integer:
-        return signedText(static_cast<long long>(value.value));
-    case Variant::Kind::Single:
-        return signedText(value.value);
-    }
-    return " 0";
+    std::string text;
+    appendSignedText(text, value);
+    return text;
 }
 
 std::string patternText(Single value, std::string_view pattern) {
-    return patternTextOf(value, 7, pattern);
+    std::string text;
+    appendPatternText(text, value, NumberPattern::read(pattern));
+    return text;
 }
 std::string patternText(double value, std::string_view pattern) {
-    return patternTextOf(value, 15, pattern);
+    std::string text;
+    appendPatternText(text, value, NumberPattern::read(pattern));
+    return text;
+}
+
+void appendSignedText(std::string& text, Single value) {
+    appendGeneralText(text, value, 7, true);
+}
+void appendSignedText(std::string& text, double value) {
+    appendGeneralText(text, value, 15, true);
+}
+void appendSignedText(std::string& text, long long value) {
+    if (value >= 0) {
+        text += ' ';
+    }
+    char buffer[24];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    text.append(buffer, end);
+}
+void appendSignedText(std::string& text, const Variant& value) {
+    switch (value.kind) {
+    case Variant::Kind::Empty: // an empty Variant prints as the number 0
+    case Variant::Kind::Integer:
+        appendSignedText(text, static_cast<long long>(value.value));
+        return;
+    case Variant::Kind::Single:
+        appendSignedText(text, value.value);
+        return;
+    }
+    text += " 0";
+}
+
+void appendPatternText(std::string& text, Single value, NumberPattern pattern) {
+    appendPatternTextOf(text, value, 7, pattern);
+}
+void appendPatternText(std::string& text, double value, NumberPattern pattern) {
+    appendPatternTextOf(text, value, 15, pattern);
 }
 
 } // namespace korvex::num

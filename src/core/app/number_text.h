@@ -6,6 +6,7 @@
 
 #include "app/vb_types.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,45 @@ FieldNumber readFileNumber(std::string_view text);
 
 // The value of readFileNumber when it is a number.
 std::optional<Single> fileNumber(std::string_view text);
+
+// A format pattern ("#0.0000", "##0.00#", "#####0.0", "scientific") read once: a literal is read
+// when the program is compiled, so that writing a number never reads its pattern again.
+class NumberPattern {
+public:
+    consteval NumberPattern(const char* pattern) : NumberPattern(read(pattern)) {}
+
+    // A pattern known only while the program runs.
+    static constexpr NumberPattern read(std::string_view pattern) {
+        NumberPattern p;
+        if (pattern == "scientific" || pattern == "Scientific") {
+            p.scientific = true;
+            return p;
+        }
+        const std::size_t point = pattern.find('.');
+        p.integerDigitRequired = pattern.substr(0, point).find('0') != std::string_view::npos;
+        if (point != std::string_view::npos) {
+            for (char c : pattern.substr(point + 1)) {
+                if (c == '0') {
+                    p.mandatoryDecimals = ++p.decimals;
+                } else if (c == '#') {
+                    ++p.decimals;
+                }
+            }
+        }
+        return p;
+    }
+
+    bool scientific = false;
+    // The decimals after the point; those up to the last '0' of the pattern are always written,
+    // the others only where they are not 0.
+    int decimals = 0;
+    int mandatoryDecimals = 0;
+    // A '0' before the point: 0.5 is "0.50", not ".50".
+    bool integerDigitRequired = false;
+
+private:
+    constexpr NumberPattern() = default;
+};
 
 // The shortest text that fileNumber reads back as exactly this Single, in the style of boxText
 // ("0.5", "1.5E-05", exponent form from 1E+07 and below 0.0001); a negative zero is written "0".
@@ -94,10 +134,20 @@ inline std::string signedText(Integer value) {
 }
 std::string signedText(const Variant& value);
 
-// Pattern text ("#0.0000", "##0.00#", "#####0.0", "scientific"): the value's 7 (Single) or 15
-// (double) significant decimal digits rounded half away from zero to the pattern's decimals. Both
-// roundings take an exact half away from zero: the Single 12345.625 is "12345.63" as "##0.00".
+// Pattern text: the value's 7 (Single) or 15 (double) significant decimal digits rounded half away
+// from zero to the pattern's decimals. Both roundings take an exact half away from zero: the Single
+// 12345.625 is "12345.63" as "##0.00".
 std::string patternText(Single value, std::string_view pattern);
 std::string patternText(double value, std::string_view pattern);
+
+// The signed and the pattern text written at the end of `text`, with no string of their own: a
+// report line is built from these, one number after the other.
+void appendSignedText(std::string& text, Single value);
+void appendSignedText(std::string& text, double value);
+void appendSignedText(std::string& text, long long value);
+void appendSignedText(std::string& text, const Variant& value);
+void appendPatternText(std::string& text, Single value, NumberPattern pattern);
+void appendPatternText(std::string& text, double value, NumberPattern pattern);
+void appendExactPatternText(std::string& text, Single value, NumberPattern pattern);
 
 } // namespace korvex::num

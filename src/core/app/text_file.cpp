@@ -1,5 +1,6 @@
 #include "app/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -147,6 +148,8 @@ std::optional<std::string> TextLines::next() {
         return std::nullopt;
     }
     std::string line;
+    // At least one byte of text for each byte of the file: grown once, not character by character.
+    line.reserve(std::min(bytes_.find_first_of("\r\n", pos_), bytes_.size()) - pos_);
     while (pos_ < bytes_.size()) {
         const char b = bytes_[pos_++];
         if (b == '\r' || b == '\n') {

@@ -3,10 +3,16 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 namespace korvex {
+
+// The refusals of an index out of range, out of line: the check that calls them is inlined into
+// every array access of the calculations, so it must cost no more than a compare and a branch.
+[[noreturn, gnu::cold]] void throwSubscriptOutOfRange(std::ptrdiff_t i, std::size_t upperBound);
+[[noreturn, gnu::cold]] void throwSubscriptOutOfRange2(std::ptrdiff_t i, std::ptrdiff_t j);
+[[noreturn, gnu::cold]] void throwSubscriptOutOfRange3(std::ptrdiff_t i, std::ptrdiff_t j,
+                                                       std::ptrdiff_t k);
 
 // The stored precision of every shared number: results are rounded to this at the moment they are
 // stored, and later steps read the stored value.
@@ -31,10 +37,10 @@ public:
     auto end() const { return data_.end(); }
 
 private:
+    // A negative index wraps to a value above every bound.
     static std::size_t checked(std::ptrdiff_t i) {
-        if (i < 0 || static_cast<std::size_t>(i) > UBound) {
-            throw std::out_of_range("Subscript out of range (" + std::to_string(i) + " not in 0.." +
-                                    std::to_string(UBound) + ")");
+        if (static_cast<std::size_t>(i) > UBound) [[unlikely]] {
+            throwSubscriptOutOfRange(i, UBound);
         }
         return static_cast<std::size_t>(i);
     }
@@ -53,10 +59,8 @@ public:
 
 private:
     static std::size_t index(std::ptrdiff_t i, std::ptrdiff_t j) {
-        if (i < 0 || static_cast<std::size_t>(i) > U1 || j < 0 ||
-            static_cast<std::size_t>(j) > U2) {
-            throw std::out_of_range("Subscript out of range (" + std::to_string(i) + ", " +
-                                    std::to_string(j) + ")");
+        if (static_cast<std::size_t>(i) > U1 || static_cast<std::size_t>(j) > U2) [[unlikely]] {
+            throwSubscriptOutOfRange2(i, j);
         }
         // The first index varies fastest, as the arrays are laid out in the program's storage.
         return static_cast<std::size_t>(j) * (U1 + 1) + static_cast<std::size_t>(i);
@@ -77,10 +81,9 @@ public:
 
 private:
     static std::size_t index(std::ptrdiff_t i, std::ptrdiff_t j, std::ptrdiff_t k) {
-        if (i < 0 || static_cast<std::size_t>(i) > U1 || j < 0 ||
-            static_cast<std::size_t>(j) > U2 || k < 0 || static_cast<std::size_t>(k) > U3) {
-            throw std::out_of_range("Subscript out of range (" + std::to_string(i) + ", " +
-                                    std::to_string(j) + ", " + std::to_string(k) + ")");
+        if (static_cast<std::size_t>(i) > U1 || static_cast<std::size_t>(j) > U2 ||
+            static_cast<std::size_t>(k) > U3) [[unlikely]] {
+            throwSubscriptOutOfRange3(i, j, k);
         }
         return (static_cast<std::size_t>(k) * (U2 + 1) + static_cast<std::size_t>(j)) * (U1 + 1) +
                static_cast<std::size_t>(i);

@@ -26,13 +26,14 @@ constexpr Single kProgramPi = 3.14159f;
 using num::roundDecimals;
 using num::toSingle;
 
-void storeInputs(Module1& st, const ConsolidationInputs& in) {
+void storeInputs(SettlementResults& settlement, ConsolidationState& st,
+                 const ConsolidationInputs& in) {
     st.DegreeCons = in.DegreeCons;
     st.ConsolidationPeriod = in.ConsolidationPeriod;
     st.DrainDiameter = in.DrainDiameter;
     st.RestSettlement = in.RestSettlement;
-    st.S10Cons = in.S10Cons;
-    st.S10000Cons = in.S10000Cons;
+    settlement.S10Cons = in.S10Cons;
+    settlement.S10000Cons = in.S10000Cons;
     st.ConstructionTime = in.ConstructionTime;
     st.DrainArea = in.DrainArea;
     st.ChAvg = in.ChAvg;
@@ -78,14 +79,14 @@ void roundShownResults(ConsolidationState& st) {
     st.SPrimary = rounded(st.SPrimary, 3);
 }
 
-void storeDischarge(Module1& st) {
-    st.Pi = kProgramPi;
+void storeDischarge(GeneralState& general, ConsolidationState& st) {
+    general.Pi = kProgramPi;
     // 2 pi Ch / Fn times the primary settlement with drains at 10 000 days (negative), per drain.
     st.Discharge = toSingle(static_cast<double>(st.SPrimHorIL(16)) * (-6.28318) * st.ChAvg / st.Fn);
     st.DischargeYear = toSingle(static_cast<double>(st.Discharge) * 24.0 * 3600.0 * 365.0);
 }
 
-void storeLayerCv(Module1& st, const std::vector<Single>& layerCv) {
+void storeLayerCv(ConsolidationState& st, const std::vector<Single>& layerCv) {
     for (std::size_t i = 0; i < layerCv.size(); ++i) {
         st.Cv(static_cast<std::ptrdiff_t>(i) + 1) = layerCv[i];
     }
@@ -148,12 +149,15 @@ bool resultsAreFinite(const ConsolidationState& st) {
            rowsFinite(st.TimeRestHorGL, kRestRows) && rowsFinite(st.TimeRestVertGL, kRestRows);
 }
 
-// The calculation on the state it is given: read, checked, designed and stored, or refused.
-void runConsolidation(Module1& st, const Form4& form, Desktop& desktop) {
-    const int layers = std::clamp<int>(st.NLayers, 0, Form4::kLayerRows);
+// The calculation on the parts it is given, the only ones it writes: read, checked, designed and
+// stored, or refused. Of the settlement results it stores only the two settlements it starts from.
+void runConsolidation(const SettlementInput& input, GeneralState& general,
+                      SettlementResults& settlement, ConsolidationState& st,
+                      ObservationState& observed, const Form4& form, Desktop& desktop) {
+    const int layers = std::clamp<int>(input.NLayers, 0, Form4::kLayerRows);
     const ConsolidationInputs inputs = readConsolidationInputs(form, st, layers);
-    storeInputs(st, inputs);
-    st.Pi = kProgramPi;
+    storeInputs(settlement, st, inputs);
+    general.Pi = kProgramPi;
     const bool secondaryFromTimeFactor = form.Option4;
 
     storeDrainDesign(st, inputs.drainZone);
@@ -165,16 +169,16 @@ void runConsolidation(Module1& st, const Form4& form, Desktop& desktop) {
                        vbExclamation);
     }
 
-    const ConsolidationDegrees degrees = ConsolidationDegrees::fromState(st, st);
-    computePeriodSettlements(st, st, degrees, inputs.periodSeconds);
+    const ConsolidationDegrees degrees = ConsolidationDegrees::fromState(general, st);
+    computePeriodSettlements(settlement, st, degrees, inputs.periodSeconds);
     computeInstantDegrees(st, degrees);
     storeConsolidationTimes(st);
-    computePrimarySettlements(st, st, secondaryFromTimeFactor);
+    computePrimarySettlements(settlement, st, secondaryFromTimeFactor);
     computeGradualDegrees(st, degrees);
     computeSettlementSeries(st, secondaryFromTimeFactor);
     computeRestSettlementTimes(st, degrees, secondaryFromTimeFactor);
     roundShownResults(st);
-    storeDischarge(st);
+    storeDischarge(general, st);
     // Inputs near the limits of a Single (a rest settlement or settlements of 1E+36 m) pass every
     // check yet overflow on the way to millimetres or differences; such a calculation is refused
     // rather than shown, so the state keeps the last calculation that could be shown.
@@ -183,16 +187,24 @@ void runConsolidation(Module1& st, const Form4& form, Desktop& desktop) {
                "Rest Settlement [m], the Area [m2] and the coefficients.");
     }
     storeLayerCv(st, inputs.layerCv);
-    st.ConsolidationCalculated = 1;
-    st.ConsolidationOption4 = secondaryFromTimeFactor ? 1 : 0;
-    handOverPredictions(st, st, st);
+    general.ConsolidationCalculated = 1;
+    general.ConsolidationOption4 = secondaryFromTimeFactor ? 1 : 0;
+    handOverPredictions(settlement, st, observed);
 }
 
 } // namespace
 
 bool calculateConsolidation(Application& app, Form4& form) {
     Desktop& desktop = app.desktop();
-    if (!commitOnSuccess(app, [&](Module1& st) { runConsolidation(st, form, desktop); })) {
+    const SettlementInput& input = app.state();
+    const bool done =
+        commitPartsOnSuccess<GeneralState, SettlementResults, ConsolidationState, ObservationState>(
+            app, app.state(),
+            [&](GeneralState& general, SettlementResults& settlement, ConsolidationState& st,
+                ObservationState& observed) {
+                runConsolidation(input, general, settlement, st, observed, form, desktop);
+            });
+    if (!done) {
         return false;
     }
     // Every loaded window answers the new results itself: the list refills, the graphs (filled

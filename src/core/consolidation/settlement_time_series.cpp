@@ -13,10 +13,17 @@ using num::toSingle;
 
 double curveSettlement(double creep, const CreepStart& start, double days, double primary,
                        double degree) {
-    if (start.primaryOnlyBefore && days < start.days) {
+    const bool primaryOnly = start.primaryOnlyBefore && days < start.days;
+    return curveSettlementAtLog(creep, primaryOnly ? 0.0 : std::log10(days / start.days),
+                                primaryOnly, primary, degree);
+}
+
+double curveSettlementAtLog(double creep, double log10SinceStart, bool primaryOnly, double primary,
+                            double degree) {
+    if (primaryOnly) {
         return -primary * degree;
     }
-    return -(creep * std::log10(days / start.days) + primary * degree);
+    return -(creep * log10SinceStart + primary * degree);
 }
 
 double creepPerLogCycle(const ConsolidationState& state) {

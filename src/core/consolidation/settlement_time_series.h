@@ -42,5 +42,9 @@ struct CreepStart {
 // degree and the creep per log cycle.
 double curveSettlement(double creep, const CreepStart& start, double days, double primary,
                        double degree);
+// The same with log10(days / start.days) taken by the caller, who evaluates many curves at the same
+// times, and primaryOnly for a time before a start that holds the primary part only.
+double curveSettlementAtLog(double creep, double log10SinceStart, bool primaryOnly, double primary,
+                            double degree);
 
 } // namespace korvex

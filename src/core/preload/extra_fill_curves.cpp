@@ -69,20 +69,38 @@ struct Flows {
     Single restEndOfPrimary = 0;
 };
 
-// A layer's settlement at a time: the primary settlement (at 1 day on the creep line, or at the
-// end of primary consolidation tp) reached to the degree, plus creep from the start of creep.
-Single layerCurve(const SettlementResults& settlement, int i, int c, double days, double degree,
-                  Single endOfPrimaryDays, bool endOfPrimaryAtTp) {
+// A layer's creep line in one case, as the consolidation engine's curve takes it (settlements as
+// positive numbers): the primary settlement (at 1 day on the line through its settlements after 10
+// and 10 000 days, or at the end of primary consolidation tp) and the creep per log cycle, counted
+// from 1 day or from tp. It depends on the layer and the case only, not on the time.
+struct CreepLine {
+    double creep = 0;
+    double primary = 0;
+    CreepStart start;
+};
+
+CreepLine creepLine(const SettlementResults& settlement, int i, int c, Single endOfPrimaryDays,
+                    Single log10EndOfPrimary, bool endOfPrimaryAtTp) {
     const double at10 = settlement.SLayerPre10(i, c);
     const double creepCycle = (static_cast<double>(settlement.SLayerPre10000(i, c)) - at10) / 3.0;
     double primary = toSingle(at10 - creepCycle);
     CreepStart start;
     if (endOfPrimaryAtTp) {
-        primary = toSingle(primary + creepCycle * std::log10(endOfPrimaryDays));
+        primary = toSingle(primary + creepCycle * log10EndOfPrimary);
         start = {endOfPrimaryDays, true};
     }
-    // The consolidation engine's curve takes settlements as positive numbers.
-    return toSingle(curveSettlement(-creepCycle, start, days, -primary, degree));
+    return {-creepCycle, -primary, start};
+}
+
+// log10(days / start) at the time points 1..16 (element 0 unused).
+using LogTimes = std::array<double, kCurveTimes + 1>;
+
+LogTimes logTimesSince(const PreloadState& pre, double startDays) {
+    LogTimes logs{};
+    for (int t = 1; t <= kCurveTimes; ++t) {
+        logs[t] = std::log10(pre.TPreload(t) / startDays);
+    }
+    return logs;
 }
 
 template <typename Array> void addTo(Array& sum, int t, int c, Single value) {
@@ -97,19 +115,44 @@ void computeCurves(const SettlementResults& settlement, PreloadState& pre, const
     pre.SPreloadHor.fill(0.0f);
     pre.SPreloadVertRest.fill(0.0f);
     pre.SPreloadTotal.fill(0.0f);
+    // The logarithms of the time points are taken once: all layers share those since 1 day; with
+    // creep from tp each layer has its own start, the rest layers one together.
+    std::array<Single, 21> endOfPrimary{};
+    std::array<Single, 21> log10EndOfPrimary{};
+    std::array<LogTimes, 21> sinceStart{};
+    const LogTimes common =
+        logTimesSince(pre, endOfPrimaryAtTp ? static_cast<double>(flows.restEndOfPrimary) : 1.0);
+    for (int i = 1; i <= layers; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const bool drained = in.drained(i) == 1;
+        endOfPrimary[k] = drained ? flows.radialEndOfPrimary(i) : flows.restEndOfPrimary;
+        sinceStart[k] = common;
+        if (endOfPrimaryAtTp) {
+            log10EndOfPrimary[k] = std::log10(endOfPrimary[k]);
+            if (drained) {
+                sinceStart[k] = logTimesSince(pre, endOfPrimary[k]);
+            }
+        }
+    }
+    std::array<CreepLine, 21> lines;
     for (int c = 1; c <= kCurveCases; ++c) {
+        for (int i = 1; i <= layers; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            lines[k] = creepLine(settlement, i, c, endOfPrimary[k], log10EndOfPrimary[k],
+                                 endOfPrimaryAtTp);
+        }
         for (int t = 1; t <= kCurveTimes; ++t) {
             const double days = pre.TPreload(t);
             for (int i = 1; i <= layers; ++i) {
-                if (in.drained(i) == 1) {
-                    pre.SPreloadHorLayer(i, t, c) =
-                        layerCurve(settlement, i, c, days, pre.UPreload(i, t),
-                                   flows.radialEndOfPrimary(i), endOfPrimaryAtTp);
-                } else {
-                    pre.SPreloadVertRestLayer(i, t, c) =
-                        layerCurve(settlement, i, c, days, flows.restDegree[t],
-                                   flows.restEndOfPrimary, endOfPrimaryAtTp);
-                }
+                const auto k = static_cast<std::size_t>(i);
+                const CreepLine& line = lines[k];
+                const bool drained = in.drained(i) == 1;
+                const double degree = drained ? pre.UPreload(i, t) : flows.restDegree[t];
+                const bool primaryOnly = line.start.primaryOnlyBefore && days < line.start.days;
+                const Single settlementAt = toSingle(curveSettlementAtLog(
+                    line.creep, sinceStart[k][t], primaryOnly, line.primary, degree));
+                (drained ? pre.SPreloadHorLayer : pre.SPreloadVertRestLayer)(i, t, c) =
+                    settlementAt;
                 pre.SPreloadTotalLayer(i, t, c) =
                     toSingle(static_cast<double>(pre.SPreloadVertRestLayer(i, t, c)) +
                              pre.SPreloadHorLayer(i, t, c));

@@ -20,7 +20,7 @@ namespace korvex {
 
 namespace {
 
-bool resultsAreFinite(const Module1& st) {
+bool resultsAreFinite(const SettlementResults& settlement, const PreloadState& st) {
     for (int c = 1; c <= kCurveCases; ++c) {
         for (int t = 1; t <= kCurveTimes; ++t) {
             if (!std::isfinite(st.SPreloadTotal(t, c)) || !std::isfinite(st.SPreloadHor(t, c)) ||
@@ -29,9 +29,9 @@ bool resultsAreFinite(const Module1& st) {
             }
         }
     }
-    return allFinite(st.SettlementPre10) && allFinite(st.SettlementPre10000) &&
-           allFinite(st.LoadPre10) && allFinite(st.LoadPre10000) && allFinite(st.TRemove) &&
-           std::isfinite(st.SRemoveLevel) && std::isfinite(st.FnPre) &&
+    return allFinite(settlement.SettlementPre10) && allFinite(settlement.SettlementPre10000) &&
+           allFinite(settlement.LoadPre10) && allFinite(settlement.LoadPre10000) &&
+           allFinite(st.TRemove) && std::isfinite(st.SRemoveLevel) && std::isfinite(st.FnPre) &&
            std::isfinite(st.DrainZonePre);
 }
 
@@ -42,8 +42,8 @@ struct SettledThrough {
     std::vector<int> layers;
 };
 
-SettledThrough firstCaseSettledThrough(const Module1& st) {
-    const int layers = std::clamp<int>(st.NLayers, 0, 20);
+SettledThrough firstCaseSettledThrough(const SettlementInput& input, const SettlementResults& st) {
+    const int layers = std::clamp<int>(input.NLayers, 0, 20);
     std::vector<double> settlements(static_cast<std::size_t>(layers));
     std::vector<double> thicknesses(static_cast<std::size_t>(layers));
     for (int c = 1; c <= kExtraFillCases; ++c) {
@@ -78,21 +78,24 @@ bool calculatePreload(Application& app, const Form10& form) {
     const bool endOfPrimaryAtTp = st.ConsolidationOption4 != 0;
 
     // The preload runs with the method of the settlement calculation it continues, whatever the
-    // menus have set since; everything else it computes is committed with the copy.
-    const Integer chosenMethod = st.Method;
+    // menus have set since. It writes only the settlements of the extra-fill cases and its own
+    // part, so only those are copied for the commit.
+    GeneralState general = st;
+    general.Method = st.SettlementMethod;
     SettledThrough settledThrough;
-    const bool done = commitOnSuccess(app, [&](Module1& scratch) {
-        const PreloadInputs inputs = readPreloadInputs(form, scratch, endOfPrimaryAtTp, desktop);
-        scratch.Method = scratch.SettlementMethod;
-        computePreloadCases(scratch, inputs, scratch.SettlementSubmergence != 0);
-        settledThrough = firstCaseSettledThrough(scratch);
-        computeExtraFillCurves(scratch, inputs, endOfPrimaryAtTp);
-        if (!resultsAreFinite(scratch)) {
-            refuse("The preload of these inputs is out of range; please check the increment, the "
-                   "drain spacing and the Ch(i) values.");
-        }
-        scratch.Method = chosenMethod;
-    });
+    const bool done = commitPartsOnSuccess<SettlementResults, PreloadState>(
+        app, app.state(), [&](SettlementResults& settlement, PreloadState& preload) {
+            const PreloadInputs inputs =
+                readPreloadInputs(form, st, settlement, st, endOfPrimaryAtTp, desktop);
+            computePreloadCases(general, st, settlement, preload, inputs,
+                                st.SettlementSubmergence != 0);
+            settledThrough = firstCaseSettledThrough(st, settlement);
+            computeExtraFillCurves(general, st, settlement, st, preload, inputs, endOfPrimaryAtTp);
+            if (!resultsAreFinite(settlement, preload)) {
+                refuse("The preload of these inputs is out of range; please check the increment, "
+                       "the drain spacing and the Ch(i) values.");
+            }
+        });
     // The results are still shown: the formulas have only left their range there.
     if (done && !settledThrough.layers.empty()) {
         desktop.msgBox(layersReachingThicknessMessage(

@@ -382,6 +382,8 @@ ParsedProject parseProjectFile(std::string_view bytes) {
     file.skip(1);
     file.layerHeading(r.Method);
     file.skip(2);
+    r.layers.reserve(static_cast<std::size_t>(r.NLayers));
+    r.consolidationLayers.reserve(static_cast<std::size_t>(r.NLayers));
     for (int i = 1; i <= r.NLayers; ++i) {
         r.layers.push_back(file.row<8>("layer " + std::to_string(i) + " of section 1"));
     }

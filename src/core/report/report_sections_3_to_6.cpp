@@ -26,14 +26,24 @@ constexpr int kAcceptedRestRow = 5;
 
 } // namespace
 
-std::string restTimePiece(Single days) {
+void RestTimePiece::appendTo(std::string& text) const {
     // The bound is where the search gave up, not a time it found: as a number it would read as
     // a settlement time of 1000000 days.
-    return restTimeReached(days) ? plain(days) : std::string(" not reached");
+    if (!restTimeReached(days)) {
+        text += " not reached";
+    } else if (pattern) {
+        num::appendPatternText(text, days, *pattern);
+    } else {
+        num::appendSignedText(text, days);
+    }
 }
 
-std::string restTimePiece(Single days, std::string_view formatPattern) {
-    return restTimeReached(days) ? pattern(days, formatPattern) : std::string(" not reached");
+RestTimePiece restTimePiece(Single days) {
+    return {days, std::nullopt};
+}
+
+RestTimePiece restTimePiece(Single days, num::NumberPattern formatPattern) {
+    return {days, formatPattern};
 }
 
 void writeSection3(ReportWriter& out, const Module1& st) {

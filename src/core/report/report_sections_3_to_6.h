@@ -7,8 +7,8 @@
 #include "app/vb_types.h"
 #include "report/report_writer.h"
 
+#include <optional>
 #include <string>
-#include <string_view>
 
 namespace korvex {
 struct Module1;
@@ -24,9 +24,14 @@ void writeSection5(ReportWriter& out, const Module1& st);
 void writeSection6(ReportWriter& out, const Module1& st);
 
 // A rest-settlement time as the report writes it where a number would stand: its plain number
-// text, or " not reached" for the bound a search that never reached its target stops at.
-std::string restTimePiece(Single days);
-// The same with the number by a format pattern.
-std::string restTimePiece(Single days, std::string_view formatPattern);
+// text (or by a format pattern), or " not reached" for the bound a search that never reached its
+// target stops at.
+struct RestTimePiece {
+    Single days;
+    std::optional<num::NumberPattern> pattern;
+    void appendTo(std::string& text) const;
+};
+RestTimePiece restTimePiece(Single days);
+RestTimePiece restTimePiece(Single days, num::NumberPattern formatPattern);
 
 } // namespace korvex::report

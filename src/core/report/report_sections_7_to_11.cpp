@@ -17,7 +17,7 @@ struct Sections7To11Differences {
     // Tabs after "Hor.Flow" and after "Vert.Flow" in the column heads of sections 7, 8, 10, 11.
     int tabsBetweenFlowHeads;
     // The instantaneous and gradual "Hor.Flow" settlement column.
-    const char* horSettlementPattern;
+    num::NumberPattern horSettlementPattern;
     int emptyLinesAfterSection8;
     int tabsBeforeHorFlowHead9;
     int emptyLinesAfterSection9;
@@ -61,7 +61,7 @@ constexpr int kReportedRestRows = 10;
 // and combined flow; the settlement sections state the primary settlements above it.
 template <typename FlowColumn>
 void writeTimeSection(ReportWriter& out, const Module1& st, const char* title, const char* loadLine,
-                      bool primarySettlements, const FlowColumn& hor, const char* horPattern,
+                      bool primarySettlements, const FlowColumn& hor, num::NumberPattern horPattern,
                       const FlowColumn& vert, const SingleArray<21>& both,
                       StringArray<20> ReportLines::*buffer) {
     const Sections7To11Differences& d = forOutput(kDifferences, out.output());

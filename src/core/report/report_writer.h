@@ -4,10 +4,11 @@
 //
 // A line is its pieces joined with nothing between them: literal text, `tab`, `tabs(n)`,
 // `plain(x)` (the signed number text, " .5", "-12") and `pattern(x, "##0.000")`. A number is
-// converted through the number module where it stands, with the type of the variable it comes
-// from, so keep Single variables Single. A builder takes the writer, whose output says which of
-// the report's outputs is being made; per-output differences go in a small table of rows that
-// start with the output, picked with forOutput:
+// written by the number module straight into the line being built, with the type of the variable
+// it comes from, so keep Single variables Single; a pattern is a literal, read when the program is
+// compiled (a table of patterns holds num::NumberPattern). A builder takes the writer, whose output
+// says which of the report's outputs is being made; per-output differences go in a small table of
+// rows that start with the output, picked with forOutput:
 //
 //     struct Differences { Output output; bool emptyFirstLine; const char* unitText; };
 //     constexpr Differences kDifferences[] = {{Output::Listing, true, "[m/day]"}, ...};
@@ -53,37 +54,68 @@ enum class Output {
 
 inline constexpr std::string_view tab = "\t";
 
+// A piece that writes itself at the end of the line being built: a number, tabs. Any other piece
+// is text.
+template <typename Piece>
+concept WrittenPiece = requires(const Piece& piece, std::string& text) {
+    piece.appendTo(text);
+};
+
+template <typename Piece> void appendPiece(std::string& text, const Piece& piece) {
+    if constexpr (WrittenPiece<Piece>) {
+        piece.appendTo(text);
+    } else {
+        text.append(std::string_view(piece));
+    }
+}
+
 // `count` tab characters.
-inline std::string tabs(int count) {
-    return std::string(static_cast<std::size_t>(count < 0 ? 0 : count), '\t');
+struct Tabs {
+    int count;
+    void appendTo(std::string& text) const {
+        text.append(static_cast<std::size_t>(count < 0 ? 0 : count), '\t');
+    }
+};
+inline Tabs tabs(int count) {
+    return {count};
 }
 
 // The plain number text: a leading blank unless negative, no zero before the point.
-inline std::string plain(Single value) {
-    return num::signedText(value);
+template <typename Number> struct Plain {
+    Number value;
+    void appendTo(std::string& text) const { num::appendSignedText(text, value); }
+};
+inline Plain<Single> plain(Single value) {
+    return {value};
 }
-inline std::string plain(double value) {
-    return num::signedText(value);
+inline Plain<double> plain(double value) {
+    return {value};
 }
-inline std::string plain(long long value) {
-    return num::signedText(value);
+inline Plain<long long> plain(long long value) {
+    return {value};
 }
-inline std::string plain(int value) {
-    return num::signedText(value);
+inline Plain<long long> plain(int value) {
+    return {value};
 }
-inline std::string plain(Integer value) {
-    return num::signedText(value);
+inline Plain<long long> plain(Integer value) {
+    return {value};
 }
-inline std::string plain(const Variant& value) {
-    return num::signedText(value);
+inline Plain<Variant> plain(const Variant& value) {
+    return {value};
 }
 
-// The value by a format pattern ("##0.000", "#0.00", "##0.00#", "scientific").
-inline std::string pattern(Single value, std::string_view formatPattern) {
-    return num::patternText(value, formatPattern);
+// The value by a format pattern ("##0.000", "#0.00", "##0.00#", "scientific"), read when the
+// program is compiled.
+template <typename Number> struct Patterned {
+    Number value;
+    num::NumberPattern pattern;
+    void appendTo(std::string& text) const { num::appendPatternText(text, value, pattern); }
+};
+inline Patterned<Single> pattern(Single value, num::NumberPattern formatPattern) {
+    return {value, formatPattern};
 }
-inline std::string pattern(double value, std::string_view formatPattern) {
-    return num::patternText(value, formatPattern);
+inline Patterned<double> pattern(double value, num::NumberPattern formatPattern) {
+    return {value, formatPattern};
 }
 
 // A whole line of underscores.
@@ -91,11 +123,14 @@ inline std::string rule(int underscores) {
     return std::string(static_cast<std::size_t>(underscores < 0 ? 0 : underscores), '_');
 }
 
-// The pieces joined. A piece must be text: a number has to say how it is written (plain or
-// pattern), so a bare number does not compile.
+// The pieces joined, each written where it stands. A piece must be text or say how it is written:
+// a bare number does not compile.
+template <typename... Pieces> void appendLine(std::string& text, const Pieces&... pieces) {
+    (appendPiece(text, pieces), ...);
+}
 template <typename... Pieces> std::string line(const Pieces&... pieces) {
     std::string text;
-    (text.append(std::string_view(pieces)), ...);
+    appendLine(text, pieces...);
     return text;
 }
 
@@ -124,8 +159,12 @@ public:
 
     Output output() const { return output_; }
 
+    // The line is built in one buffer kept for the whole report, so that it is allocated once
+    // at its final length.
     template <typename... Pieces> void line(const Pieces&... pieces) {
-        lines_.push_back(report::line(pieces...));
+        lineBuffer_.clear();
+        appendLine(lineBuffer_, pieces...);
+        lines_.emplace_back(lineBuffer_);
     }
     void empty() { lines_.emplace_back(); }
     void rule(int underscores) { lines_.push_back(report::rule(underscores)); }
@@ -142,7 +181,9 @@ public:
     const std::string& keep(StringArray<UBound> ReportLines::*buffer, std::ptrdiff_t i,
                             const Pieces&... pieces) {
         std::string& element = (buffers_.*buffer)(i);
-        element = report::line(pieces...);
+        lineBuffer_.clear();
+        appendLine(lineBuffer_, pieces...);
+        element.assign(lineBuffer_);
         return element;
     }
 
@@ -153,6 +194,7 @@ private:
     Output output_;
     ReportLines& buffers_;
     std::vector<std::string> lines_;
+    std::string lineBuffer_;
 };
 
 } // namespace korvex::report

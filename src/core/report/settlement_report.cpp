@@ -39,7 +39,7 @@ struct LayerTable {
     Integer method;
     std::string_view columnHeads;
     std::array<SingleArray<21> SettlementInput::*, 4> soilColumns;
-    std::array<const char*, 4> soilPatterns;
+    std::array<num::NumberPattern, 4> soilPatterns;
     SingleArray<21> SettlementInput::*lastColumn;
 };
 
@@ -74,10 +74,22 @@ constexpr Section1Variant kSection1Variants[] = {
     {Output::ProjectFile, &SettlementInput::WatertableInput, true},
 };
 
-std::string layerValue(const ReportWriter& out, Single value, std::string_view formatPattern) {
-    return forOutput(kSection1Variants, out.output()).exactLayerValues
-               ? num::exactPatternText(value, formatPattern)
-               : pattern(value, formatPattern);
+// A layer input by its pattern, in full where the output keeps it exactly.
+struct LayerValue {
+    Single value;
+    num::NumberPattern pattern;
+    bool exact;
+    void appendTo(std::string& text) const {
+        if (exact) {
+            num::appendExactPatternText(text, value, pattern);
+        } else {
+            num::appendPatternText(text, value, pattern);
+        }
+    }
+};
+
+LayerValue layerValue(const ReportWriter& out, Single value, num::NumberPattern formatPattern) {
+    return {value, formatPattern, forOutput(kSection1Variants, out.output()).exactLayerValues};
 }
 
 void writeLayerTable(ReportWriter& out, const Module1& st, const LayerTable& table) {
@@ -151,7 +163,7 @@ void writeSection1(ReportWriter& out, const Module1& st) {
         out.row(&ReportLines::LinesInput, element, pieces...);
     };
     // Two blanks between a label and its value.
-    const auto labelled = [&](int element, std::string_view label, const std::string& value) {
+    const auto labelled = [&](int element, std::string_view label, const auto& value) {
         input(element, label, "  ", value);
     };
     labelled(1, kSurfaceLevelLabel, plain(st.SurfaceLevel));
@@ -180,8 +192,12 @@ void writeSection1(ReportWriter& out, const Module1& st) {
 
 void writeSection2(ReportWriter& out, Module1& st) {
     const Section2Variant& v = forOutput(kSection2Variants, out.output());
-    const auto average = [&](Single value) {
-        return v.averagesScientific ? pattern(value, "scientific") : plain(value);
+    const auto average = [&](std::string_view label, Single value) {
+        if (v.averagesScientific) {
+            out.line(label, pattern(value, "scientific"));
+        } else {
+            out.line(label, plain(value));
+        }
     };
     out.line("2.   ", kSection2Title);
     out.line(kDegreeConsLabel, plain(st.DegreeCons));
@@ -193,8 +209,8 @@ void writeSection2(ReportWriter& out, Module1& st) {
     out.line(v.drainPathLabel, plain(st.DrainPath));
     out.line(kSoilThicknessLabel, plain(st.SoilThickness));
     out.empty();
-    out.line(v.cvAvgLabel, average(st.CvAvg));
-    out.line(v.chAvgLabel, average(st.ChAvg));
+    average(v.cvAvgLabel, st.CvAvg);
+    average(v.chAvgLabel, st.ChAvg);
     out.line(kTimeFactorLabel, plain(st.TimeFactor));
     out.empty();
     out.line("Layer", tabs(v.tabsAfterLayerHead), "Cv(i)", tabs(2), "Ch Extra fill", tab,

@@ -302,6 +302,32 @@ TEST(PatternText, RoundsTheSevenDigitDecimalHalfAwayFromZero) {
     }
 }
 
+// A Single's digits are taken from its exact binary value; these values lie on the edges of that.
+TEST(SingleText, ExactHalvesAndTheEndsOfTheRange) {
+    const struct {
+        float value;
+        const char* box;
+        const char* pattern;
+        const char* patterned;
+    } cases[] = {
+        // 2^20 + 1/2, exactly a half after seven digits: the box text rounds it to even as the
+        // standard library does, a pattern away from zero.
+        {1048576.5f, "1048576", "#####0.0", "1048577.0"},
+        {1048577.5f, "1048578", "#####0.0", "1048578.0"},
+        // 123456792, the Single nearest 123456789: 1.234567|92 rounds up.
+        {123456792.0f, "1.234568E+08", "##0.00", "123456800.00"},
+        // The largest Single, 3.40282346...E+38, written in full by a pattern.
+        {3.40282347e38f, "3.402823E+38", "##0.00", "340282300000000000000000000000000000000.00"},
+        // The smallest normal Single, 1.17549435...E-38, and the smallest subnormal, 1.4012985E-45.
+        {1.17549435e-38f, "1.175494E-38", "#0.0000", "0.0000"},
+        {1.4e-45f, "1.401298E-45", "scientific", "1.40E-45"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(boxText(c.value), c.box) << "value " << c.value;
+        EXPECT_EQ(patternText(c.value, c.pattern), c.patterned) << "value " << c.value;
+    }
+}
+
 TEST(PatternText, ADoubleUsesFifteenDigits) {
     // 2.675 as a double is 2.67499999999999982236431605997495353221893310546875.
     EXPECT_EQ(patternText(2.675, "##0.00"), "2.68");

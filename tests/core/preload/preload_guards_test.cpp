@@ -98,6 +98,22 @@ TEST(PreloadRefusals, EachNamesItsFieldAndChangesNothing) {
     }
 }
 
+// The stages have written the extra-fill cases and the curves when the results are found out of
+// range: the refusal must still leave every part as the Calculate before left it.
+TEST(PreloadRefusals, OutOfRangeResultsLeaveTheStateAsItWas) {
+    PreloadSite site;
+    ASSERT_TRUE(site.calculate());
+    const std::vector<float> before = preloadResults(site.state());
+    // Case 2 already carries 2 x 3E+38 m of extra fill, beyond the largest Single.
+    site.window().Text1 = "3E+38";
+    site.calculate();
+    ASSERT_EQ(site.t.desktop.messages.size(), 1u);
+    EXPECT_EQ(site.t.desktop.messages[0].text,
+              "The preload of these inputs is out of range; please check the increment, the drain "
+              "spacing and the Ch(i) values.");
+    EXPECT_EQ(preloadResults(site.state()), before);
+}
+
 TEST(PreloadRefusals, WithoutACompletedSettlementCalculation) {
     TestApp t;
     t.state().NLayers = 1;
