@@ -197,11 +197,11 @@ void writeFileReplacing(const std::string& path, std::string_view bytes) {
     if (faultActive && failAfterBytes < allowed) {
         allowed = failAfterBytes;
     }
-    if (std::fwrite(bytes.data(), 1, allowed, file) != allowed) {
-        error = lastError();
-    } else if (faultActive && failAfterBytes < bytes.size()) {
+    const bool written = std::fwrite(bytes.data(), 1, allowed, file) == allowed;
+    // A write cut short by the injected fault stands for a full disk.
+    if (written && allowed < bytes.size()) {
         error = ENOSPC;
-    } else if (std::fflush(file) != 0) {
+    } else if (!written || std::fflush(file) != 0) {
         error = lastError();
     }
 #if defined(__unix__) || defined(__APPLE__)

@@ -1,6 +1,7 @@
 #include "ui/grid.h"
 
 #include <atomic>
+#include <cmath>
 #include <stdexcept>
 
 namespace korvex {
@@ -12,10 +13,17 @@ std::uint64_t nextStamp() {
     return ++stamps;
 }
 
+// Widened before multiplying, so a product can never overflow int on its way to an index.
+std::size_t cellIndex(int row, int col, int cols) {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols) +
+           static_cast<std::size_t>(col);
+}
+
 } // namespace
 
 Grid::Grid(int rows, int cols, int designColWidthTwips)
-    : rows_(rows), cols_(cols), cells_(static_cast<std::size_t>(rows * cols)),
+    : rows_(rows), cols_(cols),
+      cells_(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols)),
       colWidths_(static_cast<std::size_t>(cols), designColWidthTwips),
       colAlignments_(static_cast<std::size_t>(cols), 0), revision_(nextStamp()) {
     if (rows < 2 || cols < 2) {
@@ -30,11 +38,10 @@ void Grid::setSize(int rows, int cols) {
     if (rows == rows_ && cols == cols_) {
         return;
     }
-    std::vector<std::string> cells(static_cast<std::size_t>(rows * cols));
+    std::vector<std::string> cells(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
     for (int r = 0; r < std::min(rows, rows_); ++r) {
         for (int c = 0; c < std::min(cols, cols_); ++c) {
-            cells[static_cast<std::size_t>(r * cols + c)] =
-                std::move(cells_[static_cast<std::size_t>(r * cols_ + c)]);
+            cells[cellIndex(r, c, cols)] = std::move(cells_[cellIndex(r, c, cols_)]);
         }
     }
     cells_ = std::move(cells);
@@ -90,7 +97,7 @@ void Grid::clearBody() {
     bool cleared = false;
     for (int r = 1; r < rows_; ++r) {
         for (int c = 1; c < cols_; ++c) {
-            std::string& text = cells_[static_cast<std::size_t>(r * cols_ + c)];
+            std::string& text = cells_[cellIndex(r, c, cols_)];
             cleared = cleared || !text.empty();
             text.clear();
         }
@@ -106,12 +113,12 @@ void Grid::changed() {
 
 const std::string& Grid::cell(int row, int col) const {
     check(row, col);
-    return cells_[static_cast<std::size_t>(row * cols_ + col)];
+    return cells_[cellIndex(row, col, cols_)];
 }
 
 void Grid::setCell(int row, int col, const std::string& text) {
     check(row, col);
-    std::string& current = cells_[static_cast<std::size_t>(row * cols_ + col)];
+    std::string& current = cells_[cellIndex(row, col, cols_)];
     // A text written again as it stands is no change: a view need not copy the table for it.
     if (current != text) {
         current = text;
@@ -131,7 +138,7 @@ void Grid::check(int row, int col) const {
 namespace korvex {
 
 void prepareEditableTable(Grid& grid) {
-    grid.setColWidth(0, static_cast<int>(grid.ColWidth(0) / 2.0 + 0.5));
+    grid.setColWidth(0, static_cast<int>(std::lround(grid.ColWidth(0) / 2.0)));
     grid.setColAlignment(0, 1);
     for (int row = grid.FixedRows(); row < grid.Rows(); ++row) {
         grid.setTextMatrix(row, 0, std::to_string(row));

@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <cmath>
+
 namespace korvex::gui {
 
 inline double twipsPerPixel(const QWidget* widget) {
@@ -12,8 +14,10 @@ inline double twipsPerPixel(const QWidget* widget) {
     return 1440.0 / (dpi > 0 ? dpi : 96.0);
 }
 
+// Rounded half away from zero: a place left of or above the primary screen (negative pixels)
+// comes back where it was stored, instead of a pixel nearer the origin at every start.
 inline int twipsToPixels(double twips, const QWidget* widget) {
-    return static_cast<int>(twips / twipsPerPixel(widget) + 0.5);
+    return static_cast<int>(std::lround(twips / twipsPerPixel(widget)));
 }
 
 inline double pixelsToTwips(int pixels, const QWidget* widget) {

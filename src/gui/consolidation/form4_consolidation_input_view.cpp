@@ -73,13 +73,13 @@ Form4View::Form4View(Form4& model, GuiHost& host) : WindowView(model, host), for
         {"Time for Secondary Settlement", "End of Primary 1 day",
          "End of Primary tp for Time factor"},
     };
-    for (int f = 0; f < 2; ++f) {
+    for (std::size_t f = 0; f < 2; ++f) {
         auto* frame = new QGroupBox(QString::fromUtf8(frames[f].caption), this);
         auto* layout = new QVBoxLayout(frame);
         auto* group = new QButtonGroup(frame);
         options_[2 * f] = new QRadioButton(QString::fromUtf8(frames[f].first), frame);
         options_[2 * f + 1] = new QRadioButton(QString::fromUtf8(frames[f].second), frame);
-        for (int k = 0; k < 2; ++k) {
+        for (std::size_t k = 0; k < 2; ++k) {
             options_[2 * f + k]->setObjectName(QStringLiteral("Option%1").arg(2 * f + k + 1));
             group->addButton(options_[2 * f + k]);
             layout->addWidget(options_[2 * f + k]);

@@ -18,6 +18,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace korvex::gui {
 
 namespace {
@@ -148,7 +150,8 @@ QAction* FrmMainView::addItem(QMenu* menu, const std::string& name, const char* 
                               std::function<void()> handler) {
     QAction* item = menu ? menu->addAction(caption) : menuBar_->addAction(caption);
     item->setObjectName(qs(name));
-    connect(item, &QAction::triggered, this, [this, handler] { handle(handler); });
+    connect(item, &QAction::triggered, this,
+            [this, handler = std::move(handler)] { handle(handler); });
     actions_[name] = item;
     return item;
 }

@@ -31,9 +31,7 @@ Qt::Alignment cellAlignment(int code, const QString& text) {
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (code >= 3 && code <= 5) {
         horizontal = Qt::AlignHCenter;
-    } else if (code >= 6 && code <= 8) {
-        horizontal = Qt::AlignRight;
-    } else if (code == kAlignGeneral && looksLikeNumber(text)) {
+    } else if ((code >= 6 && code <= 8) || (code == kAlignGeneral && looksLikeNumber(text))) {
         horizontal = Qt::AlignRight;
     }
     return horizontal | Qt::AlignVCenter;

@@ -22,7 +22,7 @@ struct SaveRun {
         return saveToChosenFile(
             desktop, std::move(dialog),
             [&](const std::string& path) { events.push_back("step " + path); },
-            [this, bytes] {
+            [this, bytes = std::move(bytes)] {
                 events.push_back("content");
                 return bytes;
             });

@@ -155,7 +155,7 @@ TEST(PreloadCalculation, ShowsTheFirstSixCasesAndAllFifteenIntersections) {
     }
     EXPECT_EQ(sets[0].points[14].label, "settlement for 10 days");
     for (int path = 1; path <= 5; ++path) {
-        const auto& points = sets[static_cast<std::size_t>(path + 1)].points;
+        const auto& points = sets[static_cast<std::size_t>(path) + 1].points;
         EXPECT_FALSE(points[10].written);
         EXPECT_EQ(points[14].y, st.StressPathS(path, 4));
         EXPECT_EQ(points[14].label, num::boxText(st.FillPlusPreload(path)));

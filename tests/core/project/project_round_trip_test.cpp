@@ -112,7 +112,7 @@ SiteInput layeredSite(Integer method, int layers, std::vector<std::string>& cv) 
 // calculated again: nothing is lost, rounded or moved by the reading, whatever the method and from
 // no layer to the most.
 TEST(ProjectRoundTrip, SaveOpenCalculateSaveGivesTheSameBytes) {
-    for (const Integer method : {1, 2}) {
+    for (const Integer method : {Integer{1}, Integer{2}}) {
         for (const int layers : {0, 3, 20}) {
             SCOPED_TRACE("method " + std::to_string(method) + ", layers " + std::to_string(layers));
             TestApp t;

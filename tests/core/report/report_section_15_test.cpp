@@ -77,8 +77,12 @@ std::vector<std::string> expectedSection(const Case& c, const char* spacing,
                     total = s.total;
                 }
             }
-            lines.push_back(kTimes[i - 1] + std::string("\t\t") + horAndVert + c.beforeTotal +
-                            total);
+            std::string line = kTimes[i - 1];
+            line += "\t\t";
+            line += horAndVert;
+            line += c.beforeTotal;
+            line += total;
+            lines.push_back(std::move(line));
         }
         lines.emplace_back();
     }

@@ -78,6 +78,7 @@ TEST(ReportSections3To6, WriteEveryValueAsStoredAndOnlyTheSavedListingAddsAnEmpt
         "Settlement time by vertical flow for accepted rest settlement [days] : 850",
         "",
         "6.   RESULTS RELATED TO VERTICAL DRAINS",
+        // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one line, wrapped here only
         "The settlements due to the consolidation process are calculated simultaneously for "
         "drained and undrained conditions (Vert.Flow only).",
         "",

@@ -407,7 +407,7 @@ TEST(SettlementReport, TheOtherOutputsDifferOnlyInTheseLines) {
     differences.push_back({393, {nullptr, nullptr, spacing, spacing}, Edit::Remove});
     differences.push_back({394, {nullptr, nullptr, "", ""}, Edit::Remove});
     std::vector<std::string> preloadLines;
-    preloadLines.reserve(6 * 18); // the differences point into it
+    preloadLines.reserve(std::size_t{6} * 18); // the differences point into it
     for (std::size_t block = 395; block <= 495; block += 20) {
         preloadLines.push_back(
             "Time\t\tHor.Flow\tVert.Flow rest layer\tTotal drained + rest layer");

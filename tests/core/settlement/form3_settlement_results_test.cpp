@@ -17,7 +17,8 @@ void setKnownSettlements(Module1& st) {
     SingleArray<20>* arrays[5] = {&st.S1, &st.S10, &st.S100, &st.S1000, &st.S10000};
     for (int k = 0; k < 5; ++k) {
         for (int j = 1; j <= 16; ++j) {
-            (*arrays[k])(j) = -(j * 0.01f + (k + 1) * 0.001f) - 0.00003f;
+            (*arrays[k])(j) =
+                -(static_cast<float>(j) * 0.01f + static_cast<float>(k + 1) * 0.001f) - 0.00003f;
         }
         (*arrays[k])(17) = -0.123456f;
         (*arrays[k])(0) = -0.98765f;
@@ -118,12 +119,12 @@ TEST(SettlementResultButtons, StressPathsTakeTheLastFourPointsAndGoAwayAgain) {
     EXPECT_EQ(sets[0].symbol, 2);
     EXPECT_FLOAT_EQ(sets[4].points[15].y, -0.165f);
     for (int i = 1; i <= 14; ++i) {
-        const auto& path = sets[static_cast<std::size_t>(4 + i)].points;
+        const auto& path = sets[4 + static_cast<std::size_t>(i)].points;
         for (int p = 0; p < 12; ++p) {
             EXPECT_FALSE(path[static_cast<std::size_t>(p)].written) << "path " << i;
         }
         for (int k = 1; k <= 4; ++k) {
-            const auto& point = path[static_cast<std::size_t>(11 + k)];
+            const auto& point = path[11 + static_cast<std::size_t>(k)];
             EXPECT_FLOAT_EQ(point.y, -0.01f * static_cast<float>(i * k)) << i << "," << k;
             EXPECT_FLOAT_EQ(point.x, 10.0f * static_cast<float>(i) - static_cast<float>(k));
         }

@@ -7,12 +7,10 @@
 namespace korvex::test {
 namespace {
 
-constexpr double g = 9.80665;
-
 // Surface 0, water table lowered from -1 to -1.5. Layer 1 from 0 to -1 (dry, 1.5 t/m3), layer 2
 // from -1 to -3 (submerged, 1.5 t/m3). Terzaghi-Bjerrum with e0 = 1 in both layers:
 //   layer 1: Cr 0, Cc 0.6 (0.3 per 1+e0), Sigmac 0, Calpha 0.02 (0.01);
-//   layer 2: Cr 0.1 (0.05), Cc 0.4 (0.2), Sigmac g (sigma'p = 3 g), Calpha 0.04 (0.02).
+//   layer 2: Cr 0.1 (0.05), Cc 0.4 (0.2), Sigmac g = 9.80665 (sigma'p = 3 g), Calpha 0.04 (0.02).
 // Fill 1 t/m3, average soil 1.5 / 1.8 t/m3, required level 1, steps of 1 m, 1000 days.
 SiteInput twoLayerSite() {
     SiteInput site;

@@ -1,4 +1,5 @@
 #include "app/gui_host.h"
+#include "app/twips.h"
 #include "program/frm_main_view.h"
 #include "program/frm_splash.h"
 #include "state/module1.h"
@@ -112,6 +113,14 @@ TEST(MainWindowView, AnOffScreenGeometryIsMovedBackOntoAScreen) {
     ASSERT_NE(main, nullptr);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(screen.intersects(main->frameGeometry()));
+}
+
+// The main window's place is stored in twips and read back at the next start. At 96 dpi a pixel
+// is 15 twips: x = -5 px is stored as -75 twips, and -75 / 15 = -5 px again, not -4.
+TEST(MainWindowView, AStoredPlaceComesBackOnEitherSideOfThePrimaryScreensOrigin) {
+    for (const int pixels : {-1000, -5, -1, 0, 1, 5, 1000}) {
+        EXPECT_EQ(twipsToPixels(pixelsToTwips(pixels, nullptr), nullptr), pixels) << pixels;
+    }
 }
 
 } // namespace

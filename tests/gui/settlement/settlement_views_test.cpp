@@ -27,7 +27,8 @@ void setKnownResults(Module1& st) {
     SingleArray<20>* arrays[5] = {&st.S1, &st.S10, &st.S100, &st.S1000, &st.S10000};
     for (int k = 0; k < 5; ++k) {
         for (int j = 1; j <= 16; ++j) {
-            (*arrays[k])(j) = -0.02f * static_cast<float>(j) * (1.0f + 0.15f * k) - 0.000049f;
+            (*arrays[k])(j) =
+                -0.02f * static_cast<float>(j) * (1.0f + 0.15f * static_cast<float>(k)) - 0.000049f;
         }
     }
     for (int i = 1; i <= 15; ++i) {
@@ -39,8 +40,9 @@ void setKnownResults(Module1& st) {
         st.SurfaceHeight(i) = 0.9f * step - 1;
     }
     for (int i = 1; i <= 14; ++i) {
-        const float top = 18.0f * static_cast<float>(i);
-        const float pathS[4] = {0, -0.05f * i, -0.1f * i, -0.11f * i};
+        const float step = static_cast<float>(i);
+        const float top = 18.0f * step;
+        const float pathS[4] = {0, -0.05f * step, -0.1f * step, -0.11f * step};
         const float pathLoad[4] = {0, top, top * 0.95f, top * 0.9f};
         for (int p = 1; p <= 4; ++p) {
             st.StressPathS(i, p) = pathS[p - 1];
