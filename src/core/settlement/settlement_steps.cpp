@@ -6,6 +6,8 @@
 #include "settlement/settlement_input_state.h"
 #include "settlement/settlement_results_state.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -22,6 +24,23 @@ bool bjerrum(const GeneralState& general) {
 // Terzaghi-Bjerrum works with decimal, Terzaghi-Koppejan with natural logarithms of the ratios.
 double stressLog(const GeneralState& general, double ratio) {
     return bjerrum(general) ? std::log10(ratio) : std::log(ratio);
+}
+
+// Above its preconsolidation stress a layer's recompression logarithm is that of SigmaP over
+// SigmaEff0, whatever the load: the fill and preload iterations would take it thousands of times.
+// The last one of each layer is kept with the values it came from, so it is only reused for them.
+double recompressionLog(const GeneralState& general, int layer, double ratio) {
+    struct Known {
+        int method = -1;
+        double ratio = 0.0;
+        double log = 0.0;
+    };
+    thread_local std::array<Known, 21> known;
+    Known& last = known[static_cast<std::size_t>(std::clamp(layer, 0, 20))];
+    if (last.method != general.Method || !(last.ratio == ratio)) {
+        last = {general.Method, ratio, stressLog(general, ratio)};
+    }
+    return last.log;
 }
 
 } // namespace
@@ -80,7 +99,9 @@ PrimarySettlement primarySettlement(const GeneralState& general, const Settlemen
         // it, but it is stored as computed.
         p.logVirgin = toSingle(stressLog(general, p.stress / preconsolidation));
     }
-    p.logRecomp = toSingle(stressLog(general, p.stress / initial));
+    const double recompressionRatio = p.stress / initial;
+    p.logRecomp = toSingle(virgin ? recompressionLog(general, layer, recompressionRatio)
+                                  : stressLog(general, recompressionRatio));
     p.recomp = toSingle(thickness * -1.0 * results.RecompRatio(layer) * p.logRecomp);
     return p;
 }
@@ -109,6 +130,8 @@ void computeLoadStepSettlements(const GeneralState& general, const SettlementInp
         SingleArray<20>* secondary;
         SingleArray2<20, 20>* layer;
         SingleArray<20>* total;
+        // The same five logarithms serve every layer and load step.
+        double log10Time = 0.0;
     };
     TimeArrays times[] = {
         {1, &results.SSec1, &results.SLayer1, &results.S1},
@@ -117,6 +140,9 @@ void computeLoadStepSettlements(const GeneralState& general, const SettlementInp
         {1000, &results.SSec1000, &results.SLayer1000, &results.S1000},
         {10000, &results.SSec10000, &results.SLayer10000, &results.S10000},
     };
+    for (TimeArrays& t : times) {
+        t.log10Time = log10Days(t.days);
+    }
     for (int j = 1; j <= 16; ++j) {
         for (TimeArrays& t : times) {
             (*t.total)(j) = 0.0f;
@@ -133,7 +159,7 @@ void computeLoadStepSettlements(const GeneralState& general, const SettlementInp
             results.SVirgin(i, j) = p.virgin;
             results.SRecomp(i, j) = p.recomp;
             for (TimeArrays& t : times) {
-                const Single creep = creepPart(general, input, results, i, p, log10Days(t.days));
+                const Single creep = creepPart(general, input, results, i, p, t.log10Time);
                 if (bjerrum(general)) {
                     (*t.secondary)(i) = creep;
                 }
