@@ -5,6 +5,8 @@
 #include "consolidation/consolidation_state.h"
 #include "consolidation/settlement_time_series.h"
 
+#include <vector>
+
 namespace korvex {
 
 namespace {
@@ -39,17 +41,32 @@ std::string restTimeText(Single days) {
     return restTimeReached(days) ? num::boxText(days) : std::string("not reached");
 }
 
-RestTimeSearch searchRestTime(const std::function<double(double days)>& settlementAt,
-                              Single reference, Single target) {
+namespace {
+
+// The searches of one curve for the ten targets walk the same 100-day grid from day 0 before they
+// part (the n-th coarse step is exactly n x 100 days), so the curve's values there are kept, in
+// order, for the next search; the finer steps are taken as they come.
+template <typename Curve>
+RestTimeSearch searchWithGrid(const Curve& settlementAt, Single reference, Single target,
+                              std::vector<double>& coarse) {
     double t = 0.0;
     for (int level = 0; level < kLevels; ++level) {
         const double step = kStepsDays[level];
-        for (;;) {
+        for (std::size_t n = 1;; ++n) {
             t += step;
             if (t > kRestTimeLimitDays) {
                 return {kRestTimeLimitDays, static_cast<Single>(step)};
             }
-            double rest = -static_cast<double>(reference) + settlementAt(t);
+            double settlement = 0.0;
+            if (level == 0) {
+                if (coarse.size() < n) {
+                    coarse.push_back(settlementAt(t));
+                }
+                settlement = coarse[n - 1];
+            } else {
+                settlement = settlementAt(t);
+            }
+            double rest = -static_cast<double>(reference) + settlement;
             if (!(rest > static_cast<double>(target))) {
                 break;
             }
@@ -57,6 +74,14 @@ RestTimeSearch searchRestTime(const std::function<double(double days)>& settleme
         t -= step;
     }
     return {static_cast<Single>(t), static_cast<Single>(kStepsDays[kLevels - 1] / 10.0)};
+}
+
+} // namespace
+
+RestTimeSearch searchRestTime(const std::function<double(double days)>& settlementAt,
+                              Single reference, Single target) {
+    std::vector<double> coarse;
+    return searchWithGrid(settlementAt, reference, target, coarse);
 }
 
 void computeRestSettlementTimes(ConsolidationState& st, const ConsolidationDegrees& degrees,
@@ -88,11 +113,11 @@ void computeRestSettlementTimes(ConsolidationState& st, const ConsolidationDegre
 
     // Row 16 is 10 000 days with the default prediction times.
     constexpr int kReferenceRow = 16;
-    auto searchAll = [&](const std::function<double(double)>& curve, Single reference,
-                         const SingleArray<21>& targets, SingleArray<21>& times,
-                         SingleArray<100>& steps) {
+    auto searchAll = [&](const auto& curve, Single reference, const SingleArray<21>& targets,
+                         SingleArray<21>& times, SingleArray<100>& steps) {
+        std::vector<double> coarse;
         for (int k = 1; k <= kRestRows; ++k) {
-            RestTimeSearch found = searchRestTime(curve, reference, targets(k));
+            RestTimeSearch found = searchWithGrid(curve, reference, targets(k), coarse);
             times(k) = found.days;
             steps(k) = found.lastStep;
         }
