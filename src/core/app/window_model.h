@@ -33,17 +33,6 @@ constexpr WindowReaction resultWindowReaction(ResultsEvent event, ResultsEvent o
     return event == ResultsEvent::ProjectReplaced ? WindowReaction::Close : WindowReaction::Keep;
 }
 
-// Preload results beside the settlements or drains of another calculation are no results: a
-// preload result window refills with a new preload calculation and closes with a new settlement
-// or consolidation calculation or another project.
-constexpr WindowReaction preloadResultWindowReaction(ResultsEvent event) {
-    if (event == ResultsEvent::SettlementResultsChanged ||
-        event == ResultsEvent::ConsolidationResultsChanged) {
-        return WindowReaction::Close;
-    }
-    return resultWindowReaction(event, ResultsEvent::PreloadResultsChanged);
-}
-
 // The core half of a window: the text of its boxes, the state of its options and tables, and one
 // member function per handler. Its view in the gui shows it and forwards events to it.
 class WindowModel {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "preload/preload_result_reaction.h"
 #include "ui/graph_window.h"
 #include "ui/grid.h"
 
