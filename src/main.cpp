@@ -2,6 +2,7 @@
 #include "app/gui_host.h"
 #include "app/qt_desktop.h"
 #include "program/frm_splash.h"
+#include "program/register_views.h"
 
 #include <QApplication>
 

@@ -11,6 +11,7 @@
 #include "app/window_view.h"
 #include "program/frm_main_view.h"
 #include "program/frm_splash.h"
+#include "program/register_views.h"
 #include "report/form18_listing.h"
 #include "settlement/form1_settlement_input.h"
 

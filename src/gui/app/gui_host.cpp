@@ -178,14 +178,4 @@ void GuiHost::buildWhenIdle() {
     }
 }
 
-void registerAllViews(GuiHost& host) {
-    registerProgramViews(host);
-    registerUiViews(host);
-    registerSettlementViews(host);
-    registerConsolidationViews(host);
-    registerPreloadViews(host);
-    registerObservationViews(host);
-    registerReportViews(host);
-}
-
 } // namespace korvex::gui

@@ -110,14 +110,4 @@ template <typename View>
 inline constexpr auto newView =
     [](auto& model, GuiHost& host) -> WindowView* { return new View(model, host); };
 
-// Registers the views of every subsystem that has them.
-void registerAllViews(GuiHost& host);
-void registerProgramViews(GuiHost& host);
-void registerUiViews(GuiHost& host);
-void registerSettlementViews(GuiHost& host);
-void registerConsolidationViews(GuiHost& host);
-void registerPreloadViews(GuiHost& host);
-void registerObservationViews(GuiHost& host);
-void registerReportViews(GuiHost& host);
-
 } // namespace korvex::gui

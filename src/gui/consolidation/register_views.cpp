@@ -1,3 +1,5 @@
+#include "consolidation/register_views.h"
+
 #include "app/gui_host.h"
 #include "consolidation/form15_drains_no_drains_graph.h"
 #include "consolidation/form15_drains_no_drains_graph_view.h"

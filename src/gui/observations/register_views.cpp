@@ -1,3 +1,5 @@
+#include "observations/register_views.h"
+
 #include "app/gui_host.h"
 #include "observations/form13_observations.h"
 #include "observations/form13_observations_view.h"

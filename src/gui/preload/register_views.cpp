@@ -1,3 +1,5 @@
+#include "preload/register_views.h"
+
 #include "app/gui_host.h"
 #include "preload/form10_preload_input.h"
 #include "preload/form10_preload_input_view.h"

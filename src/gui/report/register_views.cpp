@@ -1,3 +1,5 @@
+#include "report/register_views.h"
+
 #include "app/gui_host.h"
 #include "report/form18_listing.h"
 #include "report/form18_listing_view.h"

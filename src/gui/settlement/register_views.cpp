@@ -1,3 +1,5 @@
+#include "settlement/register_views.h"
+
 #include "app/gui_host.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form16_cc_e0_regression_view.h"

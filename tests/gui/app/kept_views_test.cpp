@@ -15,6 +15,7 @@
 #include "preload/form10_preload_input_view.h"
 #include "preload/form12_removal_time.h"
 #include "preload/form12_removal_time_view.h"
+#include "program/register_views.h"
 #include "report/form18_listing.h"
 #include "report/form18_listing_view.h"
 #include "settlement/form16_cc_e0_regression.h"

@@ -1,5 +1,6 @@
 #include "app/gui_host.h"
 #include "app/window_view.h"
+#include "program/register_views.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
 #include "support/typing.h"

@@ -9,6 +9,7 @@
 #include "program/frm_about.h"
 #include "program/frm_main.h"
 #include "program/frm_splash.h"
+#include "program/register_views.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form1_settlement_input.h"

@@ -1,6 +1,7 @@
 #include "consolidation/form4_consolidation_input.h"
 #include "consolidation/form4_consolidation_input_view.h"
 #include "consolidation/form5_consolidation_results_view.h"
+#include "consolidation/register_views.h"
 #include "gui/settlement/settlement_session.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/form1_settlement_input_view.h"

@@ -9,6 +9,7 @@
 #include "consolidation/form6_settlement_time_graph.h"
 #include "consolidation/form7_settlement_time_list.h"
 #include "consolidation/form7_settlement_time_list_view.h"
+#include "program/register_views.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/settlement_calculation.h"
 #include "state/module1.h"

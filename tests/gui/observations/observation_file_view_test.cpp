@@ -2,6 +2,7 @@
 #include "app/qt_desktop.h"
 #include "observations/form13_observations_view.h"
 #include "program/frm_main.h"
+#include "program/register_views.h"
 #include "state/module1.h"
 #include "support/dialog_script.h"
 #include "support/typing.h"

@@ -6,6 +6,7 @@
 #include "observations/form13_observations.h"
 #include "observations/form13_observations_view.h"
 #include "program/frm_main.h"
+#include "program/register_views.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
 #include "support/screenshot.h"

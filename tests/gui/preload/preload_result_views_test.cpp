@@ -3,6 +3,7 @@
 #include "preload/form11_extra_fill_results.h"
 #include "preload/form11_extra_fill_results_view.h"
 #include "preload/form12_removal_time.h"
+#include "program/register_views.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
 #include "support/screenshot.h"

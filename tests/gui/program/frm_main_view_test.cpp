@@ -2,6 +2,7 @@
 #include "app/twips.h"
 #include "program/frm_main_view.h"
 #include "program/frm_splash.h"
+#include "program/register_views.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
 #include "support/screenshot.h"

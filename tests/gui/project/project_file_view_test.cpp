@@ -1,6 +1,7 @@
 #include "gui/settlement/settlement_session.h"
 #include "program/frm_main.h"
 #include "program/frm_main_view.h"
+#include "program/register_views.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/form1_settlement_input_view.h"
 #include "support/dialog_script.h"

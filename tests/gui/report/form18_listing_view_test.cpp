@@ -2,6 +2,7 @@
 #include "app/qt_desktop.h"
 #include "observations/form13_observations.h"
 #include "program/frm_main.h"
+#include "program/register_views.h"
 #include "report/form18_listing_view.h"
 #include "settlement/form3_settlement_results.h"
 #include "state/module1.h"

@@ -7,6 +7,7 @@
 #include "app/gui_host.h"
 #include "app/qt_desktop.h"
 #include "app/window_view.h"
+#include "settlement/register_views.h"
 #include "state/module1.h"
 #include "support/typing.h"
 #include "ui/grid_view.h"

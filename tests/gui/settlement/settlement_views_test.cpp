@@ -1,6 +1,7 @@
 #include "gui/settlement/settlement_session.h"
 #include "gui/support/screenshot.h"
 #include "report/form18_listing_view.h"
+#include "report/register_views.h"
 #include "settlement/coefficient_window_view.h"
 #include "settlement/form17_curve_fitting.h"
 #include "settlement/form1_settlement_input.h"

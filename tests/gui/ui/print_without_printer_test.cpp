@@ -5,6 +5,7 @@
 #include "app/text_file.h"
 #include "program/frm_main.h"
 #include "program/frm_main_view.h"
+#include "program/register_views.h"
 #include "settlement/form2_soil_stresses.h"
 #include "state/module1.h"
 #include "support/dialog_script.h"

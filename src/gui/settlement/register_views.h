@@ -1,0 +1,10 @@
+#pragma once
+
+namespace korvex::gui {
+
+class GuiHost;
+
+// Registers the view of each of this subsystem's windows; the composition root calls it.
+void registerSettlementViews(GuiHost& host);
+
+} // namespace korvex::gui
