@@ -1,6 +1,5 @@
 #include "app/application.h"
 
-#include "program/program_windows.h"
 #include "state/module1.h"
 
 namespace korvex {

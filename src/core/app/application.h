@@ -13,10 +13,14 @@ struct Module1;
 // The program's title: the caption of untitled message boxes and the settings' application name.
 inline constexpr const char* kProgramTitle = "KORVEX";
 
+// Registers the model of every window that is built, so that any part of the program can open a
+// window by name without knowing its subsystem; a window whose model is not registered counts as
+// not built, and whatever opens it is disabled. Making an Application calls it. Only the
+// composition root knows every subsystem, so it defines it (program/program_windows.cpp).
+void registerWindowModels(WindowRegistry& windows);
+
 // One run of the program: the shared state, the desktop it talks to and its windows. Every
-// subsystem works through it, so it is declared here with the ground; making one composes the
-// whole program (the state from every subsystem's part, every window), so its definition is in
-// program/application.cpp, above the subsystems.
+// subsystem works through it; making one makes the state and registers the program's windows.
 class Application {
 public:
     explicit Application(Desktop& desktop);

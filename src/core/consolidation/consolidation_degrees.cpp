@@ -1,7 +1,7 @@
 #include "consolidation/consolidation_degrees.h"
 
-#include "app/general_state.h"
-#include "consolidation/consolidation_state.h"
+#include "state/consolidation_state.h"
+#include "state/general_state.h"
 
 #include <algorithm>
 #include <cmath>

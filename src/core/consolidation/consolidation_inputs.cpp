@@ -3,8 +3,8 @@
 #include "app/input_reading.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
-#include "consolidation/consolidation_state.h"
 #include "consolidation/form4_consolidation_input.h"
+#include "state/consolidation_state.h"
 
 #include <cmath>
 #include <string>

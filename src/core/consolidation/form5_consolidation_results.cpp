@@ -1,14 +1,14 @@
 #include "consolidation/form5_consolidation_results.h"
 
 #include "app/application.h"
-#include "app/general_state.h"
 #include "app/number_text.h"
-#include "consolidation/consolidation_state.h"
 #include "consolidation/form15_drains_no_drains_graph.h"
 #include "consolidation/form6_settlement_time_graph.h"
 #include "consolidation/form7_settlement_time_list.h"
 #include "consolidation/rest_settlement_times.h"
 #include "report/form18_listing.h"
+#include "state/consolidation_state.h"
+#include "state/general_state.h"
 
 #include <functional>
 #include <vector>

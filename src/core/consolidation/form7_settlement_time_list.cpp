@@ -2,7 +2,7 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
-#include "consolidation/consolidation_state.h"
+#include "state/consolidation_state.h"
 
 namespace korvex {
 

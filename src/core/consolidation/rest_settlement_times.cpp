@@ -2,8 +2,8 @@
 
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
-#include "consolidation/consolidation_state.h"
 #include "consolidation/settlement_time_series.h"
+#include "state/consolidation_state.h"
 
 #include <vector>
 

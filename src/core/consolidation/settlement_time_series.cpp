@@ -2,8 +2,8 @@
 
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
-#include "consolidation/consolidation_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/consolidation_state.h"
+#include "state/settlement_results_state.h"
 
 #include <cmath>
 

@@ -8,7 +8,7 @@
 // drains of zone diameter D.
 
 #include "app/vb_types.h"
-#include "observations/observation_state.h"
+#include "state/observation_state.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "observations/consolidation_handover.h"
 
-#include "app/general_state.h"
-#include "consolidation/consolidation_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/consolidation_state.h"
+#include "state/general_state.h"
+#include "state/settlement_results_state.h"
 
 namespace korvex {
 

@@ -3,7 +3,7 @@
 // What the consolidation calculation gives the observations: its predictions, to compare the
 // readings with, and its drainage, to find Cv and Ch from the Asaoka slope.
 
-#include "observations/observation_state.h"
+#include "state/observation_state.h"
 
 #include <optional>
 

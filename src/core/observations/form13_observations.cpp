@@ -1,7 +1,6 @@
 #include "observations/form13_observations.h"
 
 #include "app/application.h"
-#include "app/general_state.h"
 #include "app/input_reading.h"
 #include "app/number_text.h"
 #include "app/open_from_file.h"
@@ -11,13 +10,14 @@
 #include "observations/form14_observation_graph.h"
 #include "observations/measurement_table.h"
 #include "observations/observation_file_reader.h"
-#include "observations/observation_state.h"
 #include "observations/settlement_rates.h"
 #include "report/form18_listing.h"
 #include "report/header_texts.h"
 #include "report/observation_report.h"
 #include "report/report_sinks.h"
+#include "state/general_state.h"
 #include "state/module1.h"
+#include "state/observation_state.h"
 #include "ui/graph_window.h"
 
 #include <cmath>

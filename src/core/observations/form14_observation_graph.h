@@ -4,7 +4,7 @@
 // with them.
 
 #include "app/vb_types.h"
-#include "observations/observation_state.h"
+#include "state/observation_state.h"
 #include "ui/graph_window.h"
 
 namespace korvex {

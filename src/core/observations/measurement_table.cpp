@@ -3,7 +3,7 @@
 #include "app/input_reading.h"
 #include "app/number_text.h"
 #include "observations/form13_observations.h"
-#include "observations/observation_state.h"
+#include "state/observation_state.h"
 
 namespace korvex {
 

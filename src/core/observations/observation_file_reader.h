@@ -10,7 +10,7 @@
 
 #include "app/open_from_file.h"
 #include "app/vb_types.h"
-#include "observations/observation_state.h"
+#include "state/observation_state.h"
 
 #include <string>
 #include <string_view>

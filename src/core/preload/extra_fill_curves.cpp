@@ -1,18 +1,18 @@
 #include "preload/extra_fill_curves.h"
 
-#include "app/general_state.h"
 #include "app/number_text.h"
 #include "consolidation/consolidation_degrees.h"
 #include "consolidation/consolidation_inputs.h"
-#include "consolidation/consolidation_state.h"
 #include "consolidation/drain_zone.h"
-#include "consolidation/prediction_times.h"
 #include "consolidation/rest_settlement_times.h"
 #include "consolidation/settlement_time_series.h"
 #include "preload/preload_inputs.h"
-#include "preload/preload_state.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/consolidation_state.h"
+#include "state/general_state.h"
+#include "state/prediction_times.h"
+#include "state/preload_state.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 
 #include <algorithm>
 #include <array>

@@ -1,13 +1,13 @@
 #include "preload/form11_extra_fill_results.h"
 
 #include "app/application.h"
-#include "app/general_state.h"
 #include "app/number_text.h"
 #include "preload/extra_fill_curves.h"
 #include "preload/form12_removal_time.h"
-#include "preload/preload_state.h"
 #include "report/form18_listing.h"
-#include "settlement/settlement_results_state.h"
+#include "state/general_state.h"
+#include "state/preload_state.h"
+#include "state/settlement_results_state.h"
 
 #include <functional>
 #include <string>

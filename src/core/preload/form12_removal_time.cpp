@@ -4,8 +4,8 @@
 #include "app/number_text.h"
 #include "consolidation/rest_settlement_times.h"
 #include "preload/extra_fill_curves.h"
-#include "preload/preload_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/preload_state.h"
+#include "state/settlement_results_state.h"
 
 namespace korvex {
 

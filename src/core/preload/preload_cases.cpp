@@ -1,9 +1,9 @@
 #include "preload/preload_cases.h"
 
 #include "preload/preload_inputs.h"
-#include "preload/preload_state.h"
 #include "settlement/extra_fill_cases.h"
-#include "settlement/settlement_input_state.h"
+#include "state/preload_state.h"
+#include "state/settlement_input_state.h"
 
 #include <algorithm>
 

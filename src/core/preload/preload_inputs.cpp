@@ -2,12 +2,12 @@
 
 #include "app/input_reading.h"
 #include "app/number_text.h"
-#include "consolidation/consolidation_state.h"
 #include "consolidation/equivalent_cv.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "preload/form10_preload_input.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/consolidation_state.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 
 #include <algorithm>
 #include <cmath>

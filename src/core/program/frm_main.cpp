@@ -1,7 +1,6 @@
 #include "program/frm_main.h"
 
 #include "app/application.h"
-#include "app/general_state.h"
 #include "app/number_text.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "program/frm_about.h"
@@ -9,6 +8,7 @@
 #include "report/form18_listing.h"
 #include "report/method_refusal.h"
 #include "settlement/form1_settlement_input.h"
+#include "state/general_state.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "program/program_windows.h"
 
-#include "app/window_registry.h"
+#include "app/application.h"
 #include "consolidation/form15_drains_no_drains_graph.h"
 #include "consolidation/form4_consolidation_input.h"
 #include "consolidation/form5_consolidation_results.h"

@@ -1,13 +1,13 @@
 #include "report/form18_listing.h"
 
 #include "app/application.h"
-#include "app/general_state.h"
 #include "app/save_to_file.h"
 #include "app/window_registry.h"
 #include "report/header_texts.h"
 #include "report/observation_report.h"
 #include "report/report_sinks.h"
 #include "report/settlement_report.h"
+#include "state/general_state.h"
 #include "state/module1.h"
 
 #include <utility>

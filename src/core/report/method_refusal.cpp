@@ -1,7 +1,7 @@
 #include "report/method_refusal.h"
 
 #include "app/application.h"
-#include "app/general_state.h"
+#include "state/general_state.h"
 
 namespace korvex {
 

@@ -28,7 +28,7 @@
 
 #include "app/number_text.h"
 #include "app/vb_types.h"
-#include "report/report_lines_state.h"
+#include "state/report_lines_state.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -2,9 +2,9 @@
 
 #include "app/number_text.h"
 #include "settlement/fill_iteration.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
 #include "settlement/stress_paths.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 
 namespace korvex {
 

@@ -2,9 +2,9 @@
 
 #include "app/input_reading.h"
 #include "app/number_text.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
 #include "settlement/settlement_steps.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 #include "settlement/fill_thickness.h"
 
-#include "app/general_state.h"
 #include "app/number_text.h"
 #include "settlement/fill_iteration.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
 #include "settlement/settlement_steps.h"
 #include "settlement/stress_paths.h"
+#include "state/general_state.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 
 #include "app/application.h"
 #include "app/number_text.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 #include "ui/graph_fill.h"
 
 namespace korvex {

@@ -1,10 +1,10 @@
 #include "settlement/settlement_steps.h"
 
-#include "app/general_state.h"
 #include "app/input_reading.h"
 #include "app/number_text.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/general_state.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 
 #include <algorithm>
 #include <array>

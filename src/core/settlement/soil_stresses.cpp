@@ -1,10 +1,10 @@
 #include "settlement/soil_stresses.h"
 
-#include "app/general_state.h"
 #include "app/number_text.h"
-#include "consolidation/consolidation_state.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/consolidation_state.h"
+#include "state/general_state.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "settlement/stress_paths.h"
 
-#include "app/general_state.h"
 #include "app/number_text.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/general_state.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 
 #include <algorithm>
 #include <cmath>

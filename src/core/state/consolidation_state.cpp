@@ -1,6 +1,6 @@
-#include "consolidation/consolidation_state.h"
+#include "state/consolidation_state.h"
 
-#include "consolidation/prediction_times.h"
+#include "state/prediction_times.h"
 
 namespace korvex {
 

@@ -1,4 +1,4 @@
-#include "app/general_state.h"
+#include "state/general_state.h"
 
 namespace korvex {
 

@@ -9,16 +9,16 @@
 // header and is not rebuilt when another part changes.
 //
 // The whole state lies beneath every subsystem, since their calculations and windows and the
-// ground's own Application and commitOnSuccess work on it; it reaches into the subsystems only
-// for their parts, which are plain data.
+// ground's own Application and commitOnSuccess work on it; so the parts are plain data kept here
+// beside it, and include nothing but the program's types.
 
-#include "app/general_state.h"
-#include "consolidation/consolidation_state.h"
-#include "observations/observation_state.h"
-#include "preload/preload_state.h"
-#include "report/report_lines_state.h"
-#include "settlement/settlement_input_state.h"
-#include "settlement/settlement_results_state.h"
+#include "state/consolidation_state.h"
+#include "state/general_state.h"
+#include "state/observation_state.h"
+#include "state/preload_state.h"
+#include "state/report_lines_state.h"
+#include "state/settlement_input_state.h"
+#include "state/settlement_results_state.h"
 
 namespace korvex {
 

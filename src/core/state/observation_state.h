@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/vb_types.h"
-#include "consolidation/prediction_times.h"
+#include "state/prediction_times.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "settlement/settlement_input_state.h"
+#include "state/settlement_input_state.h"
 
 namespace korvex {
 

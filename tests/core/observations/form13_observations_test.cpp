@@ -3,7 +3,7 @@
 #include "app/number_text.h"
 #include "core/observations/observed_site.h"
 #include "observations/measurement_table.h"
-#include "observations/observation_state.h"
+#include "state/observation_state.h"
 #include "support/test_app.h"
 
 #include <gtest/gtest.h>
