@@ -2,8 +2,9 @@
 
 // The boxes of an input window as one table: the program's name of each box, its text in the
 // window model, the shared-state variable its loading shows (where there is one) and the caption
-// of its label. The view lays the boxes out from it, the messages name a box by its caption, the
-// loading writes the boxes from it, and the project file writes them the same way.
+// of its label. The view lays the boxes out from it, the messages name a box by its caption, and
+// the loading writes the boxes from it; the report's header takes a box's text as the loading
+// would show it while its window is not loaded.
 
 #include "app/input_reading.h"
 #include "app/vb_types.h"
