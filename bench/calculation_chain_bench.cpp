@@ -17,6 +17,7 @@
 #include "state/module1.h"
 
 #include "clay_peat_site.h"
+#include "program/program_windows.h"
 #include "silent_desktop.h"
 
 #include <benchmark/benchmark.h>
@@ -32,7 +33,8 @@ using namespace korvex;
 class Chain {
 public:
     Chain(Integer method, bool submergence)
-        : app_(desktop_), site_(bench::loadSite(app_, 20, method, submergence)) {
+        : app_(desktop_, registerWindowModels),
+          site_(bench::loadSite(app_, 20, method, submergence)) {
         settle();
         consolidation_ = &app_.windows().load<Form4>();
         consolidate();

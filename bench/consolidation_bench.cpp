@@ -2,6 +2,7 @@
 #include "consolidation/form4_consolidation_input.h"
 #include "state/module1.h"
 
+#include "program/program_windows.h"
 #include "silent_desktop.h"
 
 #include <benchmark/benchmark.h>
@@ -12,7 +13,7 @@ namespace {
 // after 10 000 days and 10 m of soil; construction time 60 days (Olson series in every search).
 void ConsolidationCalculate(benchmark::State& state) {
     korvex::bench::SilentDesktop desktop;
-    korvex::Application app(desktop);
+    korvex::Application app(desktop, korvex::registerWindowModels);
     app.state().setDefaults();
     korvex::Form4& form = app.windows().load<korvex::Form4>();
     form.Text5 = "0.5";

@@ -8,6 +8,7 @@
 #include "state/module1.h"
 
 #include "clay_peat_site.h"
+#include "program/program_windows.h"
 #include "silent_desktop.h"
 
 #include <benchmark/benchmark.h>
@@ -21,7 +22,7 @@ using namespace korvex;
 void BM_CalculatePreload(benchmark::State& state) {
     const auto method = static_cast<Integer>(state.range(0));
     bench::SilentDesktop desktop;
-    Application app(desktop);
+    Application app(desktop, registerWindowModels);
     app.state().setDefaults();
     app.state().Method = method;
     Form1& site = app.windows().load<Form1>();

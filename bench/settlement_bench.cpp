@@ -13,6 +13,7 @@
 #include "state/module1.h"
 
 #include "clay_peat_site.h"
+#include "program/program_windows.h"
 #include "silent_desktop.h"
 
 #include <benchmark/benchmark.h>
@@ -30,7 +31,7 @@ void BM_CalculateSettlements(benchmark::State& state) {
     const auto method = static_cast<Integer>(state.range(1));
     const bool submergence = state.range(2) != 0;
     bench::SilentDesktop desktop;
-    Application app(desktop);
+    Application app(desktop, registerWindowModels);
     Form1& form = bench::loadSite(app, layers, method, submergence);
     for (auto _ : state) {
         benchmark::DoNotOptimize(calculateSettlements(app, form));
@@ -45,7 +46,7 @@ BENCHMARK(BM_CalculateSettlements)
 
 void BM_SettlementReport20Layers(benchmark::State& state) {
     bench::SilentDesktop desktop;
-    Application app(desktop);
+    Application app(desktop, registerWindowModels);
     Form1& form = bench::loadSite(app, 20, 1, false);
     if (!calculateSettlements(app, form)) {
         throw std::runtime_error("the 20-layer site did not calculate");

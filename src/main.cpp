@@ -2,6 +2,7 @@
 #include "app/gui_host.h"
 #include "app/qt_desktop.h"
 #include "program/frm_splash.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(korvex::kProgramTitle);
     korvex::gui::QtDesktop desktop;
-    korvex::Application app(desktop);
+    korvex::Application app(desktop, korvex::registerWindowModels);
     korvex::gui::GuiHost host(app);
     korvex::gui::registerAllViews(host);
     if (!korvex::Main(app)) {

@@ -16,6 +16,7 @@
 #include "settlement/form1_settlement_input.h"
 
 #include "clay_peat_site.h"
+#include "program/program_windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -165,7 +166,7 @@ private:
     }
 
     BenchDesktop desktop_;
-    Application app_{desktop_};
+    Application app_{desktop_, registerWindowModels};
     gui::GuiHost host_{app_};
 };
 

@@ -3,6 +3,7 @@
 // An application on a fake desktop, with the defaults of start-up set, for core tests.
 
 #include "app/application.h"
+#include "program/program_windows.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
 
@@ -11,7 +12,7 @@ namespace korvex::test {
 struct TestApp {
     FakeDesktop desktop;
     FakeViewHost host;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
 
     TestApp() {
         app.state().setDefaults();

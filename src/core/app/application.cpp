@@ -4,9 +4,9 @@
 
 namespace korvex {
 
-Application::Application(Desktop& desktop)
+Application::Application(Desktop& desktop, WindowModelRegistration registerWindows)
     : desktop_(desktop), state_(std::make_unique<Module1>()), windows_(*this) {
-    registerWindowModels(windows_);
+    registerWindows(windows_);
 }
 
 Application::~Application() = default;

@@ -13,17 +13,15 @@ struct Module1;
 // The program's title: the caption of untitled message boxes and the settings' application name.
 inline constexpr const char* kProgramTitle = "KORVEX";
 
-// Registers the model of every window that is built, so that any part of the program can open a
-// window by name without knowing its subsystem; a window whose model is not registered counts as
-// not built, and whatever opens it is disabled. Making an Application calls it. Only the
-// composition root knows every subsystem, so it defines it (program/program_windows.cpp).
-void registerWindowModels(WindowRegistry& windows);
+// Registers the models of the windows a run has. Only the composition root knows every window
+// (registerWindowModels, program/program_windows.h), so whoever makes an Application hands it in.
+using WindowModelRegistration = void (*)(WindowRegistry& windows);
 
 // One run of the program: the shared state, the desktop it talks to and its windows. Every
-// subsystem works through it; making one makes the state and registers the program's windows.
+// subsystem works through it; making one makes the state and registers the windows it is given.
 class Application {
 public:
-    explicit Application(Desktop& desktop);
+    Application(Desktop& desktop, WindowModelRegistration registerWindows);
     ~Application();
 
     Module1& state() { return *state_; }

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "program/frm_main.h"
 #include "program/frm_splash.h"
+#include "program/program_windows.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
 
@@ -12,7 +13,7 @@ namespace {
 struct StartUp {
     test::FakeDesktop desktop;
     test::FakeViewHost host;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     StartUp() { app.windows().setViewHost(&host); }
     ~StartUp() { app.windows().setViewHost(nullptr); }
 };

@@ -15,6 +15,7 @@
 #include "preload/form10_preload_input_view.h"
 #include "preload/form12_removal_time.h"
 #include "preload/form12_removal_time_view.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "report/form18_listing.h"
 #include "report/form18_listing_view.h"
@@ -144,7 +145,7 @@ qsizetype viewCount() {
 
 struct Session {
     test::FakeDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
     Session() {
         registerAllViews(host);

@@ -1,5 +1,6 @@
 #include "app/gui_host.h"
 #include "app/window_view.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
@@ -53,7 +54,7 @@ TEST(RefusalFocus, EveryInputWindowPutsTheCursorOnWhatItsRefusalNames) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.window) + " " + c.control);
         test::FakeDesktop desktop;
-        Application app{desktop};
+        Application app{desktop, registerWindowModels};
         GuiHost host{app};
         registerAllViews(host);
         Module1& st = app.state();

@@ -9,6 +9,7 @@
 #include "program/frm_about.h"
 #include "program/frm_main.h"
 #include "program/frm_splash.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "settlement/form16_cc_e0_regression.h"
 #include "settlement/form17_curve_fitting.h"
@@ -30,7 +31,7 @@ namespace {
 // Assistive tools took every window for a filler; each must be a window, named by its caption.
 TEST(WindowViewAccessibility, EveryWindowIsAnnouncedAsAWindowByItsCaption) {
     test::FakeDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
     registerAllViews(host);
     app.state().setDefaults();

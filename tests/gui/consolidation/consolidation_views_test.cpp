@@ -9,6 +9,7 @@
 #include "consolidation/form6_settlement_time_graph.h"
 #include "consolidation/form7_settlement_time_list.h"
 #include "consolidation/form7_settlement_time_list_view.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/settlement_calculation.h"
@@ -34,7 +35,7 @@ namespace {
 // 0.5 m after 10 days and 0.8 m after 10 000 days.
 struct ConsolidationSession {
     test::FakeDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
     ConsolidationSession() {
         registerAllViews(host);
@@ -100,7 +101,7 @@ TEST(ConsolidationViews, TypicalRoadFromTheSiteToTheDrainSpacing) {
 // by "Calculate Settlements" (the settlement window's own view is another part of the program).
 TEST(ConsolidationViews, RoadFromASettlementCalculationToTheDrainDesign) {
     test::FakeDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
     registerAllViews(host);
     app.state().setDefaults();

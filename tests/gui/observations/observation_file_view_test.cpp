@@ -2,6 +2,7 @@
 #include "app/qt_desktop.h"
 #include "observations/form13_observations_view.h"
 #include "program/frm_main.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "state/module1.h"
 #include "support/dialog_script.h"
@@ -36,7 +37,7 @@ void clearCell(GridView& table, int row, int col) {
 TEST(ObservationFileView, ReadingsSavedAreFoundAgainAndPrintWithoutPrinterWritesAPdf) {
     QTemporaryDir dir;
     NoPrinterDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
     registerAllViews(host);
     app.state().setDefaults();

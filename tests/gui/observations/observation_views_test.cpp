@@ -6,6 +6,7 @@
 #include "observations/form13_observations.h"
 #include "observations/form13_observations_view.h"
 #include "program/frm_main.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
@@ -27,7 +28,7 @@ namespace {
 
 struct ObservationSession {
     test::FakeDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
     ObservationSession() {
         registerAllViews(host);

@@ -3,6 +3,7 @@
 #include "preload/form11_extra_fill_results.h"
 #include "preload/form11_extra_fill_results_view.h"
 #include "preload/form12_removal_time.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
@@ -20,7 +21,7 @@ namespace {
 
 struct PreloadResults {
     test::FakeDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
     PreloadResults() {
         registerAllViews(host);

@@ -9,6 +9,7 @@
 #include "preload/form10_preload_input_view.h"
 #include "preload/form11_extra_fill_results_view.h"
 #include "preload/form12_removal_time_view.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/settlement_calculation.h"
@@ -30,7 +31,7 @@ namespace {
 // default drain design (1.92 m triangular), then the preload.
 struct PreloadSession {
     test::FakeDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
 
     PreloadSession() {

@@ -2,6 +2,7 @@
 #include "app/twips.h"
 #include "program/frm_main_view.h"
 #include "program/frm_splash.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "state/module1.h"
 #include "support/fake_desktop.h"
@@ -22,7 +23,7 @@ namespace {
 
 struct GuiStart {
     test::FakeDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
     GuiStart() { registerAllViews(host); }
     ~GuiStart() { app.windows().unloadAll(); }

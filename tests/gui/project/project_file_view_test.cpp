@@ -1,6 +1,7 @@
 #include "gui/settlement/settlement_session.h"
 #include "program/frm_main.h"
 #include "program/frm_main_view.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "settlement/form1_settlement_input.h"
 #include "settlement/form1_settlement_input_view.h"
@@ -19,7 +20,7 @@ namespace {
 // One run of the program on the real views and file dialogs; messages are recorded.
 struct Program {
     RecordingQtDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     gui::GuiHost host{app};
 
     Program() {

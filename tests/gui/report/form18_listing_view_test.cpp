@@ -2,6 +2,7 @@
 #include "app/qt_desktop.h"
 #include "observations/form13_observations.h"
 #include "program/frm_main.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "report/form18_listing_view.h"
 #include "settlement/form3_settlement_results.h"
@@ -21,7 +22,7 @@ namespace {
 TEST(Form18ListingView, EachListShowsItsReportInTheSameWindowAndSaveWritesIt) {
     QTemporaryDir dir;
     QtDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     GuiHost host{app};
     registerAllViews(host);
     app.state().setDefaults();

@@ -7,6 +7,7 @@
 #include "app/gui_host.h"
 #include "app/qt_desktop.h"
 #include "app/window_view.h"
+#include "program/program_windows.h"
 #include "settlement/register_views.h"
 #include "state/module1.h"
 #include "support/typing.h"
@@ -45,7 +46,7 @@ public:
 
 struct SettlementSession {
     RecordingQtDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     gui::GuiHost host{app};
 
     SettlementSession() {

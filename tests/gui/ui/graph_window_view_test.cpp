@@ -4,6 +4,7 @@
 #include "app/number_text.h"
 #include "app/qt_desktop.h"
 #include "gui/support/screenshot.h"
+#include "program/program_windows.h"
 #include "ui/graph_view.h"
 #include "ui/graph_window.h"
 #include "ui/grid_view.h"
@@ -83,7 +84,7 @@ public:
 struct GraphWindowFixture : ::testing::Test {
     QTemporaryDir dir;
     QtDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     std::unique_ptr<GuiHost> host;
 
     void SetUp() override {

@@ -3,6 +3,7 @@
 #include "app/gui_host.h"
 #include "app/window_view.h"
 #include "gui/support/screenshot.h"
+#include "program/program_windows.h"
 #include "support/test_app.h"
 
 #include <QApplication>
@@ -279,7 +280,7 @@ protected:
 
 TEST(GridViewClosing, ClosingTheWindowDuringAnEditDoesNotCrash) {
     test::FakeDesktop desktop;
-    Application app(desktop);
+    Application app(desktop, registerWindowModels);
     {
         GuiHost host(app);
         host.registerView(TableWindow::kName, [](WindowModel& model, GuiHost& h) {

@@ -5,6 +5,7 @@
 #include "app/text_file.h"
 #include "program/frm_main.h"
 #include "program/frm_main_view.h"
+#include "program/program_windows.h"
 #include "program/register_views.h"
 #include "settlement/form2_soil_stresses.h"
 #include "state/module1.h"
@@ -37,7 +38,7 @@ struct NoPrinterDesktop : gui::QtDesktop {
 struct NoPrinterProgram {
     QTemporaryDir dir;
     NoPrinterDesktop desktop;
-    Application app{desktop};
+    Application app{desktop, registerWindowModels};
     gui::GuiHost host{app};
 
     NoPrinterProgram() {
