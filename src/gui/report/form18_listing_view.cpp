@@ -125,6 +125,9 @@ void Form18View::refreshFromModel() {
     }
     list_->clear();
     list_->addItems(entries);
+    // Another report, or the same one after a calculation or a project opened, is read from its
+    // first line.
+    list_->scrollToTop();
 }
 
 } // namespace korvex::gui
