@@ -51,15 +51,40 @@ std::size_t fitAtCharacter(std::string_view text, double room, const TextAdvance
     return fit;
 }
 
-} // namespace
+// The stops, the gap and the indent of a font, in its own units.
+struct StopMetrics {
+    double stop;
+    double gap;
+    double indent;
 
-std::vector<PlacedText> layOutTabbedLine(std::string_view line, const TextAdvance& advance,
-                                         double width) {
-    const std::string_view letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    const double averageCharWidth = advance(letters) / static_cast<double>(letters.size());
-    const double stop = kCharactersPerTabStop * averageCharWidth;
-    const double indent = kContinuationIndentCharacters * averageCharWidth;
-    const double gap = kColumnGapCharacters * averageCharWidth;
+    explicit StopMetrics(const TextAdvance& advance) {
+        const std::string_view letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+        const double averageCharWidth = advance(letters) / static_cast<double>(letters.size());
+        stop = kCharactersPerTabStop * averageCharWidth;
+        gap = kColumnGapCharacters * averageCharWidth;
+        indent = kContinuationIndentCharacters * averageCharWidth;
+    }
+
+    // The first stop past x and the gap after it.
+    double stopAfter(double x) const { return (std::floor((x + gap) / stop) + 1) * stop; }
+};
+
+// A piece placed whole on the first row, with the column it begins (the count of tab runs before
+// it) and where its drawn text ends.
+struct ColumnEntry {
+    std::size_t column;
+    double x;
+    double end;
+};
+
+// Lays out one line. Without columns each tab moves on by itself; with them a run of tabs moves to
+// the stop of the column it begins, or past the text before it where that reaches further. The
+// entries, where asked for, are the pieces that stand whole on the first row.
+std::vector<PlacedText> layOutLine(std::string_view line, const TextAdvance& advance,
+                                   const StopMetrics& m, double width,
+                                   std::span<const double> columns,
+                                   std::vector<ColumnEntry>* entries = nullptr) {
+    const double stop = m.stop;
     const bool wraps = width > 0;
     std::vector<PlacedText> placed;
     int row = 0;
@@ -70,25 +95,38 @@ std::vector<PlacedText> layOutTabbedLine(std::string_view line, const TextAdvanc
     bool startsAtStop = true;
     const auto nextRow = [&] {
         ++row;
-        x = indent;
-        inkEnd = indent;
+        x = m.indent;
+        inkEnd = m.indent;
         rowHasText = false;
         startsAtStop = false;
     };
     // The stop the last entry stands at whole, or below 0 when it was broken or wrapped.
     double columnStart = 0;
     std::size_t columnCharacters = 0;
+    std::size_t column = 0;
+    bool tabBeginsColumn = true;
 
     std::size_t start = 0;
     for (bool first = true;; first = false) {
         const std::size_t tab = line.find('\t', start);
         std::string_view piece = line.substr(
             start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+        // An empty piece between two tabs lies inside a run of tabs; a run begins a column.
+        if (!first && tabBeginsColumn) {
+            ++column;
+        }
+        tabBeginsColumn = first || !piece.empty();
         if (!first && stop > 0) {
-            const bool keepsToItsStop =
-                columnStart >= 0 && columnCharacters <= kCharactersPerTabStop && piece.empty();
-            x = keepsToItsStop ? columnStart + stop
-                               : (std::floor((std::max(x, inkEnd) + gap) / stop) + 1) * stop;
+            if (!columns.empty()) {
+                if (!piece.empty()) {
+                    const double columnStop = column < columns.size() ? columns[column] : 0;
+                    x = std::max(columnStop, rowHasText ? m.stopAfter(std::max(x, inkEnd)) : x);
+                }
+            } else {
+                const bool keepsToItsStop =
+                    columnStart >= 0 && columnCharacters <= kCharactersPerTabStop && piece.empty();
+                x = keepsToItsStop ? columnStart + stop : m.stopAfter(std::max(x, inkEnd));
+            }
             startsAtStop = true;
             if (wraps && x >= width) {
                 nextRow();
@@ -100,6 +138,9 @@ std::vector<PlacedText> layOutTabbedLine(std::string_view line, const TextAdvanc
         while (!piece.empty()) {
             const double pieceWidth = advance(piece);
             if (!wraps || x + pieceWidth <= width) {
+                if (entries != nullptr && row == 0) {
+                    entries->push_back({column, x, x + pieceWidth});
+                }
                 placed.push_back({row, x, std::string(piece)});
                 x += pieceWidth;
                 inkEnd = std::max(inkEnd, x);
@@ -134,6 +175,83 @@ std::vector<PlacedText> layOutTabbedLine(std::string_view line, const TextAdvanc
         }
         start = tab + 1;
     }
+}
+
+bool hasTab(std::string_view line) {
+    return line.find('\t') != std::string_view::npos;
+}
+
+// An empty line or a rule of underscores, which stands inside a table without ending it.
+bool separatesRows(std::string_view line) {
+    return line.find_first_not_of('_') == std::string_view::npos;
+}
+
+// The stop of each column of the table's lines: the furthest its lines take alone, and past the
+// widest entry before it.
+std::vector<double> tableColumns(std::span<const std::string> table, const TextAdvance& advance,
+                                 const StopMetrics& m) {
+    if (!(m.stop > 0)) {
+        return {};
+    }
+    std::vector<std::vector<ColumnEntry>> lines(table.size());
+    std::vector<double> columns;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        layOutLine(table[i], advance, m, 0, {}, &lines[i]);
+        for (const ColumnEntry& entry : lines[i]) {
+            if (entry.column >= columns.size()) {
+                columns.resize(entry.column + 1, 0);
+            }
+            columns[entry.column] = std::max(columns[entry.column], entry.x);
+        }
+    }
+    // Moving a column on can bring its entries up against the next one's.
+    for (std::size_t column = 1; column < columns.size(); ++column) {
+        for (const std::vector<ColumnEntry>& entries : lines) {
+            for (std::size_t k = 1; k < entries.size(); ++k) {
+                if (entries[k].column == column && entries[k - 1].column + 1 == column) {
+                    const double end = columns[column - 1] + entries[k - 1].end - entries[k - 1].x;
+                    columns[column] = std::max(columns[column], m.stopAfter(end));
+                }
+            }
+        }
+    }
+    return columns;
+}
+
+} // namespace
+
+std::vector<PlacedText> layOutTabbedLine(std::string_view line, const TextAdvance& advance,
+                                         double width) {
+    return layOutLine(line, advance, StopMetrics(advance), width, {});
+}
+
+std::vector<std::vector<PlacedText>> layOutReportLines(std::span<const std::string> lines,
+                                                       const TextAdvance& advance, double width) {
+    const StopMetrics m(advance);
+    std::vector<std::vector<PlacedText>> placed;
+    placed.reserve(lines.size());
+    for (std::size_t first = 0; first < lines.size();) {
+        if (!hasTab(lines[first])) {
+            placed.push_back(layOutLine(lines[first], advance, m, width, {}));
+            ++first;
+            continue;
+        }
+        std::size_t end = first + 1;
+        for (std::size_t next = end; next < lines.size(); ++next) {
+            if (hasTab(lines[next])) {
+                end = next + 1;
+            } else if (!separatesRows(lines[next])) {
+                break;
+            }
+        }
+        const std::span<const std::string> table = lines.subspan(first, end - first);
+        const std::vector<double> columns = tableColumns(table, advance, m);
+        for (const std::string& line : table) {
+            placed.push_back(layOutLine(line, advance, m, width, columns));
+        }
+        first = end;
+    }
+    return placed;
 }
 
 } // namespace korvex

@@ -7,8 +7,15 @@
 // mean width of the 52 letters; a font's own average counts many narrow signs and makes the stops
 // too narrow for an eight-character number such as 1.50E-07. Measured on a printer, the stops
 // scale with its resolution.
+//
+// A line alone cannot say where its columns stand: the printouts write some column heads with one
+// tab where their values have two ("Hor.Flow\tVert.Flow" over "-0.347\t\t-1.20"), and a value
+// wider than its column (" not reached") pushes the rest of its row one stop on. So the lines of a
+// table are laid out together (layOutReportLines): each run of tabs begins the line's next column,
+// and a column stands at the furthest stop any of its lines takes by the rule for a line alone.
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,5 +52,13 @@ using TextAdvance = std::function<double(std::string_view)>;
 // is dropped. Blanks at a break are left out.
 std::vector<PlacedText> layOutTabbedLine(std::string_view line, const TextAdvance& advance,
                                          double width = 0);
+
+// Lays out the lines of a report, one list of pieces a line. A table is a run of lines with tabs,
+// together with the empty lines and the rules of underscores between them; its lines take their
+// columns' stops, so that a heading stands over its values whatever tabs each line uses. A column
+// stands at the furthest stop its lines take alone, and past the widest entry of the column before
+// it and the gap. Lines without tabs and wrapping are laid out as by layOutTabbedLine.
+std::vector<std::vector<PlacedText>>
+layOutReportLines(std::span<const std::string> lines, const TextAdvance& advance, double width = 0);
 
 } // namespace korvex

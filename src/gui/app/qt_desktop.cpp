@@ -160,10 +160,10 @@ bool QtDesktop::showPrinter(const std::string& title) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-std::vector<PlacedText> layOutReportLine(const QString& line, const QFontMetricsF& metrics,
-                                         qreal width) {
-    return layOutTabbedLine(
-        ss(line),
+std::vector<std::vector<PlacedText>> layOutReport(const std::vector<std::string>& lines,
+                                                  const QFontMetricsF& metrics, qreal width) {
+    return layOutReportLines(
+        lines,
         [&metrics](std::string_view text) {
             return metrics.horizontalAdvance(
                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -191,8 +191,7 @@ bool printTextOn(QPrinter& p, const TextPrintJob& job) {
     const double width = page.width() - left;
     const double lineHeight = metrics.lineSpacing();
     double y = lineHeight;
-    for (const std::string& line : job.lines) {
-        const std::vector<PlacedText> placed = layOutReportLine(qs(line), metrics, width);
+    for (const std::vector<PlacedText>& placed : layOutReport(job.lines, metrics, width)) {
         const int rows = placed.empty() ? 1 : placed.back().row + 1;
         for (int row = 0; row < rows; ++row) {
             if (y > page.height() - lineHeight) {

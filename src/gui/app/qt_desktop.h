@@ -58,10 +58,10 @@ private:
     QString printToFile_;
 };
 
-// One report line laid out by the program's tab-stop rule in a font as a device measures it (the
-// listing's screen, or a printer at its resolution); a width above 0 wraps the line to it.
-std::vector<PlacedText> layOutReportLine(const QString& line, const QFontMetricsF& metrics,
-                                         qreal width = 0);
+// The lines of a report laid out by the program's tab-stop rule in a font as a device measures it
+// (the listing's screen, or a printer at its resolution); a width above 0 wraps each line to it.
+std::vector<std::vector<PlacedText>> layOutReport(const std::vector<std::string>& lines,
+                                                  const QFontMetricsF& metrics, qreal width = 0);
 
 // Converts between the program's UTF-8 text and Qt's.
 inline QString qs(const std::string& text) {

@@ -10,14 +10,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTableWidgetItem>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -82,6 +79,8 @@ Form13View::Form13View(Form13& model, GuiHost& host) : WindowView(model, host), 
     auto* tableLayout = new QVBoxLayout(frame1);
     table_ = new GridView(form_.Fg12, form_.TxtEdit, host.app().desktop(), frame1);
     table_->setObjectName(QStringLiteral("Fg12"));
+    // The layout's column widths were made for a smaller font.
+    table_->keepHeadingsWhole();
     // The window opens with the cursor in the table, on the first time to type.
     table_->goToCell(1, kTimeColumn);
     tableLayout->addWidget(table_);
@@ -157,24 +156,6 @@ void Form13View::refreshFromModel() {
     setWindowTitle(qs(form_.Caption));
     fields_.refresh();
     table_->refreshFromModel();
-    // The layout's column widths were made for a smaller font: no heading is cut off here.
-    const QFontMetrics heading = table_->horizontalHeader()->fontMetrics();
-    for (int c = 0; c < table_->columnCount(); ++c) {
-        const QTableWidgetItem* item = table_->horizontalHeaderItem(c);
-        const int needed = item ? heading.horizontalAdvance(item->text()) + 14 : 0;
-        if (table_->columnWidth(c) < needed) {
-            table_->setColumnWidth(c, needed);
-        }
-    }
-    // The frame holds every column as widened: the table's own size hint knows only the layout's.
-    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    if (table_->verticalHeader()->isVisible()) {
-        width += table_->verticalHeader()->width();
-    }
-    for (int c = 0; c < table_->columnCount(); ++c) {
-        width += table_->columnWidth(c);
-    }
-    table_->setMinimumWidth(width);
     graph_->refreshFromModel();
     list_->setEnabled(form_.listingAvailable());
 }

@@ -20,18 +20,18 @@ namespace korvex::gui {
 
 namespace {
 
-// Draws an entry with its tabs expanded by the report's tab-stop rule, as its printout expands
+// Draws an entry at the places the report's tab-stop rule gives its pieces, as its printout places
 // them; the default drawing would show a tab as one blank and the columns would wander with the
 // widths of the numbers before them.
 class TabStopDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    TabStopDelegate(const std::vector<std::vector<PlacedText>>& placed, QObject* parent)
+        : QStyledItemDelegate(parent), placed_(placed) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
-        const QString text = item.text;
         item.text.clear();
         // The base class would take the text from the index again: draw the background,
         // selection and focus alone through the style.
@@ -46,7 +46,7 @@ public:
             option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         const qreal baseline =
             option.rect.top() + (option.rect.height() - metrics.height()) / 2 + metrics.ascent();
-        for (const PlacedText& piece : layOutReportLine(text, metrics)) {
+        for (const PlacedText& piece : placedAt(index)) {
             painter->drawText(QPointF(option.rect.left() + kMargin + piece.x, baseline),
                               qs(piece.text));
         }
@@ -58,7 +58,7 @@ public:
         initStyleOption(&item, index);
         const QFontMetricsF metrics(item.font, item.widget);
         qreal width = 0;
-        for (const PlacedText& piece : layOutReportLine(item.text, metrics)) {
+        for (const PlacedText& piece : placedAt(index)) {
             width = std::max(width, piece.x + metrics.horizontalAdvance(qs(piece.text)));
         }
         return {static_cast<int>(std::ceil(width)) + 2 * kMargin,
@@ -66,7 +66,14 @@ public:
     }
 
 private:
+    const std::vector<PlacedText>& placedAt(const QModelIndex& index) const {
+        static const std::vector<PlacedText> nothing;
+        const auto row = static_cast<std::size_t>(index.row());
+        return index.row() >= 0 && row < placed_.size() ? placed_[row] : nothing;
+    }
+
     static constexpr int kMargin = 3;
+    const std::vector<std::vector<PlacedText>>& placed_;
 };
 
 QFont listFont(const Form18& form) {
@@ -86,7 +93,7 @@ Form18View::Form18View(Form18& model, GuiHost& host) : WindowView(model, host), 
     list_->setObjectName(QStringLiteral("List1"));
     list_->setFont(listFont(form_));
     list_->setUniformItemSizes(true);
-    list_->setItemDelegate(new TabStopDelegate(list_));
+    list_->setItemDelegate(new TabStopDelegate(placed_, list_));
     frameLayout->addWidget(list_);
     outer->addWidget(frame, 1);
 
@@ -109,6 +116,8 @@ void Form18View::refreshFromModel() {
         return;
     }
     shownLines_ = form_.List1;
+    // Laid out whole, so that a table's lines share their columns.
+    placed_ = layOutReport(shownLines_, QFontMetricsF(list_->font(), list_));
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(shownLines_.size()));
     for (const std::string& line : shownLines_) {
@@ -116,6 +125,9 @@ void Form18View::refreshFromModel() {
     }
     list_->clear();
     list_->addItems(entries);
+    // Another report, or the same one after a calculation or a project opened, is read from its
+    // first line.
+    list_->scrollToTop();
 }
 
 } // namespace korvex::gui

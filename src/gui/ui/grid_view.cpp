@@ -145,6 +145,12 @@ void GridView::setUp() {
     measured_ = false;
 }
 
+void GridView::keepHeadingsWhole() {
+    headingsWhole_ = true;
+    shownRevision_ = kNothingShown;
+    measured_ = false;
+}
+
 bool GridView::editing() const {
     return editor_ != nullptr && editor_->visible();
 }
@@ -407,12 +413,13 @@ void GridView::measureColumns() {
     for (int c = 0; c < columns; ++c) {
         layoutWidths_[static_cast<std::size_t>(c)] = grid_.ColWidth(c);
         int needed = std::max(8, twipsToPixels(grid_.ColWidth(c)));
+        // A result table shows every heading and every number whole: the layout's widths were
+        // made for a narrower font.
+        const QTableWidgetItem* heading = horizontalHeaderItem(c);
+        if ((readOnly() || headingsWhole_) && heading != nullptr) {
+            needed = std::max(needed, headingMetrics.horizontalAdvance(heading->text()) + 14);
+        }
         if (readOnly()) {
-            // A result table shows every heading and every number whole: the layout's widths
-            // were made for a narrower font.
-            if (const QTableWidgetItem* heading = horizontalHeaderItem(c)) {
-                needed = std::max(needed, headingMetrics.horizontalAdvance(heading->text()) + 14);
-            }
             int integers = 0;
             int decimals = 0;
             int texts = 0;
@@ -489,8 +496,8 @@ void GridView::changeEvent(QEvent* event) {
 
 QSize GridView::minimumSizeHint() const {
     QSize size = QTableWidget::minimumSizeHint();
-    if (readOnly()) {
-        // A result table is never narrower than its columns, so no heading or number is cut.
+    if (readOnly() || headingsWhole_) {
+        // Never narrower than its columns, so no heading or number is cut.
         size.setWidth(sizeHint().width());
     }
     return size;

@@ -40,6 +40,10 @@ public:
     // click on it would, shows it and takes the focus.
     void goToCell(int row, int col);
 
+    // Each column at least as wide as its heading, in an editable table too, and the table never
+    // narrower than its columns: for a table whose layout widths were made for a smaller font.
+    void keepHeadingsWhole();
+
     bool readOnly() const { return editor_ == nullptr; }
     bool editing() const;
     // The box over the current cell (tests type into it).
@@ -66,7 +70,8 @@ private:
     bool showCell(int row, int col);
     void placeEditorBox();
     // The width each column needs: the layout's (a result table: at least its heading and its
-    // numbers, measured in the table's fonts).
+    // numbers, measured in the table's fonts; a table that keeps its headings whole: at least its
+    // heading).
     void measureColumns();
     // Sets each column to its needed width; a result table shares the room left among its data
     // columns.
@@ -84,6 +89,7 @@ private:
     std::vector<int> layoutWidths_;
     // The columns were measured since the table was made or its font changed.
     bool measured_ = false;
+    bool headingsWhole_ = false;
     // The model's change stamp at the last copy; none before the first.
     std::uint64_t shownRevision_ = kNothingShown;
     static constexpr std::uint64_t kNothingShown = 0;

@@ -66,5 +66,46 @@ TEST(TabStops, ColumnsStandAtTheStopsAndALineWiderThanTheRowWrapsWithNothingLost
     }
 }
 
+TEST(TabStops, TheLinesOfATableTakeTheirColumnsStopsWhateverTabsEachUses) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> lines;
+        std::vector<std::vector<PlacedText>> expected;
+    };
+    const Case cases[] = {
+        {"a heading with one tab where its values have two",
+         {"Time\t\tHor\tVert", " 10\t\t-0.3\t\t-1.2"},
+         {{{0, 0, "Time"}, {0, 16, "Hor"}, {0, 32, "Vert"}},
+          {{0, 0, " 10"}, {0, 16, "-0.3"}, {0, 32, "-1.2"}}}},
+        // Alone, the 12 characters from 16 push 412.0 a stop further than 0.0, to 48.
+        {"a value wider than its column moves the column on in every row",
+         {"mm\t\tdays\t\t\tdays", "40.00\t\t2.5\t\t\t0.0", "200.00\t\t not reached\t\t\t412.0"},
+         {{{0, 0, "mm"}, {0, 16, "days"}, {0, 48, "days"}},
+          {{0, 0, "40.00"}, {0, 16, "2.5"}, {0, 48, "0.0"}},
+          {{0, 0, "200.00"}, {0, 16, " not reached"}, {0, 48, "412.0"}}}},
+        // Leading tabs leave the first column empty; the empty line and the rule stay inside the
+        // table, the title ends it.
+        {"a table across an empty line and a rule, up to a line without tabs",
+         {"Mid Layer\tStress", "\t\tkPa", "", "___", "-3.1\t\t\t18.4", "Title", "a\tb"},
+         {{{0, 0, "Mid Layer"}, {0, 24, "Stress"}},
+          {{0, 24, "kPa"}},
+          {},
+          {{0, 0, "___"}},
+          {{0, 0, "-3.1"}, {0, 24, "18.4"}},
+          {{0, 0, "Title"}},
+          {{0, 0, "a"}, {0, 8, "b"}}}},
+        // The first line's column 1 moves to 24, where its 12 characters end at 36: column 2
+        // follows at 40, not at the 24 either line takes alone.
+        {"a column moved on moves the next past its widest entry",
+         {"abcdefghijklmnop\tx", "a\tbbbbbbbbbbbb\tc"},
+         {{{0, 0, "abcdefghijklmnop"}, {0, 24, "x"}},
+          {{0, 0, "a"}, {0, 24, "bbbbbbbbbbbb"}, {0, 40, "c"}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(layOutReportLines(c.lines, characters), c.expected);
+    }
+}
+
 } // namespace
 } // namespace korvex

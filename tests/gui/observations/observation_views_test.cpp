@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -133,6 +134,24 @@ TEST(ObservationViews, OpensOnTheFirstRow) {
     QTest::keyClick(table.cellEditor(), Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_EQ(s.app.windows().find<Form13>()->Fg12.TextMatrix(1, 1), "5");
+}
+
+// The layout's widths were made for a smaller font: typing the readings, which measures the table
+// again, leaves every heading whole, not only a button's refresh.
+TEST(ObservationViews, TheTableKeepsItsHeadingsWholeWhileReadingsAreTyped) {
+    ObservationSession s;
+    GridView& table = s.open().measurements();
+    const QFontMetrics heading = table.horizontalHeader()->fontMetrics();
+    const char* readings[3][2] = {{"10", "0.11"}, {"20", "0.12"}, {"30", "0.13"}};
+    for (int r = 1; r <= 3; ++r) {
+        test::typeCell(table, r, 1, readings[r - 1][0]);
+        test::typeCell(table, r, 2, readings[r - 1][1]);
+        for (int c = 0; c < table.columnCount(); ++c) {
+            const QString text = table.horizontalHeaderItem(c)->text();
+            EXPECT_GT(table.columnWidth(c), heading.horizontalAdvance(text))
+                << text.toStdString() << " after reading " << r;
+        }
+    }
 }
 
 // A plate beside a consolidation calculated for a 10 m site with drains, read every 30 days.
