@@ -211,7 +211,8 @@ void Form13::clearDrainageBoxes() {
 WindowReaction Form13::reactionTo(ResultsEvent event) const {
     const bool drainageMayChange = event == ResultsEvent::SettlementResultsChanged ||
                                    event == ResultsEvent::ConsolidationResultsChanged ||
-                                   event == ResultsEvent::ProjectReplaced;
+                                   event == ResultsEvent::ProjectReplaced ||
+                                   event == ResultsEvent::MethodChanged;
     return drainageMayChange ? WindowReaction::Refill : WindowReaction::Keep;
 }
 

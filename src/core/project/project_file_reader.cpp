@@ -423,6 +423,8 @@ void applyProject(Application& app, const ParsedProject& r, const std::string& p
     st.BoreHole = r.BoreHole;
     st.ExtraCode = r.ExtraCode;
     st.Method = r.Method;
+    // The results the file brings belong to its method: choosing the other one discards them.
+    st.SettlementMethod = r.Method;
     for (std::span<const Field> fields : kAllFields) {
         for (const Field& f : fields) {
             st.*f.variable = r.*f.field;
