@@ -72,8 +72,7 @@ void writePredictions(ReportWriter& out, const PredictionSection& section, const
     const PlatePredictions& p = st.Predictions;
     out.line(section.title);
     out.line(section.loading);
-    // An observation file's fill thickness is not read back: the line shows the calculation's.
-    out.line("Calculated fillthickness [m] :", plain(st.FillThickness));
+    out.line("Calculated fillthickness [m] :", plain(p.FillThickness));
     out.line("Calculated settlement for fillthickness [m] :", plain(p.FillSettlement));
     out.line("Calculated primary settlement Vertical flow [m] :", plain(p.SPrimVert));
     out.line("Calculated primary settlement Horizontal flow [m] :", plain(p.SPrimHor));

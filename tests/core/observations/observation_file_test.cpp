@@ -75,7 +75,7 @@ TEST(ObservationFile, OpeningTheHandWrittenFileReplacesReadingsPredictionsAndRes
     s.form.Command5_Click();
     s.form.Command3_Click();
     ASSERT_TRUE(s.t.windows().isLoaded("Form14"));
-    st.FillSettlement = st.SPrimVert = st.SPrimHor = -9.0f;
+    st.FillThickness = st.FillSettlement = st.SPrimVert = st.SPrimHor = -9.0f;
     st.SHorIL.fill(-9.0f);
     st.TPred(3) = 45.0f;
     const Module1 calculation = st;
@@ -103,6 +103,7 @@ TEST(ObservationFile, OpeningTheHandWrittenFileReplacesReadingsPredictionsAndRes
     // The predictions are kept with the readings (rows 1 and 18 of the hand-written tables); the
     // calculation's own results are untouched.
     const PlatePredictions& p = st.Predictions;
+    EXPECT_EQ(p.FillThickness, 2.5f);
     EXPECT_EQ(p.FillSettlement, 0.75f);
     EXPECT_EQ(p.SPrimVert, 0.6f);
     EXPECT_EQ(p.SPrimHor, 0.7f);
