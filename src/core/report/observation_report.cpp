@@ -2,6 +2,7 @@
 
 #include "app/notice_line.h"
 #include "observations/consolidation_handover.h"
+#include "observations/measurement_table.h"
 #include "report/header_texts.h"
 #include "state/module1.h"
 
@@ -116,7 +117,7 @@ void writeObservationReport(ReportWriter& out, const HeaderTexts& header, const 
     out.line("days", tabs(2), "m");
     for (int i = 1; i <= observations; ++i) {
         out.row(&ReportLines::LinesObserved, i, plain(st.TObs(i)), tabs(2),
-                pattern(st.SObs(i), "##0.0000"));
+                pattern(st.SObs(i), kReadingSettlementPattern));
     }
     out.empty();
 

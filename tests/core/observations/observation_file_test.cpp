@@ -390,6 +390,39 @@ TEST(ObservationFile, AnalysisResultsAreSavedOnlyBesideTheirReadings) {
     EXPECT_TRUE(s.t.desktop.printedText.empty());
 }
 
+// The file writes a settlement to four decimals: one it would write as 0 would not read back as
+// the reading it was, so it is refused before the dialog, naming its row.
+TEST(ObservationFile, ASettlementTheFileWouldWriteAsZeroIsRefused) {
+    struct Case {
+        std::vector<std::pair<const char*, const char*>> readings;
+        const char* refusal; // empty when saved
+    };
+    const Case cases[] = {
+        {{{"10", "0.05"}, {"20", "0.00003"}},
+         "The observation file writes a settlement to four decimals: 3E-05 in row 2, column "
+         "\"Settlement(m)\" would be written as 0 and not read back; correct the input."},
+        {{{"10", "-0.00004"}, {"20", "0.05"}},
+         "The observation file writes a settlement to four decimals: -4E-05 in row 1, column "
+         "\"Settlement(m)\" would be written as 0 and not read back; correct the input."},
+        // Written 0.0001, half away from zero.
+        {{{"10", "0.00005"}}, ""},
+    };
+    for (const Case& c : cases) {
+        Session s;
+        s.type(c.readings);
+        const std::string path = s.dir.file("P1.obs");
+        s.save(path);
+        if (*c.refusal != '\0') {
+            EXPECT_EQ(s.t.desktop.messageTexts(), std::vector<std::string>{c.refusal});
+            EXPECT_TRUE(s.t.desktop.saveRequests.empty());
+            continue;
+        }
+        s.open(path);
+        EXPECT_EQ(s.t.desktop.messageTexts().back(), "The opened File is:  " + path);
+        EXPECT_EQ(s.t.state().SObs(1), 0.0001f);
+    }
+}
+
 TEST(ObservationFile, ThePrintoutAndAPrinterThatFails) {
     struct Case {
         bool printerInstalled;
