@@ -356,6 +356,10 @@ TEST(ProjectFileReader, AValueIsReadOnlyUnderItsLabelAndARefusalNamesTheProblem)
         {{{36, "Draindiameter [m] : .065 m"}}, "line 36, text after the number"},
         {{{36, "Draindiameter [m] : 1d2"}}, "line 36, text after the number"},
         {{{16, "Settlement time [days]:   10,000"}}, "line 16, text after the number"},
+        {{{44, "Coefficient of consolidation for horizontal flow of porewater [m2/s] : 1E+39"}},
+         "line 44, the number is out of range"},
+        {{{30, "-3.50\t1.40\t\t12.5\t55\t410\t1e39\t22.50\t0.0050"}},
+         "line 30, the number is out of range (layer 1 of section 1)"},
         {{{33, "2.   INPUT PARAMETERS SETTLEMENT"}}, "line 33, the title of section 2 expected"},
         // Other capitals and other blanks around a label are the same label.
         {{{36, "  DRAINDIAMETER [M] :\t.066"},
