@@ -19,18 +19,23 @@ enum class ResultsEvent {
     // A project file was opened: the inputs are new and every earlier result belongs to another
     // project.
     ProjectReplaced,
+    // The other method was chosen: every settlement, consolidation and preload result of the
+    // method before is gone; the inputs stay.
+    MethodChanged,
 };
 
 // How a window answers an event: it keeps what it shows, fills itself again, or closes.
 enum class WindowReaction { Keep, Refill, Close };
 
 // The usual answer of a result window: it fills itself again when the results it shows change and
-// closes when the project is replaced.
+// closes when the project is replaced or the other method leaves no results.
 constexpr WindowReaction resultWindowReaction(ResultsEvent event, ResultsEvent ownResults) {
     if (event == ownResults) {
         return WindowReaction::Refill;
     }
-    return event == ResultsEvent::ProjectReplaced ? WindowReaction::Close : WindowReaction::Keep;
+    return event == ResultsEvent::ProjectReplaced || event == ResultsEvent::MethodChanged
+               ? WindowReaction::Close
+               : WindowReaction::Keep;
 }
 
 // The core half of a window: the text of its boxes, the state of its options and tables, and one

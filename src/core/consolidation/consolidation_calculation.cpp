@@ -12,6 +12,7 @@
 #include "consolidation/settlement_time_series.h"
 #include "observations/consolidation_handover.h"
 #include "state/module1.h"
+#include "state/preload_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -150,9 +151,10 @@ bool resultsAreFinite(const ConsolidationState& st) {
 }
 
 // The calculation on the parts it is given, the only ones it writes: read, checked, designed and
-// stored, or refused. Of the settlement results it stores only the two settlements it starts from.
+// stored, or refused. Of the settlement results it stores only the two settlements it starts from
+// (and the extra-fill cases, when it discards a preload).
 void runConsolidation(const SettlementInput& input, GeneralState& general,
-                      SettlementResults& settlement, ConsolidationState& st,
+                      SettlementResults& settlement, ConsolidationState& st, PreloadState& preload,
                       ObservationState& observed, const Form4& form, Desktop& desktop) {
     const int layers = std::clamp<int>(input.NLayers, 0, Form4::kLayerRows);
     const ConsolidationInputs inputs = readConsolidationInputs(form, st, layers);
@@ -190,6 +192,8 @@ void runConsolidation(const SettlementInput& input, GeneralState& general,
     general.ConsolidationCalculated = 1;
     general.ConsolidationOption4 = secondaryFromTimeFactor ? 1 : 0;
     handOverPredictions(settlement, st, observed);
+    // A preload sized with the drain design before is no preload for this one.
+    discardPreloadResults(settlement, preload);
 }
 
 } // namespace
@@ -197,13 +201,13 @@ void runConsolidation(const SettlementInput& input, GeneralState& general,
 bool calculateConsolidation(Application& app, Form4& form) {
     Desktop& desktop = app.desktop();
     const SettlementInput& input = app.state();
-    const bool done =
-        commitPartsOnSuccess<GeneralState, SettlementResults, ConsolidationState, ObservationState>(
-            app, app.state(),
-            [&](GeneralState& general, SettlementResults& settlement, ConsolidationState& st,
-                ObservationState& observed) {
-                runConsolidation(input, general, settlement, st, observed, form, desktop);
-            });
+    const bool done = commitPartsOnSuccess<GeneralState, SettlementResults, ConsolidationState,
+                                           PreloadState, ObservationState>(
+        app, app.state(),
+        [&](GeneralState& general, SettlementResults& settlement, ConsolidationState& st,
+            PreloadState& preload, ObservationState& observed) {
+            runConsolidation(input, general, settlement, st, preload, observed, form, desktop);
+        });
     if (!done) {
         return false;
     }

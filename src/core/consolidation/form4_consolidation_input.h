@@ -25,11 +25,13 @@ public:
 
     void Form_Load() override;
     // The boxes and layers this window takes from the settlement results follow every new
-    // settlement calculation; what the user typed for the drains stays. An opened project fills
-    // every box from the state. The table keeps its layout either way.
+    // settlement calculation and the other method, which leaves none; what the user typed for the
+    // drains stays. An opened project fills every box from the state. The table keeps its layout
+    // either way.
     WindowReaction reactionTo(ResultsEvent event) const override {
         return event == ResultsEvent::SettlementResultsChanged ||
-                       event == ResultsEvent::ProjectReplaced
+                       event == ResultsEvent::ProjectReplaced ||
+                       event == ResultsEvent::MethodChanged
                    ? WindowReaction::Refill
                    : WindowReaction::Keep;
     }

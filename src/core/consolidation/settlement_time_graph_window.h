@@ -17,6 +17,7 @@ public:
         case ResultsEvent::SettlementResultsChanged:
         case ResultsEvent::ConsolidationResultsChanged:
         case ResultsEvent::ProjectReplaced:
+        case ResultsEvent::MethodChanged:
             return WindowReaction::Close;
         case ResultsEvent::PreloadResultsChanged:
         case ResultsEvent::ObservationsChanged:

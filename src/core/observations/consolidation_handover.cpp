@@ -17,6 +17,7 @@ AsaokaDrainage drainageOf(const ConsolidationState& consolidation) {
 void handOverPredictions(const SettlementResults& settlement,
                          const ConsolidationState& consolidation, ObservationState& observed) {
     PlatePredictions& p = observed.Predictions;
+    p.FillThickness = settlement.FillThickness;
     p.FillSettlement = settlement.FillSettlement;
     p.SPrimVert = consolidation.SPrimVert;
     p.SPrimHor = consolidation.SPrimHor;

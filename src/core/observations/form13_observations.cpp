@@ -211,7 +211,8 @@ void Form13::clearDrainageBoxes() {
 WindowReaction Form13::reactionTo(ResultsEvent event) const {
     const bool drainageMayChange = event == ResultsEvent::SettlementResultsChanged ||
                                    event == ResultsEvent::ConsolidationResultsChanged ||
-                                   event == ResultsEvent::ProjectReplaced;
+                                   event == ResultsEvent::ProjectReplaced ||
+                                   event == ResultsEvent::MethodChanged;
     return drainageMayChange ? WindowReaction::Refill : WindowReaction::Keep;
 }
 
@@ -471,7 +472,7 @@ void Form13::openmnu_Click() {
 }
 
 void Form13::saveobmnu_Click() {
-    const std::optional<Measurements> readings = tableForOutput();
+    const std::optional<Measurements> readings = tableForOutput(Output::File);
     if (!readings) {
         return;
     }
@@ -480,7 +481,7 @@ void Form13::saveobmnu_Click() {
         desktop(), dialog,
         [this, &readings](const std::string& path) {
             CommonDialog1FileName = path;
-            storeForOutput(*readings);
+            storeReadings(*readings);
         },
         [this] {
             return report::reportFileBytes(observationReport(report::Output::ObservationFile));
@@ -492,11 +493,11 @@ void Form13::saveobmnu_Click() {
 }
 
 void Form13::printobservmnu_Click() {
-    const std::optional<Measurements> readings = tableForOutput();
+    const std::optional<Measurements> readings = tableForOutput(Output::Printout);
     if (!readings) {
         return;
     }
-    storeForOutput(*readings);
+    storeReadings(*readings);
     report::printReport(desktop(), observationReport(report::Output::ObservationPrintout));
 }
 
@@ -506,26 +507,51 @@ report::ReportWriter Form13::observationReport(report::Output output) {
     return out;
 }
 
-std::optional<Measurements> Form13::tableForOutput() {
+std::optional<Measurements> Form13::tableForOutput(Output output) {
     // Only read here: the readings are stored once the output is sure to be made.
     Measurements readings;
-    if (!commitOnSuccess(app(), [&](Module1&) { readings = readMeasurements(Fg12); })) {
+    const bool read = commitOnSuccess(app(), [&](Module1&) {
+        readings = readMeasurements(Fg12);
+        if (output == Output::File) {
+            refuseSettlementsTheFileLoses(readings);
+        }
+    });
+    if (!read) {
         return std::nullopt;
     }
     return readings;
 }
 
-void Form13::storeForOutput(const Measurements& readings) {
+void Form13::storeReadings(const Measurements& readings) {
     ObservationState& st = observed();
     bool same = static_cast<Single>(readings.count) == st.NObs;
     for (int i = 1; same && i <= kMeasurementRows; ++i) {
         same = readings.times(i) == st.TObs(i) && readings.settlements(i) == st.SObs(i);
     }
+    storeMeasurements(st, Fg12, readings);
     if (!same) {
         clearAnalysisResults(st);
         clearAsaokaBoxes();
+        // The listing and a comparison graph show the readings before.
+        windows().announce(ResultsEvent::ObservationsChanged);
     }
-    storeMeasurements(st, Fg12, readings);
+}
+
+void Form13::Form_Unload() {
+    // What was typed reaches the state only when a button reads the table; closing the window
+    // must not drop it, so the next opening shows it again.
+    Measurements readings;
+    try {
+        readings = readMeasurements(Fg12);
+    } catch (const InputRefusal& refusal) {
+        const InputField& cell = refusal.field().value();
+        desktop().msgBox("The readings typed are not kept: " + readingCellName(cell.row, cell.col) +
+                             " holds no number. The window opens again with the readings it "
+                             "had before.",
+                         vbExclamation);
+        return;
+    }
+    storeReadings(readings);
 }
 
 ObservationState& Form13::observed() {

@@ -32,6 +32,9 @@ public:
     static std::span<const InputBox<Form13>> boxes();
 
     void Form_Load() override;
+    // The readings typed in the table are kept for the next opening; a table with a cell that is
+    // no number keeps the readings before, and the user is told so.
+    void Form_Unload() override;
     // A settlement or consolidation calculation or a project file may bring another drainage:
     // Cv and Ch are emptied, the table, the plate, the shift and the fit stay.
     WindowReaction reactionTo(ResultsEvent event) const override;
@@ -98,10 +101,12 @@ private:
     // time the current cell.
     void showMeasurements();
     // Save and print write the readings the table shows, read strictly: a refusal is shown and
-    // nothing returned. Storing them drops analysis results of other readings, so that none are
-    // written beside them.
-    std::optional<Measurements> tableForOutput();
-    void storeForOutput(const Measurements& readings);
+    // nothing returned. The file also refuses a settlement it would write as 0.
+    enum class Output { File, Printout };
+    std::optional<Measurements> tableForOutput(Output output);
+    // Storing readings that differ from the state's drops the analysis results of those, so that
+    // none are written beside other readings, and tells the windows that show them.
+    void storeReadings(const Measurements& readings);
     report::ReportWriter observationReport(report::Output output);
 };
 

@@ -53,6 +53,24 @@ Measurements readMeasurementsQuietly(const Grid& table) {
     return readTable(table, BadCell::ReadAsEmpty);
 }
 
+std::string readingCellName(int row, int col) {
+    return "row " + std::to_string(row) + ", column \"" + kHeadings[col] + "\"";
+}
+
+void refuseSettlementsTheFileLoses(const Measurements& readings) {
+    for (int i = 1; i <= readings.count; ++i) {
+        const Single settlement = readings.settlements(i);
+        std::string written;
+        num::appendPatternText(written, settlement, kReadingSettlementPattern);
+        if (settlement != 0.0f && num::fileNumber(written) == 0.0f) {
+            refuse("The observation file writes a settlement to four decimals: " +
+                       num::boxText(settlement) + " in " + readingCellName(i, kSettlementColumn) +
+                       " would be written as 0 and not read back; correct the input.",
+                   {Form13::kName, "Fg12", i, kSettlementColumn});
+        }
+    }
+}
+
 void storeMeasurements(ObservationState& st, Grid& table, const Measurements& readings) {
     table.setTextMatrix(0, kTimeColumn, kHeadings[kTimeColumn]);
     table.setTextMatrix(0, kSettlementColumn, kHeadings[kSettlementColumn]);

@@ -3,6 +3,7 @@
 // The measurement table of the observation window: one reading of a settlement plate per row, its
 // time in days in column 1 and its settlement in metres (positive downward) in column 2.
 
+#include "app/number_text.h"
 #include "app/vb_types.h"
 #include "ui/grid.h"
 
@@ -16,6 +17,8 @@ struct ObservationState;
 inline constexpr int kMeasurementRows = 100;
 inline constexpr int kTimeColumn = 1;
 inline constexpr int kSettlementColumn = 2;
+// How the observation file and report write a reading's settlement.
+inline constexpr num::NumberPattern kReadingSettlementPattern = "##0.0000";
 
 // The readings of the table as plain values, before they reach the shared state. Element 0 stands
 // for the moment of loading and stays 0.
@@ -35,6 +38,13 @@ Measurements readMeasurements(const Grid& table);
 
 // Reads without refusing: a cell that holds no number counts as empty.
 Measurements readMeasurementsQuietly(const Grid& table);
+
+// A cell of the table as a message names it: row 3, column "Settlement(m)".
+std::string readingCellName(int row, int col);
+
+// Refuses (InputRefusal, naming the cell) a settlement that is not 0 but that the observation file
+// writes as 0: the file would read back without that reading, or not at all when it is the last.
+void refuseSettlementsTheFileLoses(const Measurements& readings);
 
 // Writes the readings into TObs, SObs and NObs, and the column headings back into the table.
 void storeMeasurements(ObservationState& st, Grid& table, const Measurements& readings);

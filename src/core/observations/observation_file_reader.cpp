@@ -17,7 +17,8 @@ namespace {
 // Where the file keeps what is read back, by line number (1 is the first line).
 constexpr int kTitleLine = 1;
 constexpr int kPlateLine = 4, kProjectLine = 5, kBoreHoleLine = 6, kExtraCodeLine = 7;
-constexpr int kFillSettlementLine = 12, kPrimVertLine = 13, kPrimHorLine = 14;
+constexpr int kFillThicknessLine = 11, kFillSettlementLine = 12, kPrimVertLine = 13,
+              kPrimHorLine = 14;
 constexpr int kFirstInstantRow = 17, kFirstGradualRow = 44;
 constexpr int kCountLine = 64, kFirstReadingRow = 67;
 
@@ -148,6 +149,7 @@ ObservationFileRecord readObservationFile(std::string_view bytes) {
     r.ExtraCode = file.afterLabel(kExtraCodeLine, "Extra code:");
 
     PlatePredictions& p = r.Predictions;
+    p.FillThickness = file.labelledNumber(kFillThicknessLine, "Calculated fillthickness [m] :");
     p.FillSettlement =
         file.labelledNumber(kFillSettlementLine, "Calculated settlement for fillthickness [m] :");
     p.SPrimVert =

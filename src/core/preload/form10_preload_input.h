@@ -33,15 +33,16 @@ public:
     // "Graphs/List"
     void Command4_Click();
 
-    // After a new settlement or consolidation calculation, or another project: the boxes and
-    // layer rows taken from the shared state are filled again, and the results of the earlier
-    // calculation (table and graph) are cleared, so that no Calculate sizes a preload with a
-    // spacing or layers that no longer hold.
+    // After a new settlement or consolidation calculation, another project or the other method:
+    // the boxes and layer rows taken from the shared state are filled again, and the results of
+    // the earlier calculation (table and graph) are cleared, so that no Calculate sizes a preload
+    // with a spacing or layers that no longer hold.
     WindowReaction reactionTo(ResultsEvent event) const override {
         switch (event) {
         case ResultsEvent::SettlementResultsChanged:
         case ResultsEvent::ConsolidationResultsChanged:
         case ResultsEvent::ProjectReplaced:
+        case ResultsEvent::MethodChanged:
             return WindowReaction::Refill;
         case ResultsEvent::PreloadResultsChanged:
         case ResultsEvent::ObservationsChanged:

@@ -8,7 +8,7 @@
 #include "report/form18_listing.h"
 #include "report/method_refusal.h"
 #include "settlement/form1_settlement_input.h"
-#include "state/general_state.h"
+#include "state/module1.h"
 
 #include <cmath>
 
@@ -71,8 +71,15 @@ void frmMain::chooseMethod(Integer method) {
     if (Form1* input = windows().find<Form1>(); input && input->methodLoadedFor != method) {
         windows().unload(*input);
     }
-    app().part<GeneralState>().Method = method;
-    app().part<GeneralState>().ListMode = 0;
+    Module1& st = app().state();
+    st.Method = method;
+    st.ListMode = 0;
+    // Results of the other method would stand under this method's name and layer table: they go,
+    // and the coefficients typed for either method stay for the next calculation.
+    if (st.SettlementMethod != 0 && st.SettlementMethod != method) {
+        st.discardResults();
+        windows().announce(ResultsEvent::MethodChanged);
+    }
     windows().show<Form1>();
 }
 

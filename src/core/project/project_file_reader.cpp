@@ -22,6 +22,9 @@ namespace korvex {
 
 namespace {
 
+// A number too large for the Single it is read into ("1e39").
+constexpr const char* kOutOfRange = "the number is out of range";
+
 struct Item {
     std::string text;
     bool number;
@@ -261,6 +264,9 @@ public:
         if (value.kind == num::FieldNumber::Kind::TextAfterNumber) {
             throw ProjectFileError(item.line, "text after the number");
         }
+        if (value.kind == num::FieldNumber::Kind::OutOfRange) {
+            throw ProjectFileError(item.line, kOutOfRange);
+        }
         if (!value.isNumber()) {
             throw ProjectFileError(item.line, "no number after the colon");
         }
@@ -280,8 +286,14 @@ public:
         for (std::size_t k = 0; k < count; ++k) {
             const Item item = next();
             line = k == 0 ? item.line : line;
+            const num::FieldNumber read =
+                item.number ? num::readFileNumber(item.text)
+                            : num::FieldNumber{num::FieldNumber::Kind::NoNumber, 0.0};
+            if (read.kind == num::FieldNumber::Kind::OutOfRange && item.line == line) {
+                throw ProjectFileError(line, std::string(kOutOfRange) + " (" + what + ")");
+            }
             const std::optional<Single> value =
-                item.number ? num::fileNumber(item.text) : std::nullopt;
+                read.isNumber() ? std::optional<Single>(num::toSingle(read.value)) : std::nullopt;
             if (!value || item.line != line || (k == 0 && !item.firstOnLine) ||
                 (k + 1 == count && !item.lastOnLine)) {
                 throw ProjectFileError(k == 0 ? item.line : line,
@@ -423,6 +435,8 @@ void applyProject(Application& app, const ParsedProject& r, const std::string& p
     st.BoreHole = r.BoreHole;
     st.ExtraCode = r.ExtraCode;
     st.Method = r.Method;
+    // The results the file brings belong to its method: choosing the other one discards them.
+    st.SettlementMethod = r.Method;
     for (std::span<const Field> fields : kAllFields) {
         for (const Field& f : fields) {
             st.*f.variable = r.*f.field;

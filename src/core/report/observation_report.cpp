@@ -2,6 +2,7 @@
 
 #include "app/notice_line.h"
 #include "observations/consolidation_handover.h"
+#include "observations/measurement_table.h"
 #include "report/header_texts.h"
 #include "state/module1.h"
 
@@ -72,8 +73,7 @@ void writePredictions(ReportWriter& out, const PredictionSection& section, const
     const PlatePredictions& p = st.Predictions;
     out.line(section.title);
     out.line(section.loading);
-    // An observation file's fill thickness is not read back: the line shows the calculation's.
-    out.line("Calculated fillthickness [m] :", plain(st.FillThickness));
+    out.line("Calculated fillthickness [m] :", plain(p.FillThickness));
     out.line("Calculated settlement for fillthickness [m] :", plain(p.FillSettlement));
     out.line("Calculated primary settlement Vertical flow [m] :", plain(p.SPrimVert));
     out.line("Calculated primary settlement Horizontal flow [m] :", plain(p.SPrimHor));
@@ -117,7 +117,7 @@ void writeObservationReport(ReportWriter& out, const HeaderTexts& header, const 
     out.line("days", tabs(2), "m");
     for (int i = 1; i <= observations; ++i) {
         out.row(&ReportLines::LinesObserved, i, plain(st.TObs(i)), tabs(2),
-                pattern(st.SObs(i), "##0.0000"));
+                pattern(st.SObs(i), kReadingSettlementPattern));
     }
     out.empty();
 

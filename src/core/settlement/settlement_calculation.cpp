@@ -120,6 +120,11 @@ StagesOutcome runStages(Module1& st, Form1& form, Desktop& desktop) {
     st.SettlementCalculated = 1;
     st.SettlementMethod = st.Method;
     st.SettlementSubmergence = submergence ? 1 : 0;
+    results.keepSettlementCases();
+    // The consolidation and the preload were computed from the settlements before: their results
+    // go, their inputs stay for the next calculation.
+    discardConsolidationResults(st, st);
+    discardPreloadResults(st, st);
     return {found, found ? layersSettledThrough(input, results) : std::vector<int>{}};
 }
 

@@ -31,10 +31,12 @@ StressPath dryTopPath(const GeneralState& general, const SettlementInput& input,
     L[1] = toSingle(input.SoilmassFill * h * g + input.WatertableLoad.asDouble());
     S[2] = toSingle(-dW);
     L[2] = toSingle(L[1] - dW * avgLoss * g);
-    // A path is held at load 0 only where it crosses 0 on the way down. One that starts at or
-    // below 0 (a water-table rise that takes off more than the fill adds) keeps its loads: cut
-    // at 0, its point 2 would lie above point 1 and a settling site would lose its negative load.
-    const bool crossesZero = L[1] > 0.0f;
+    // A path is held at load 0 where it reaches 0 on the way down. One that starts below 0 (a
+    // water-table rise that takes off more than the fill adds) keeps its loads: cut at 0, its
+    // point 2 would lie above point 1 and a settling site would lose its negative load. A path
+    // that starts at 0 is cut as one a hair above it, or a millimetre of water table would move
+    // the settlement by centimetres.
+    const bool crossesZero = L[1] >= 0.0f;
     if (crossesZero && L[2] < 0.0f) {
         // Where the line reaches load 0; L1 = L2 only when nothing is lost, then nothing crosses.
         const double drop = static_cast<double>(L[1]) - L[2];

@@ -1,5 +1,6 @@
 #include "state/consolidation_state.h"
 
+#include "state/general_state.h"
 #include "state/prediction_times.h"
 
 namespace korvex {
@@ -17,6 +18,11 @@ void ConsolidationState::resetToStartUp() {
     CvAvg = 5e-8f;
     ChAvg = 1e-7f;
     TimeFactor = 2.0f;
+}
+
+void discardConsolidationResults(GeneralState& general, ConsolidationState& consolidation) {
+    consolidation.ConsolidationResults::resetToStartUp();
+    general.forgetConsolidation();
 }
 
 } // namespace korvex

@@ -17,7 +17,8 @@ struct GeneralState {
     // What the last completed calculations ran with, so that a later step built on their results
     // uses the same choices even after the menus or the input windows have changed: the method and
     // the submergence switch (0/1) of the settlement calculation, and Option4 (0/1, the end of
-    // primary at the time factor) of the consolidation calculation.
+    // primary at the time factor) of the consolidation calculation. An opened project sets the
+    // method too: the results its file brings belong to it.
     Integer SettlementMethod = 0;
     Integer SettlementSubmergence = 0;
     Integer ConsolidationOption4 = 0;
@@ -35,6 +36,17 @@ struct GeneralState {
 
     // As a program just started holds it.
     void resetToStartUp();
+    // No settlement, or no consolidation, counted as calculated, with nothing recorded of it: as
+    // at start-up, once its results are discarded.
+    void forgetSettlement() {
+        SettlementCalculated = 0;
+        SettlementMethod = 0;
+        SettlementSubmergence = 0;
+    }
+    void forgetConsolidation() {
+        ConsolidationCalculated = 0;
+        ConsolidationOption4 = 0;
+    }
 };
 
 } // namespace korvex

@@ -36,4 +36,11 @@ void Module1::resetForProject() {
     }
 }
 
+void Module1::discardResults() {
+    discardPreloadResults(*this, *this);
+    discardConsolidationResults(*this, *this);
+    SettlementResults::resetToStartUp();
+    forgetSettlement();
+}
+
 } // namespace korvex

@@ -37,6 +37,10 @@ struct Module1 : GeneralState,
     // to no project stays: the observations (the plate's), the listing's mode and the
     // coefficients of the two fitting windows.
     void resetForProject();
+    // The other method chosen: every result (settlement, consolidation, preload) as at start-up,
+    // with nothing counted as calculated. The inputs of both methods stay, and so does what belongs
+    // to no calculation: the observations with the plate's predictions.
+    void discardResults();
 };
 
 } // namespace korvex

@@ -16,7 +16,8 @@ inline constexpr int kObservedPredictionRows = 18;
 // from the calculation's own results, so that a file of another site never reaches the
 // settlement report, the project file or the preload.
 struct PlatePredictions {
-    Single FillSettlement = 0, SPrimVert = 0, SPrimHor = 0;
+    // The fill thickness the predictions were made for and its settlement.
+    Single FillThickness = 0, FillSettlement = 0, SPrimVert = 0, SPrimHor = 0;
     // Rows 1 to 18. Until a prediction arrives the times are the prediction times of start-up
     // and every settlement is 0, so that a file saved before it reads back.
     SingleArray<kObservedPredictionRows> TPred = startUpPredictionTimes<kObservedPredictionRows>();

@@ -90,6 +90,42 @@ TEST(Form13Load, ReopeningShowsTheReadingsAndKeepsThePlate) {
     EXPECT_EQ(t.state().NObs, 3.0f);
 }
 
+// Readings typed and not yet read by a button are there when the window opens again; a table
+// with a cell that is no number keeps the readings before, and says so.
+TEST(Form13Load, ClosingKeepsTheTypedReadingsOrSaysWhyNot) {
+    struct Case {
+        const char* name;
+        std::vector<Reading> typed;
+        const char* message;
+        float count;
+        const char* settlement2;
+    };
+    const Case cases[] = {
+        {"numbers", {{"10", "0.05"}, {"20", "0.08"}, {"30", "0.12"}}, "", 3, "0.08"},
+        {"a comma",
+         {{"10", "0.05"}, {"20", "0,08"}},
+         "The readings typed are not kept: row 2, column \"Settlement(m)\" holds no number. The "
+         "window opens again with the readings it had before.",
+         1,
+         ""},
+    };
+    for (const Case& c : cases) {
+        test::TestApp t;
+        Form13& first = t.windows().load<Form13>();
+        type(first, {{"10", "0.05"}});
+        first.Command8_Click();
+        t.desktop.messages.clear();
+        type(first, c.typed);
+        first.Command9_Click();
+        EXPECT_EQ(t.desktop.messageTexts(),
+                  *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+            << c.name;
+        Form13& again = t.windows().load<Form13>();
+        EXPECT_EQ(t.state().NObs, c.count) << c.name;
+        EXPECT_EQ(again.Fg12.TextMatrix(2, kSettlementColumn), c.settlement2) << c.name;
+    }
+}
+
 TEST(Form13Table, TheCountIsTheLastRowWithASettlement) {
     struct Case {
         const char* name;

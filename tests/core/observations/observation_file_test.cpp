@@ -75,7 +75,7 @@ TEST(ObservationFile, OpeningTheHandWrittenFileReplacesReadingsPredictionsAndRes
     s.form.Command5_Click();
     s.form.Command3_Click();
     ASSERT_TRUE(s.t.windows().isLoaded("Form14"));
-    st.FillSettlement = st.SPrimVert = st.SPrimHor = -9.0f;
+    st.FillThickness = st.FillSettlement = st.SPrimVert = st.SPrimHor = -9.0f;
     st.SHorIL.fill(-9.0f);
     st.TPred(3) = 45.0f;
     const Module1 calculation = st;
@@ -103,6 +103,7 @@ TEST(ObservationFile, OpeningTheHandWrittenFileReplacesReadingsPredictionsAndRes
     // The predictions are kept with the readings (rows 1 and 18 of the hand-written tables); the
     // calculation's own results are untouched.
     const PlatePredictions& p = st.Predictions;
+    EXPECT_EQ(p.FillThickness, 2.5f);
     EXPECT_EQ(p.FillSettlement, 0.75f);
     EXPECT_EQ(p.SPrimVert, 0.6f);
     EXPECT_EQ(p.SPrimHor, 0.7f);
@@ -387,6 +388,39 @@ TEST(ObservationFile, AnalysisResultsAreSavedOnlyBesideTheirReadings) {
     EXPECT_EQ(s.t.desktop.saveRequests.size(), 2u);
     EXPECT_EQ(s.t.desktop.messages.size(), 2u);
     EXPECT_TRUE(s.t.desktop.printedText.empty());
+}
+
+// The file writes a settlement to four decimals: one it would write as 0 would not read back as
+// the reading it was, so it is refused before the dialog, naming its row.
+TEST(ObservationFile, ASettlementTheFileWouldWriteAsZeroIsRefused) {
+    struct Case {
+        std::vector<std::pair<const char*, const char*>> readings;
+        const char* refusal; // empty when saved
+    };
+    const Case cases[] = {
+        {{{"10", "0.05"}, {"20", "0.00003"}},
+         "The observation file writes a settlement to four decimals: 3E-05 in row 2, column "
+         "\"Settlement(m)\" would be written as 0 and not read back; correct the input."},
+        {{{"10", "-0.00004"}, {"20", "0.05"}},
+         "The observation file writes a settlement to four decimals: -4E-05 in row 1, column "
+         "\"Settlement(m)\" would be written as 0 and not read back; correct the input."},
+        // Written 0.0001, half away from zero.
+        {{{"10", "0.00005"}}, ""},
+    };
+    for (const Case& c : cases) {
+        Session s;
+        s.type(c.readings);
+        const std::string path = s.dir.file("P1.obs");
+        s.save(path);
+        if (*c.refusal != '\0') {
+            EXPECT_EQ(s.t.desktop.messageTexts(), std::vector<std::string>{c.refusal});
+            EXPECT_TRUE(s.t.desktop.saveRequests.empty());
+            continue;
+        }
+        s.open(path);
+        EXPECT_EQ(s.t.desktop.messageTexts().back(), "The opened File is:  " + path);
+        EXPECT_EQ(s.t.state().SObs(1), 0.0001f);
+    }
 }
 
 TEST(ObservationFile, ThePrintoutAndAPrinterThatFails) {

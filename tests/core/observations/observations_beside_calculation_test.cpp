@@ -4,10 +4,10 @@
 #include "app/text_file.h"
 #include "core/observations/observed_site.h"
 #include "core/preload/preload_site.h"
+#include "core/project/project_outputs.h"
 #include "observations/form13_observations.h"
 #include "observations/measurement_table.h"
 #include "project/project_file_reader.h"
-#include "project/project_file_writer.h"
 #include "report/observation_report.h"
 #include "support/same_lines.h"
 
@@ -19,12 +19,6 @@
 
 namespace korvex::test {
 namespace {
-
-void saveProject(TestApp& t, const std::string& path) {
-    t.desktop.saveAnswers = {path};
-    t.desktop.yesNoAnswers = {true};
-    saveProjectFile(t.app);
-}
 
 // Readings of a plate settling towards 0.2 m (slope 0.5), typed and analysed.
 Form13& asaoka(TestApp& t) {
@@ -60,6 +54,32 @@ TEST(ObservationsBesideTheCalculation, AnObservationFileLeavesTheProjectFileAsIt
 
     EXPECT_TRUE(sameLines(textFileLines(fileBytes(dir.file("after.prj"))),
                           textFileLines(fileBytes(dir.file("before.prj")))));
+}
+
+// The fill thickness beside the predictions is the one they were made for: a later settlement
+// calculation does not move it, and the observation file keeps it for the next program.
+TEST(ObservationsBesideTheCalculation, ThePredictionsKeepTheFillThicknessTheyWereMadeFor) {
+    PreloadSite site;
+    TestApp& t = site.t;
+    const Single handedOver = t.state().FillThickness;
+    Form1& input = t.windows().load<Form1>();
+    input.Text11 = "1.5";
+    input.Command1_Click();
+    ASSERT_NE(t.state().FillThickness, handedOver);
+    TempFolder dir;
+    const std::string path = dir.file("P1.obs");
+    t.desktop.saveAnswers = {path};
+    t.windows().load<Form13>().saveobmnu_Click();
+
+    TestApp next;
+    next.desktop.openAnswers = {path};
+    next.windows().load<Form13>().openmnu_Click();
+    const std::string line = "Calculated fillthickness [m] :" + num::signedText(handedOver);
+    for (TestApp* program : {&t, &next}) {
+        report::ReportWriter out(report::Output::ObservationFile, program->state());
+        report::writeObservationReport(out, headerTexts(program->app), program->state());
+        EXPECT_EQ(std::count(out.lines().begin(), out.lines().end(), line), 2);
+    }
 }
 
 // Cv and Ch stand beside the drainage of a consolidation calculated for the inputs as they now

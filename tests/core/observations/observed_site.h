@@ -31,8 +31,8 @@ inline void drained(Module1& st) {
 }
 
 inline void observedSite(Module1& st) {
-    st.FillThickness = 2.5f;
     PlatePredictions& p = st.Predictions;
+    p.FillThickness = 2.5f;
     p.FillSettlement = 0.75f;
     p.SPrimVert = 0.6f;
     p.SPrimHor = 0.7f;
@@ -46,7 +46,7 @@ inline void observedSite(Module1& st) {
         p.SHorVertGL(i) = num::toSingle(-1.0 - i / 100.0);
     }
     // The calculation's own predictions are no file's.
-    st.FillSettlement = st.SPrimVert = st.SPrimHor = -9.0f;
+    st.FillThickness = st.FillSettlement = st.SPrimVert = st.SPrimHor = -9.0f;
     st.SHorIL.fill(-9.0f);
     st.SHorVertGL.fill(-9.0f);
     // Cv and Ch below were found from the drainage of the consolidation calculated for these

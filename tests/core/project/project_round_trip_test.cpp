@@ -1,11 +1,9 @@
 #include "app/number_text.h"
 #include "core/preload/preload_site.h"
 #include "core/project/input_window_texts.h"
+#include "core/project/project_outputs.h"
 #include "preload/form11_extra_fill_results.h"
 #include "project/project_file_reader.h"
-#include "project/project_file_writer.h"
-#include "report/form18_listing.h"
-#include "report/main_menu_printout.h"
 #include "support/same_state.h"
 #include "support/temp_folder.h"
 
@@ -18,13 +16,7 @@
 namespace korvex::test {
 namespace {
 
-// File, Save and File, Open of the main window, the user choosing `path` (and replacing a file
-// there).
-void save(TestApp& t, const std::string& path) {
-    t.desktop.saveAnswers = {path};
-    t.desktop.yesNoAnswers = {true};
-    saveProjectFile(t.app);
-}
+// File, Open of the main window, the user choosing `path`.
 void open(TestApp& t, const std::string& path) {
     t.desktop.openAnswers = {path};
     openProjectFile(t.app);
@@ -124,13 +116,13 @@ TEST(ProjectRoundTrip, SaveOpenCalculateSaveGivesTheSameBytes) {
                 calculateSite(t, site, cv);
             }
             TempFolder folder;
-            save(t, folder.file("first.prj"));
+            saveProject(t, folder.file("first.prj"));
             open(t, folder.file("first.prj"));
             if (layers > 0) {
                 t.windows().load<Form1>().Command1_Click();
                 t.windows().load<Form4>().Command1_Click();
             }
-            save(t, folder.file("second.prj"));
+            saveProject(t, folder.file("second.prj"));
 
             const std::string first = fileBytes(folder.file("first.prj"));
             ASSERT_GT(first.size(), 1000u);
@@ -192,7 +184,7 @@ TEST(ProjectRoundTrip, AFreshProgramGetsTheInputsBackAndTheSameResults) {
             saved.desktop.saveAnswers = {path};
             listing.Command3_Click();
         } else {
-            save(saved, path);
+            saveProject(saved, path);
         }
 
         TestApp fresh;
@@ -227,30 +219,17 @@ TEST(ProjectRoundTrip, AFreshProgramGetsTheInputsBackAndTheSameResults) {
     }
 }
 
-// What a user gets of the project after File, Open: the listing, File, Print's text and the file
-// File, Save writes, and the two input windows.
-struct ProjectOutputs {
-    std::vector<std::string> listing, printout;
-    std::string file, windows;
-    bool operator==(const ProjectOutputs&) const = default;
+// What a user gets of the project after File, Open: the outputs and the two input windows. A
+// listing open since before the input windows rebuilds itself on the opening.
+struct OpenedProject {
+    ProjectOutputs outputs;
+    std::string windows;
 };
 
-ProjectOutputs outputsAfterOpening(TestApp& t, const std::string& path, const std::string& saved) {
+OpenedProject outputsAfterOpening(TestApp& t, const std::string& path, const std::string& saved) {
     open(t, path);
-    ProjectOutputs out;
-    // A listing open since before the input windows rebuilds itself on the opening; a program
-    // without one shows it now.
-    if (Form18* listing = t.windows().find<Form18>()) {
-        out.listing = listing->List1;
-    } else {
-        showListing(t.windows());
-        out.listing = t.windows().find<Form18>()->List1;
-    }
-    t.desktop.printerAnswers = {true};
-    report::printMainMenuReport(t.app);
-    out.printout = t.desktop.printedText.at(0).lines;
-    save(t, saved);
-    out.file = fileBytes(saved);
+    OpenedProject out;
+    out.outputs = projectOutputs(t, saved);
     out.windows = windowTexts(t);
     return out;
 }
@@ -264,11 +243,11 @@ TEST(ProjectRoundTrip, AnOpenedProjectGivesTheSameOutputsWhateverWasCalculatedBe
     {
         PreloadSite b;
         ASSERT_TRUE(b.calculate());
-        save(b.t, projectB);
+        saveProject(b.t, projectB);
     }
 
     TestApp fresh;
-    const ProjectOutputs expected = outputsAfterOpening(fresh, projectB, folder.file("fresh.prj"));
+    const OpenedProject expected = outputsAfterOpening(fresh, projectB, folder.file("fresh.prj"));
     ASSERT_EQ(fresh.desktop.messageTexts().at(0), "The opened File is:  " + projectB);
 
     TestApp used;
@@ -285,10 +264,10 @@ TEST(ProjectRoundTrip, AnOpenedProjectGivesTheSameOutputsWhateverWasCalculatedBe
     ASSERT_EQ(used.state().Drained(3), 0);
     used.desktop.messages.clear();
 
-    const ProjectOutputs opened = outputsAfterOpening(used, projectB, folder.file("used.prj"));
-    EXPECT_EQ(opened.listing, expected.listing);
-    EXPECT_EQ(opened.printout, expected.printout);
-    EXPECT_EQ(opened.file, expected.file);
+    const OpenedProject opened = outputsAfterOpening(used, projectB, folder.file("used.prj"));
+    EXPECT_EQ(opened.outputs.listing, expected.outputs.listing);
+    EXPECT_EQ(opened.outputs.printout, expected.outputs.printout);
+    EXPECT_EQ(opened.outputs.file, expected.outputs.file);
     EXPECT_EQ(opened.windows, expected.windows);
 }
 
@@ -300,7 +279,7 @@ TEST(ProjectRoundTrip, OpeningAProjectKeepsWhatBelongsToNoProject) {
     {
         TestApp writer;
         loadSite(writer, twoLayerPreloadSite());
-        save(writer, path);
+        saveProject(writer, path);
     }
     TestApp t;
     Module1& st = t.state();

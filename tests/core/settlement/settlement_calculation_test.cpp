@@ -201,6 +201,34 @@ TEST(FillThickness, AWaterTableRiseThatOutweighsTheFillKeepsItsNegativeLoad) {
     }
 }
 
+TEST(FillThickness, APathStartingAtLoadZeroIsCutAtZeroAsOneJustAboveIt) {
+    // A site whose extra-fill case 1 carries no fill: with the water table unchanged its path
+    // starts at load 0 exactly, lowered by 1 mm at 0.001 x 1.778 x g = 0.017 kPa. So small a load
+    // moves the settlement after 10 000 days by far less than a millimetre.
+    SiteInput site;
+    site.surface = "-1.46";
+    site.watertable = "-2";
+    site.fill = "1.759";
+    site.fillSat = "1.915";
+    site.avg = "1.778";
+    site.avgSat = "2.295";
+    site.required = "2.11";
+    site.time = "10000";
+    site.increment = "0.5";
+    site.rows = {{"-7.13", "1.183", "0.5616", "0.7423", "2.823", "0.7423", "8.904", "0.005792"},
+                 {"-9.18", "1.794", "0.04075", "0.6459", "0.3071", "0.6459", "236.3", "0.002851"},
+                 {"-9.85", "1.282", "0.07288", "0.6917", "0.6428", "0.6917", "33.94", "0.01187"},
+                 {"-12.81", "1.582", "0.3244", "6.354", "2.366", "6.354", "148.3", "0.04155"}};
+    std::vector<Single> settlements;
+    for (const char* newWatertable : {"-2", "-2.001"}) {
+        site.newWatertable = newWatertable;
+        TestApp t;
+        calculateSettlements(t.app, loadSite(t, site));
+        settlements.push_back(t.state().S10000Cons);
+    }
+    EXPECT_NEAR(settlements[0], settlements[1], 1e-3);
+}
+
 TEST(FillThickness, AFillThatHeavesOnBalanceIsHandedOverAsAHeaveAndNotConsolidated) {
     // Koppejan layer with sigma'0 = sigma'p = g; the water table rises from 2 m to 1 m below the
     // surface: 0.7 g off the load. Submergence off, so a step settles at its own load L1.
