@@ -16,8 +16,10 @@ void intersectCases(const GeneralState& general, const SettlementInput& input,
                     SettlementResults& results, const StressPath* paths, int cases,
                     double log10Time, const IterationArrays& arrays,
                     const LayerSettlementArrays& layers) {
+    const RecompressionLogs recompression = recompressionLogs(general, input, results);
     intersectPaths(paths, cases, arrays, [&](int k, double load) {
-        return settleLayersAt(general, input, results, layers, k, load, log10Time, false);
+        return settleLayersAt(general, input, results, recompression, layers, k, load, log10Time,
+                              false);
     });
 }
 

@@ -14,11 +14,12 @@ namespace korvex {
 using num::toSingle;
 
 Single settleLayersAt(const GeneralState& general, const SettlementInput& input,
-                      const SettlementResults& results, const LayerSettlementArrays& a, int k,
-                      double load, double log10Time, bool haltOnLayerExceeded) {
+                      const SettlementResults& results, const RecompressionLogs& recompression,
+                      const LayerSettlementArrays& a, int k, double load, double log10Time,
+                      bool haltOnLayerExceeded) {
     a.sum(k) = 0.0f;
     for (int i = 1; i <= input.NLayers; ++i) {
-        const PrimarySettlement p = primarySettlement(general, results, i, load);
+        const PrimarySettlement p = primarySettlement(general, results, recompression, i, load);
         if (a.stress != nullptr) {
             (*a.stress)(i, k) = p.stress;
         }

@@ -6,6 +6,7 @@
 // and largest load of the path.
 
 #include "app/vb_types.h"
+#include "settlement/settlement_steps.h"
 #include "settlement/stress_paths.h"
 
 #include <functional>
@@ -40,13 +41,15 @@ struct LayerSettlementArrays {
 // layer terms. With haltOnLayerExceeded a layer settling by its whole thickness or more stops
 // the calculation (the Terzaghi-Koppejan fill steps).
 Single settleLayersAt(const GeneralState& general, const SettlementInput& input,
-                      const SettlementResults& results, const LayerSettlementArrays& arrays,
-                      int path, double load, double log10Time, bool haltOnLayerExceeded);
-// For a caller holding the whole state: it passes itself as every part.
+                      const SettlementResults& results, const RecompressionLogs& recompression,
+                      const LayerSettlementArrays& arrays, int path, double load, double log10Time,
+                      bool haltOnLayerExceeded);
+// For a caller holding the whole state and trying one load: it passes itself as every part.
 template <class State>
 Single settleLayersAt(const State& st, const LayerSettlementArrays& arrays, int path, double load,
                       double log10Time, bool haltOnLayerExceeded) {
-    return settleLayersAt(st, st, st, arrays, path, load, log10Time, haltOnLayerExceeded);
+    return settleLayersAt(st, st, st, recompressionLogs(st, st, st), arrays, path, load, log10Time,
+                          haltOnLayerExceeded);
 }
 
 using SettlementAtLoad = std::function<Single(int path, double load)>;

@@ -38,8 +38,10 @@ void intersectFillSteps(const GeneralState& general, const SettlementInput& inpu
     const bool halt = general.Method == 2;
     const IterationArrays arrays{results.TrialLoadFill, results.LoadPrevFill,
                                  results.FillHeightSettlement, results.FillHeightStress};
+    const RecompressionLogs recompression = recompressionLogs(general, input, results);
     intersectPaths(paths, kFillSteps, arrays, [&](int k, double load) {
-        return settleLayersAt(general, input, results, layers, k, load, log10Time, halt);
+        return settleLayersAt(general, input, results, recompression, layers, k, load, log10Time,
+                              halt);
     });
 }
 

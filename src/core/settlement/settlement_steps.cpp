@@ -6,8 +6,6 @@
 #include "state/settlement_input_state.h"
 #include "state/settlement_results_state.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -24,23 +22,6 @@ bool bjerrum(const GeneralState& general) {
 // Terzaghi-Bjerrum works with decimal, Terzaghi-Koppejan with natural logarithms of the ratios.
 double stressLog(const GeneralState& general, double ratio) {
     return bjerrum(general) ? std::log10(ratio) : std::log(ratio);
-}
-
-// Above its preconsolidation stress a layer's recompression logarithm is that of SigmaP over
-// SigmaEff0, whatever the load: the fill and preload iterations would take it thousands of times.
-// The last one of each layer is kept with the values it came from, so it is only reused for them.
-double recompressionLog(const GeneralState& general, int layer, double ratio) {
-    struct Known {
-        int method = -1;
-        double ratio = 0.0;
-        double log = 0.0;
-    };
-    thread_local std::array<Known, 21> known;
-    Known& last = known[static_cast<std::size_t>(std::clamp(layer, 0, 20))];
-    if (last.method != general.Method || !(last.ratio == ratio)) {
-        last = {general.Method, ratio, stressLog(general, ratio)};
-    }
-    return last.log;
 }
 
 } // namespace
@@ -78,8 +59,19 @@ void computeLayerCoefficients(const GeneralState& general, const SettlementInput
     }
 }
 
+RecompressionLogs recompressionLogs(const GeneralState& general, const SettlementInput& input,
+                                    const SettlementResults& results) {
+    RecompressionLogs logs;
+    for (int i = 1; i <= input.NLayers; ++i) {
+        logs.layer(i) =
+            stressLog(general, static_cast<double>(results.SigmaP(i)) / results.SigmaEff0(i));
+    }
+    return logs;
+}
+
 PrimarySettlement primarySettlement(const GeneralState& general, const SettlementResults& results,
-                                    int layer, double load) {
+                                    const RecompressionLogs& recompression, int layer,
+                                    double load) {
     const double thickness = results.LThickness(layer);
     const double initial = results.SigmaEff0(layer);
     const double preconsolidation = results.SigmaP(layer);
@@ -99,9 +91,8 @@ PrimarySettlement primarySettlement(const GeneralState& general, const Settlemen
         // it, but it is stored as computed.
         p.logVirgin = toSingle(stressLog(general, p.stress / preconsolidation));
     }
-    const double recompressionRatio = p.stress / initial;
-    p.logRecomp = toSingle(virgin ? recompressionLog(general, layer, recompressionRatio)
-                                  : stressLog(general, recompressionRatio));
+    p.logRecomp =
+        toSingle(virgin ? recompression.layer(layer) : stressLog(general, p.stress / initial));
     p.recomp = toSingle(thickness * -1.0 * results.RecompRatio(layer) * p.logRecomp);
     return p;
 }
@@ -148,11 +139,13 @@ void computeLoadStepSettlements(const GeneralState& general, const SettlementInp
             (*t.total)(j) = 0.0f;
         }
     }
+    const RecompressionLogs recompression = recompressionLogs(general, input, results);
     // Each total adds its layers in increasing order whatever the method; the loop order of the
     // two methods only changes which layer is computed first, not the sums.
     for (int i = 1; i <= input.NLayers; ++i) {
         for (int j = 1; j <= 16; ++j) {
-            const PrimarySettlement p = primarySettlement(general, results, i, input.StressStep(j));
+            const PrimarySettlement p =
+                primarySettlement(general, results, recompression, i, input.StressStep(j));
             results.SigmaStep(i, j) = p.stress;
             results.LogVirgin(i, j) = p.logVirgin;
             results.LogRecomp(i, j) = p.logRecomp;

@@ -29,9 +29,18 @@ struct PrimarySettlement {
     Single recomp = 0;
 };
 
+// The logarithm of SigmaP / SigmaEff0 of every layer (element 0 unused) in the active method: a
+// layer loaded beyond its preconsolidation stress recompresses by it whatever the load. The fill
+// and preload iterations try thousands of loads, so they take these once, before the first.
+struct RecompressionLogs {
+    VbArray<double, 20> layer;
+};
+RecompressionLogs recompressionLogs(const GeneralState& general, const SettlementInput& input,
+                                    const SettlementResults& results);
+
 // Refuses a load under which the effective stress of the layer would not be positive.
 PrimarySettlement primarySettlement(const GeneralState& general, const SettlementResults& results,
-                                    int layer, double load);
+                                    const RecompressionLogs& recompression, int layer, double load);
 
 // The creep part at log10(t) as stored: the secondary part (negative, Terzaghi-Bjerrum) or the
 // secular part (positive, Terzaghi-Koppejan).
