@@ -72,7 +72,8 @@ struct Flows {
 // A layer's creep line in one case, as the consolidation engine's curve takes it (settlements as
 // positive numbers): the primary settlement (at 1 day on the line through its settlements after 10
 // and 10 000 days, or at the end of primary consolidation tp) and the creep per log cycle, counted
-// from 1 day or from tp. It depends on the layer and the case only, not on the time.
+// from 1 day or from tp. It depends on the layer and the case only, so it is taken once for all
+// 16 time points.
 struct CreepLine {
     double creep = 0;
     double primary = 0;
@@ -115,8 +116,10 @@ void computeCurves(const SettlementResults& settlement, PreloadState& pre, const
     pre.SPreloadHor.fill(0.0f);
     pre.SPreloadVertRest.fill(0.0f);
     pre.SPreloadTotal.fill(0.0f);
-    // The logarithms of the time points are taken once: all layers share those since 1 day; with
-    // creep from tp each layer has its own start, the rest layers one together.
+    // The logarithms of the time points are taken once per Calculate, not per case: all layers
+    // share those since 1 day; with creep from tp each drained layer has its own start, the rest
+    // layers one together. They are of the same quotients as taken at every point, so the curves
+    // are the same numbers bit for bit.
     std::array<Single, 21> endOfPrimary{};
     std::array<Single, 21> log10EndOfPrimary{};
     std::array<LogTimes, 21> sinceStart{};
