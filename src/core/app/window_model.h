@@ -16,6 +16,9 @@ enum class ResultsEvent {
     ConsolidationResultsChanged,
     PreloadResultsChanged,
     ObservationsChanged,
+    // An analysis of the plate's readings (Asaoka, a rate plot) was made: only what lists its
+    // results follows.
+    ObservationAnalysisChanged,
     // A project file was opened: the inputs are new and every earlier result belongs to another
     // project.
     ProjectReplaced,

@@ -21,6 +21,7 @@ public:
             return WindowReaction::Close;
         case ResultsEvent::PreloadResultsChanged:
         case ResultsEvent::ObservationsChanged:
+        case ResultsEvent::ObservationAnalysisChanged:
             break;
         }
         return WindowReaction::Keep;

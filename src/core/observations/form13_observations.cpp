@@ -226,16 +226,19 @@ void Form13::refill(ResultsEvent) {
 }
 
 bool Form13::readObservations(bool withShift) {
-    const bool stored = commitOnSuccess(app(), [&](Module1& st) {
+    Measurements readings;
+    const bool read = commitOnSuccess(app(), [&](Module1& st) {
         const double shift = withShift ? boxNumber(*this, "Text2") : 0.0;
-        storeMeasurements(st, Fg12, readMeasurements(Fg12));
+        readings = readMeasurements(Fg12);
         if (withShift) {
             st.TShift = num::toSingle(shift);
         }
     });
-    if (!stored) {
+    if (!read) {
         return false;
     }
+    // Analysis results of the readings before go with them, whichever button stored the new ones.
+    storeReadings(readings);
     const ObservationState& st = observed();
     if (st.NObs == 0.0f) {
         desktop().msgBox("No Data available.", vbOKOnly, kProgramTitle);
@@ -330,6 +333,7 @@ void Form13::Command5_Click() {
     Text7 = r.sFinal ? num::boxText(st.SFinal) : "";
     MaskEdBox1 = resultText(r.cvOverall);
     MaskEdBox2 = resultText(r.chOverall);
+    windows().announce(ResultsEvent::ObservationAnalysisChanged);
 
     GraphModel& graph = Graph1;
     drawPlot(graph, "Asoaka Graph", "S(i-1) (m)", "S(i) (m)");
@@ -389,6 +393,7 @@ void Form13::plotRate(const RatePlot& plot) {
     const std::vector<Single> times = observedRows(st.TObs, n);
     const Rates rates = plot.rates(times, observedRows(st.SObs, n), st.DtAsaoka);
     storeRates(st.*plot.stored, rates);
+    windows().announce(ResultsEvent::ObservationAnalysisChanged);
     const StepFault fault = plot.takesEqualSteps && st.DtAsaoka > 0.0f
                                 ? stepFault(times, st.DtAsaoka)
                                 : StepFault::None;

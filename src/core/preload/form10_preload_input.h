@@ -46,6 +46,7 @@ public:
             return WindowReaction::Refill;
         case ResultsEvent::PreloadResultsChanged:
         case ResultsEvent::ObservationsChanged:
+        case ResultsEvent::ObservationAnalysisChanged:
             break;
         }
         return WindowReaction::Keep;

@@ -3,6 +3,7 @@
 #include "app/number_text.h"
 #include "core/observations/observed_site.h"
 #include "observations/measurement_table.h"
+#include "report/form18_listing.h"
 #include "state/observation_state.h"
 #include "support/test_app.h"
 
@@ -216,6 +217,32 @@ TEST(Form13Asaoka, ThreeReadingsFillTheBoxesAndThePlot) {
     EXPECT_EQ(measured[1].y, 0.15f);
     EXPECT_NEAR(fitted[1].y, 0.15, 1e-6);
     EXPECT_EQ(measured[0].x, 0.0f);
+}
+
+// Final settlement 0.2 m as in the test above; 0.1, 0.15, 0.2 at 10-day steps fits
+// S(i) = 0.1 + 0.5 S(i-1), whose fixed point is also 0.2 m.
+TEST(Form13Asaoka, AnOpenListingFollowsAnAnalysisAndNewReadingsDropItsResults) {
+    test::TestApp t;
+    Form13& form = t.windows().show<Form13>();
+    type(form, {{"10", "0.1"}, {"20", "0.15"}, {"30", "0.175"}});
+    form.Command13_Click();
+    const Form18& listing = *t.windows().find<Form18>();
+    const auto finalLine = [&] {
+        for (const std::string& line : listing.List1) {
+            if (line.rfind("Final settlement [m] :", 0) == 0) {
+                return line;
+            }
+        }
+        return std::string("(none)");
+    };
+    EXPECT_EQ(finalLine(), "Final settlement [m] : 0");
+    form.Command5_Click();
+    EXPECT_EQ(finalLine(), "Final settlement [m] : .2");
+    // Other readings stored by a graph button: the fit of the readings before is no longer theirs.
+    type(form, {{"10", "0.1"}, {"20", "0.15"}, {"30", "0.2"}});
+    form.Command3_Click();
+    EXPECT_EQ(t.state().SFinal, 0.0f);
+    EXPECT_EQ(finalLine(), "Final settlement [m] : 0");
 }
 
 TEST(Form13Asaoka, TheTimeStepIsTakenFromTheTableAsItIsNow) {
